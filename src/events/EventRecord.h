@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "base/DateTime.h"
+
+namespace zorvat {
+
+// Command codes: the item indexes of the properties dialog's command drop-down.
+enum CommandCode : std::uint8_t {
+  kCmdMessage = 0,
+  kCmdAlert = 1,
+  kCmdAppStart = 2,
+  kCmdCopyFile = 3,
+  kCmdRenameFile = 4,
+  kCmdDeleteFile = 5,
+  kCmdExitWindows = 6,
+  kCmdTurnOff = 7,
+  kCmdReboot = 8,
+  kCmdDosMode = 9,
+  kCmdLogOff = 10,
+  kCmdDisplayMode = 11,
+  kCmdControlPanel = 12,
+  kCmdCleared = 255,
+};
+
+// One event. The four kinds share this layout; for daily, weekly and monthly events only the
+// time of day of `Time` counts.
+struct EventRecord {
+  DateTime Time = 0;
+  std::uint8_t Command = 0;
+  std::string Operator1;
+  std::string Operator2;
+  bool Query = false;
+  bool Active = false;
+  bool Deleted = false;
+
+  friend bool operator==(const EventRecord&, const EventRecord&) = default;
+};
+
+using TGeneralEv = EventRecord;
+using TDailyEv = EventRecord;
+using TWeeklyEv = EventRecord;
+using TMonthlyEv = EventRecord;
+
+}  // namespace zorvat

@@ -1,0 +1,2 @@
+#include "scheduler/Shell.h"
+#include "scheduler/SoundPlayer.h"

@@ -35,4 +35,17 @@ class ProfileText {
   std::vector<std::string> lines_;
 };
 
+// A whole file built in memory the way writing key after key into an empty file would build it:
+// sections in the order of their first write, keys in the order of their first write, each with
+// the value of its last write. Linear in the number of writes.
+class ProfileBuilder {
+ public:
+  void Write(std::string_view section, std::string_view key, std::string_view value);
+  std::string Render() const;  // CRLF line ends
+
+ private:
+  // Free to change: an index for the name look-ups belongs here.
+  std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> sections_;
+};
+
 }  // namespace zorvat

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/ProfileText.h"
+
+namespace zorvat {
+
+// Profile files on disk. No cache: every read reads the file, every write reads it, changes one
+// value and replaces it atomically. Files are decoded and encoded as DESIGN.md says (a UTF-8 BOM
+// or valid UTF-8 is UTF-8, anything else the ANSI code page; written in the ANSI code page when
+// every character fits, otherwise UTF-8 with a BOM; a file that had a BOM keeps it).
+
+// The file's text, or nothing when it is missing or cannot be read.
+std::optional<ProfileText> LoadProfileFile(std::string_view utf8Path);
+
+// The value of a key, or `fallback` when the file, the section or the key is missing.
+std::string ReadProfileString(std::string_view utf8Path, std::string_view section,
+                              std::string_view key, std::string_view fallback);
+
+// The key names of a section in file order (ProfileText::KeyNames); empty when missing.
+std::vector<std::string> ReadProfileKeyNames(std::string_view utf8Path, std::string_view section);
+
+// Writes one value by ProfileText::Write; a missing file is created. A refused write (read-only
+// file, missing folder, a file that exists but cannot be read) throws zorvat::Error
+// "Unable to write to %s" with the file's full path and leaves the file as it was.
+void WriteProfileString(std::string_view utf8Path, std::string_view section, std::string_view key,
+                        std::string_view value);
+
+// Replaces the whole file with the text (for example a ProfileBuilder's), encoded as above
+// (keepBom: write UTF-8 with a BOM even when the text fits the ANSI code page). Throws like
+// WriteProfileString.
+void WriteProfileFile(std::string_view utf8Path, std::string_view utf8Text, bool keepBom = false);
+
+}  // namespace zorvat

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "base/Error.h"
+#include "base/Files.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "support/TempFolder.h"
+
+namespace zorvat {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  void WriteIni(const std::string& text) { ReplaceFileAtomically(settings.path(), text); }
+  std::string IniBytes() const { return ReadFileBytes(settings.path()).value_or("<missing>"); }
+
+  TempFolder dir;
+  SettingsFile settings{dir.path()};
+};
+
+TEST(SettingsFile_Path, ZorvatIniInTheProgramFolder) {
+  TempFolder dir;
+  const std::string expected = dir.File("Zorvat.ini");
+  EXPECT_EQ(SettingsFile(dir.path()).path(), expected);
+  EXPECT_EQ(SettingsFile(dir.path() + "/").path(), expected);
+}
+
+TEST_F(SettingsFileTest, MissingFileReadsAsEveryReadersDefault) {
+  EXPECT_EQ(settings.Read(keys::kMainRefresh), 5000);
+  EXPECT_EQ(settings.Read(keys::kWeekEVDay), 6);
+  EXPECT_EQ(settings.Read(keys::kMonthEVDay), 1);
+  EXPECT_EQ(settings.Read(keys::kDefaultLib), "");
+  EXPECT_EQ(settings.Read(keys::kDefaultLibMode), 0);
+  EXPECT_TRUE(settings.Read(keys::kAutoSave));
+  EXPECT_FALSE(settings.Read(keys::kAutoStart));
+  EXPECT_FALSE(settings.Read(keys::kMinimize));
+  EXPECT_FALSE(settings.Read(keys::kActiveAtStartUp));
+  EXPECT_TRUE(settings.Read(keys::kActiveInOptions));
+  EXPECT_TRUE(settings.Read(keys::kNewItemActive));
+  EXPECT_TRUE(settings.Read(keys::kNewItemReq));
+  EXPECT_EQ(settings.Read(keys::kAlertRepeatAtStartUp), 1);
+  EXPECT_EQ(settings.Read(keys::kAlertRepeatInOptions), 3);
+  EXPECT_EQ(settings.Read(keys::kAlertMode), 0);
+  EXPECT_EQ(settings.Read(keys::kZorvatChoiceWidth), 185);
+  EXPECT_FALSE(settings.Read(keys::kMax));
+  EXPECT_EQ(settings.Read(keys::kRecentFile[0]), "[Keine#1]");
+  EXPECT_EQ(settings.Read(keys::kRecentFile[1]), "[Keine#2]");
+  EXPECT_EQ(settings.Read(keys::kRecentFile[2]), "[Keine#3]");
+  EXPECT_EQ(settings.Read(keys::kLastOpened), "");
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(settings.Read(keys::kShortCutName[i]), "");
+    EXPECT_EQ(settings.Read(keys::kShortCutFile[i]), "");
+  }
+  EXPECT_FALSE(FileExists(settings.path()));  // reading creates nothing
+}
+
+TEST_F(SettingsFileTest, OptionsOkUnchangedOnAFreshFolderWritesActiveAndAlertRepeat) {
+  settings.Write(keys::kActiveInOptions, settings.Read(keys::kActiveInOptions));
+  settings.Write(keys::kAlertRepeatInOptions, settings.Read(keys::kAlertRepeatInOptions));
+  EXPECT_EQ(IniBytes(), "[Config]\r\nActive=1\r\nAlertRepeat=3\r\n");
+  EXPECT_TRUE(settings.Read(keys::kActiveAtStartUp));
+  EXPECT_EQ(settings.Read(keys::kAlertRepeatAtStartUp), 3);
+}
+
+struct IntegerCase {
+  const char* stored;
+  std::int32_t expected;
+};
+
+class SettingsFile_ReadInteger : public SettingsFileTest,
+                                 public ::testing::WithParamInterface<IntegerCase> {};
+
+TEST_P(SettingsFile_ReadInteger, ConvertsOrGivesTheDefault) {
+  WriteIni(std::string("[Config]\r\nMainRefresh=") + GetParam().stored + "\r\n");
+  EXPECT_EQ(settings.Read(keys::kMainRefresh), GetParam().expected) << GetParam().stored;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SettingsFile, SettingsFile_ReadInteger,
+    ::testing::Values(IntegerCase{"0x1F", 31}, IntegerCase{"0X1f", 31}, IntegerCase{"$10", 16},
+                      IntegerCase{"$ff", 255}, IntegerCase{"1234", 1234}, IntegerCase{"-7", -7},
+                      IntegerCase{"+7", 7}, IntegerCase{" 42 ", 42}, IntegerCase{"\"42\"", 42},
+                      IntegerCase{"junk", 5000}, IntegerCase{"", 5000}, IntegerCase{"12abc", 5000},
+                      IntegerCase{"0x", 5000}, IntegerCase{"$", 5000}, IntegerCase{"4.5", 5000},
+                      IntegerCase{"99999999999", 5000}, IntegerCase{"0xFFFFFFFF", -1}));
+
+TEST_F(SettingsFileTest, BooleanIsAnIntegerNonZeroTrue) {
+  WriteIni(
+      "[Config]\r\nAutoSave=0\r\nAutoStart=2\r\nMinimize=-1\r\nMax=junk\r\nActive=\r\n"
+      "NewItem_Req=0x0\r\n");
+  EXPECT_FALSE(settings.Read(keys::kAutoSave));
+  EXPECT_TRUE(settings.Read(keys::kAutoStart));
+  EXPECT_TRUE(settings.Read(keys::kMinimize));
+  EXPECT_FALSE(settings.Read(keys::kMax));              // junk: the default false
+  EXPECT_FALSE(settings.Read(keys::kActiveAtStartUp));  // empty: the reader's default
+  EXPECT_TRUE(settings.Read(keys::kActiveInOptions));   // empty: the reader's default
+  EXPECT_FALSE(settings.Read(keys::kNewItemReq));
+  EXPECT_TRUE(settings.ReadBool("Config", "Max", true));  // junk: this reader's default
+}
+
+TEST_F(SettingsFileTest, IntegersInDecimalBooleansAsOneAndZero) {
+  settings.Write(keys::kMainRefresh, 0x1F);
+  settings.Write(keys::kMonthEVDay, -3);
+  settings.Write(keys::kMax, true);
+  settings.Write(keys::kAutoSave, false);
+  EXPECT_EQ(IniBytes(), "[Config]\r\nMainRefresh=31\r\nMonthEVDay=-3\r\nMax=1\r\nAutoSave=0\r\n");
+}
+
+TEST_F(SettingsFileTest, OptionsDialogSpellingIsFoundByTheMainWindowsSpelling) {
+  settings.Write(keys::kOptionsShortCutName[1], "Editor");
+  settings.Write(keys::kOptionsShortCutFile[1], "C:\\Windows\\notepad.exe");
+  EXPECT_EQ(settings.Read(keys::kShortCutFile[1]), "C:\\Windows\\notepad.exe");
+  EXPECT_EQ(settings.Read(keys::kShortCutName[1]), "Editor");
+  // The file holds the key names as the dialog wrote them.
+  EXPECT_EQ(
+      IniBytes(),
+      "[ShortCuts]\r\nSHortCut_Name#2=Editor\r\nSHortCut_File#2=C:\\Windows\\notepad.exe\r\n");
+}
+
+TEST_F(SettingsFileTest, HandWrittenShortCutIsFoundByTheOptionsSpelling) {
+  WriteIni("[ShortCuts]\r\nSHortCut_File#2=C:\\x.exe\r\n");
+  EXPECT_EQ(settings.Read(keys::kShortCutFile[1]), "C:\\x.exe");
+  EXPECT_EQ(settings.Read(keys::kOptionsShortCutFile[1]), "C:\\x.exe");
+}
+
+TEST_F(SettingsFileTest, StringsDropBlanksAndOnePairOfQuotesAndAreCut) {
+  WriteIni("[Recent]\r\nLastOpened=  \"C:\\Lists\\my list.zrl\"  \r\nShortCut#1=" +
+           std::string(3000, 'p') + "\r\n");
+  EXPECT_EQ(settings.Read(keys::kLastOpened), "C:\\Lists\\my list.zrl");
+  EXPECT_EQ(settings.Read(keys::kRecentFile[0]), std::string(2047, 'p'));
+}
+
+TEST_F(SettingsFileTest, NoCacheEveryReadSeesTheFile) {
+  settings.Write(keys::kAlertMode, 1);
+  EXPECT_EQ(settings.Read(keys::kAlertMode), 1);
+  WriteIni("[Config]\r\nAlertMode=2\r\n");  // changed behind the object's back
+  EXPECT_EQ(settings.Read(keys::kAlertMode), 2);
+  fs::remove(PathFromUtf8(settings.path()));
+  EXPECT_EQ(settings.Read(keys::kAlertMode), 0);
+}
+
+TEST_F(SettingsFileTest, WriteKeepsEverythingElse) {
+  const std::string before =
+      "; Zorvat settings\r\n[Config]\r\nMainRefresh=5000\r\n\r\n[Recent]\r\nShortCut#1=a.zrl\r\n";
+  WriteIni(before);
+  settings.Write(keys::kZorvatChoiceWidth, 200);
+  settings.Write(keys::kLastOpened, "C:\\b.zrl");
+  settings.Write(keys::kMainRefresh, 1000);
+  EXPECT_EQ(IniBytes(),
+            "; Zorvat settings\r\n[Config]\r\nMainRefresh=1000\r\nZorvatChoice_Width=200\r\n\r\n"
+            "[Recent]\r\nShortCut#1=a.zrl\r\nLastOpened=C:\\b.zrl\r\n");
+}
+
+TEST_F(SettingsFileTest, ReadOnlyFileRefusesTheWriteWithItsFullPathAndStaysUnchanged) {
+  WriteIni("[Config]\r\nMax=0\r\n");
+  fs::permissions(PathFromUtf8(settings.path()),
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  try {
+    settings.Write(keys::kMax, true);
+    ADD_FAILURE() << "the read-only settings file was written";
+  } catch (const Error& e) {
+    const std::string fullPath = PathToUtf8(fs::absolute(PathFromUtf8(settings.path())));
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + fullPath);
+    EXPECT_EQ(ErrorBoxText(e.what()), "Unable to write to " + fullPath + ".");
+  }
+  EXPECT_EQ(IniBytes(), "[Config]\r\nMax=0\r\n");
+}
+
+TEST(SettingsFile_Write, RelativeProgramFolderIsReportedWithTheFullPath) {
+  TempFolder dir;
+  fs::create_directory(PathFromUtf8(dir.File("prog")));
+  const fs::path previous = fs::current_path();
+  fs::current_path(PathFromUtf8(dir.path()));
+  SettingsFile settings("missing-folder");
+  std::string message;
+  try {
+    settings.Write(keys::kMax, true);
+  } catch (const Error& e) {
+    message = e.what();
+  }
+  fs::current_path(previous);
+  EXPECT_EQ(message, "Unable to write to " +
+                         PathToUtf8(PathFromUtf8(dir.path()) / "missing-folder" / "Zorvat.ini"));
+}
+
+}  // namespace
+}  // namespace zorvat

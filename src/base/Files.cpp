@@ -13,6 +13,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <sys/stat.h>
 #include <process.h>
 #else
 #include <unistd.h>

@@ -1,2 +1,0 @@
-#include "scheduler/Shell.h"
-#include "scheduler/SoundPlayer.h"

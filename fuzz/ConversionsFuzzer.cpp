@@ -17,6 +17,14 @@ void Check(bool ok) {
   }
 }
 
+// The same calendar day and the same second: milliseconds are not written.
+bool SameSecond(zorvat::DateTime a, zorvat::DateTime b) {
+  zorvat::TimeOfDay ta = zorvat::DecodeTime(a);
+  zorvat::TimeOfDay tb = zorvat::DecodeTime(b);
+  ta.millisecond = tb.millisecond = 0;
+  return zorvat::DecodeDate(a) == zorvat::DecodeDate(b) && ta == tb;
+}
+
 void DateTimeRoundTrip(const std::string& text, const zorvat::RegionalFormats& f) {
   constexpr int kYear = 2026;
   try {
@@ -25,13 +33,13 @@ void DateTimeRoundTrip(const std::string& text, const zorvat::RegionalFormats& f
     const zorvat::DateTime again =
         zorvat::ParseDateTime(zorvat::FormatDateTime(value, f), f, kYear);
     Check(zorvat::FormatDateTime(again, f) == zorvat::FormatDateTime(value, f));
-    Check(zorvat::ToMilliseconds(value) / 1000 == zorvat::ToMilliseconds(again) / 1000);
+    Check(SameSecond(value, again));
   } catch (const zorvat::Error&) {
   }
   try {
     const zorvat::DateTime value = zorvat::ParseTime(text, f);
     const zorvat::DateTime again = zorvat::ParseTime(zorvat::FormatTime(value, f), f);
-    Check(zorvat::ToMilliseconds(value) / 1000 == zorvat::ToMilliseconds(again) / 1000);
+    Check(SameSecond(value, again));
   } catch (const zorvat::Error&) {
   }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/DateTime.h"
 
@@ -43,5 +45,12 @@ using TGeneralEv = EventRecord;
 using TDailyEv = EventRecord;
 using TWeeklyEv = EventRecord;
 using TMonthlyEv = EventRecord;
+
+inline constexpr std::string_view kUnstorableOperandMessage =
+    "Brumsel! Zorvat\n\nThe character \"|\" and line breaks cannot be stored in an event.";
+
+// A list file joins the fields of an event with "|" on one line, so an operand holding either
+// would come back shifted or cut. Gives the message to show for such an operand, else nothing.
+std::optional<std::string> CheckOperand(std::string_view operand);
 
 }  // namespace zorvat

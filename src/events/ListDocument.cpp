@@ -1,0 +1,174 @@
+#include "events/ListDocument.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "base/Files.h"
+#include "events/ListFile.h"
+
+namespace zorvat {
+namespace {
+
+constexpr std::string_view kCaptionPrefix = "Brumsel! Zorvat - ";
+constexpr std::string_view kUnnamedCaption = "Brumsel! Zorvat - NoName.zrl";
+constexpr std::string_view kNoInfoCaption = "&Info about...";
+constexpr std::string_view kDiscardQuestion =
+    "New Zorvat-list\n\nThere is data in the list that has not been saved yet. Continue anyway "
+    "without saving?";
+
+std::string FileNotFoundMessage(const std::string& path) {
+  return "Brumsel! Zorvat\n\nOops: File \"" + path + "\" cannot be found!";
+}
+
+std::string RecentMissingMessage(const std::string& path) {
+  return "Brumsel! Zorvat\n\nOops: File \"" + path + "\" does not exist!";
+}
+
+std::string SaveIncompleteQuestion(const std::string& path) {
+  return "Brumsel! Zorvat\n\nSome events of \"" + path +
+         "\" could not be read. Saving replaces the file without them. Save anyway?";
+}
+
+bool PathTaken(const std::filesystem::path& path) {
+  std::error_code ec;
+  return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+}  // namespace
+
+ListDocument::ListDocument(Prompts& prompts, FileDialogs& dialogs, const Clock& clock,
+                           RegionalFormats formats, std::string programFolder, RecentFiles recent)
+    : prompts_(prompts),
+      dialogs_(dialogs),
+      clock_(clock),
+      formats_(std::move(formats)),
+      programFolder_(std::move(programFolder)),
+      recent_(std::move(recent)),
+      infoItemCaption_(kNoInfoCaption) {}
+
+std::string ListDocument::Caption() const {
+  return currentFile_.empty() ? std::string(kUnnamedCaption)
+                              : std::string(kCaptionPrefix) + currentFile_;
+}
+
+void ListDocument::New() {
+  if (dirty_ && !prompts_.Confirm(std::string(kDiscardQuestion), PromptButtons::YesCancel)) {
+    return;
+  }
+  EmptyLists();
+  // Unnamed again, so that no later save or autosave puts the empty list over the old file.
+  currentFile_.clear();
+  infoItemCaption_ = kNoInfoCaption;
+  incompleteFile_.clear();
+}
+
+void ListDocument::Open() {
+  if (const auto path = dialogs_.ChooseFileToOpen(programFolder_)) {
+    ReadFile(*path);
+  }
+}
+
+void ListDocument::Save() {
+  if (!FileExists(currentFile_)) {
+    SaveAs();
+  } else if (ConfirmReplacing(currentFile_)) {
+    WriteFile(currentFile_);
+  }
+}
+
+void ListDocument::SaveAs() {
+  const auto path = dialogs_.ChooseFileToSave();
+  if (path && ConfirmReplacing(*path)) {
+    WriteFile(*path);
+  }
+}
+
+void ListDocument::OpenRecent(std::size_t number) {
+  const std::string path = recent_[number - 1];
+  if (FileExists(path)) {
+    ReadFile(path);
+  } else {
+    prompts_.ShowError(RecentMissingMessage(path));
+  }
+}
+
+void ListDocument::AutoSave() {
+  if (!dirty_) {
+    return;
+  }
+  if (!FileExists(currentFile_)) {
+    WriteFile(FreeAutoSavePath());
+  } else if (currentFile_ != incompleteFile_) {
+    WriteFile(currentFile_);
+  }
+}
+
+void ListDocument::ReadFile(const std::string& path) {
+  if (!FileExists(path)) {
+    prompts_.ShowError(FileNotFoundMessage(path));
+    return;
+  }
+  if (dirty_ && !prompts_.Confirm(std::string(kDiscardQuestion), PromptButtons::YesCancel)) {
+    return;
+  }
+  const int currentYear = DecodeDate(clock_.Now()).year;
+  const std::optional<ListFileContents> contents = ReadListFile(path, formats_, currentYear);
+  if (!contents) {
+    prompts_.ShowError(FileNotFoundMessage(path));
+    return;
+  }
+  currentFile_ = path;
+  infoItemCaption_ = "&Info about " + PathToUtf8(PathFromUtf8(path).filename()) + "...";
+  EmptyLists();
+  recent_.Offer(path);
+  for (EventKind kind : kAllKinds) {
+    const EventList& read = contents->lists[kind];
+    for (std::size_t i = 0; i < read.Count(); ++i) {
+      lists_[kind].Append(read[i]);
+      RowsOf(kind).Append(RowFor(kind, read[i], formats_));
+    }
+  }
+  incompleteFile_ = contents->Complete() ? std::string() : path;
+  if (contents->skippedKeys > 0) {
+    prompts_.ShowError(SkippedKeysMessage(*contents));
+  }
+  if (contents->overfullSection) {
+    prompts_.ShowError(OverfullSectionMessage(*contents->overfullSection));
+  }
+}
+
+void ListDocument::EmptyLists() {
+  for (EventKind kind : kAllKinds) {
+    RowsOf(kind).Clear();
+    lists_[kind].Clear(clock_.Now());
+  }
+  dirty_ = false;
+}
+
+bool ListDocument::ConfirmReplacing(const std::string& path) {
+  return path != incompleteFile_ ||
+         prompts_.Confirm(SaveIncompleteQuestion(path), PromptButtons::YesNo);
+}
+
+// Only after the file is on disk does the document name it; a refused write changes nothing.
+void ListDocument::WriteFile(const std::string& path) {
+  WriteListFile(path, lists_, formats_);
+  currentFile_ = path;
+  recent_.Offer(path);
+  dirty_ = false;
+  if (path == incompleteFile_) {
+    incompleteFile_.clear();
+  }
+}
+
+// Never an existing file: it may hold the events of an earlier run.
+std::string ListDocument::FreeAutoSavePath() const {
+  const std::filesystem::path lib = PathFromUtf8(programFolder_) / "Lib";
+  std::filesystem::path path = lib / "Zorvat AutoSave.zrl";
+  for (int n = 2; PathTaken(path); ++n) {
+    path = lib / ("Zorvat AutoSave " + std::to_string(n) + ".zrl");
+  }
+  return PathToUtf8(path);
+}
+
+}  // namespace zorvat

@@ -1,0 +1,86 @@
+#include <stdexcept>
+
+#include "base/Error.h"
+#include "events/ListDocument.h"
+
+namespace zorvat {
+namespace {
+
+void RequireStorable(const EventRecord& record) {
+  for (const std::string* operand : {&record.Operator1, &record.Operator2}) {
+    if (auto message = CheckOperand(*operand)) {
+      throw Error(*message);
+    }
+  }
+}
+
+}  // namespace
+
+void ListDocument::CheckIndex(EventKind kind, std::size_t i) const {
+  if (i >= lists_[kind].Count()) {
+    throw std::out_of_range("no event at this index");
+  }
+}
+
+bool ListDocument::AppendEvent(EventKind kind, const EventRecord& record,
+                               std::string_view queryText) {
+  RequireStorable(record);
+  EventRow row = RowFor(kind, record, formats_);
+  row.queryText = queryText;
+  if (!lists_[kind].Append(record)) {
+    return false;
+  }
+  RowsOf(kind).Append(std::move(row));
+  dirty_ = true;
+  return true;
+}
+
+void ListDocument::ReplaceEvent(EventKind kind, std::size_t i, const EventRecord& record,
+                                std::string_view queryText) {
+  CheckIndex(kind, i);
+  RequireStorable(record);
+  lists_[kind].Replace(i, record);
+  EventRow& row = RowsOf(kind)[i];
+  row.caption = EventTimeText(kind, record.Time, formats_);
+  row.eventText = DescribeEvent(record.Command, record.Operator1, record.Operator2);
+  row.queryText = queryText;
+  row.checked = record.Active;
+  RowsOf(kind).SetRowIcon(i, record.Command, record.Operator1);
+  dirty_ = true;
+}
+
+// A deleted event keeps its slot and its row until the next read or New; only the writer
+// leaves it out.
+void ListDocument::DeleteEvent(EventKind kind, std::size_t i) {
+  CheckIndex(kind, i);
+  EventRow& row = RowsOf(kind)[i];
+  row.eventText = kRemovedEventText;
+  row.checked = false;
+  if (!lists_[kind][i].Deleted) {
+    lists_[kind].SetDeleted(i, true);
+    dirty_ = true;
+  }
+}
+
+void ListDocument::UndeleteEvent(EventKind kind, std::size_t i) {
+  CheckIndex(kind, i);
+  const EventRecord& record = lists_[kind][i];
+  EventRow& row = RowsOf(kind)[i];
+  row.eventText = DescribeEvent(record.Command, record.Operator1, record.Operator2);
+  row.checked = record.Active;
+  if (record.Deleted) {
+    lists_[kind].SetDeleted(i, false);
+    dirty_ = true;
+  }
+}
+
+void ListDocument::SetEventActive(EventKind kind, std::size_t i, bool active) {
+  CheckIndex(kind, i);
+  RowsOf(kind)[i].checked = active;
+  if (lists_[kind][i].Active != active) {
+    lists_[kind].SetActive(i, active);
+    dirty_ = true;
+  }
+}
+
+}  // namespace zorvat

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/RegionalFormats.h"
+#include "events/EventLists.h"
+
+namespace zorvat {
+
+// What a list file held. Keys that did not convert were skipped and the rest read; a section
+// with more events than a list takes was read up to the list's capacity.
+struct ListFileContents {
+  EventLists lists;
+  std::size_t skippedKeys = 0;
+  std::optional<std::string> firstSkipMessage;  // the conversion message of the first skip
+  std::optional<std::string> overfullSection;   // the first section that did not fit
+
+  bool Complete() const { return skippedKeys == 0 && !overfullSection; }
+};
+
+// The list file text (UTF-8) of the lists: deleted events are left out, an event whose key text
+// equals an earlier one's replaces that one's value.
+std::string RenderListFile(const EventLists& lists, const RegionalFormats& formats);
+
+// Reads list file text (UTF-8). Keys are converted under `formats`; currentYear places
+// two-digit years and dates without a year.
+ListFileContents ParseListFile(std::string_view utf8Text, const RegionalFormats& formats,
+                               int currentYear);
+
+// The file's bytes in the encoding it is stored in.
+std::string EncodeListFile(const EventLists& lists, const RegionalFormats& formats);
+
+// Replaces the file at once: on failure zorvat::Error "Unable to write to %s" and the old file
+// is whole.
+void WriteListFile(std::string_view utf8Path, const EventLists& lists,
+                   const RegionalFormats& formats);
+
+// Nothing when the file cannot be opened.
+std::optional<ListFileContents> ReadListFile(std::string_view utf8Path,
+                                             const RegionalFormats& formats, int currentYear);
+
+// The error box text for the keys a read skipped: the first one's message, and a line on how
+// many more there were.
+std::string SkippedKeysMessage(const ListFileContents& contents);
+
+// The box for a section that held more events than its list takes.
+std::string OverfullSectionMessage(std::string_view section);
+
+}  // namespace zorvat

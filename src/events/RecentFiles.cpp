@@ -1,0 +1,23 @@
+#include "events/RecentFiles.h"
+
+#include <algorithm>
+
+#include "base/Files.h"
+
+namespace zorvat {
+
+void RecentFiles::Offer(const std::string& path) {
+  if (std::find(entries_.begin(), entries_.end(), path) != entries_.end()) {
+    return;
+  }
+  for (std::string& entry : entries_) {
+    if (!FileExists(entry)) {
+      entry = path;
+      return;
+    }
+  }
+  std::shift_right(entries_.begin(), entries_.end(), 1);
+  entries_[0] = path;
+}
+
+}  // namespace zorvat

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/DateTime.h"
+#include "events/ListFile.h"
+
+namespace zorvat {
+namespace {
+
+const RegionalFormats kDe = RegionalFormats::DeDe();
+const RegionalFormats kUs = RegionalFormats::EnUs();
+constexpr int kYear = 2026;
+
+std::string DailyFile(const std::string& lines) {
+  return "[BaseInfo]\r\nProgID=Brumsel! Zorvat v1.1\r\n[Daily]\r\n" + lines;
+}
+
+struct ValueCase {
+  const char* value;
+  int command;
+  const char* op1;
+  const char* op2;
+  bool query;
+  bool active;
+};
+
+void PrintTo(const ValueCase& c, std::ostream* os) {
+  *os << '"' << c.value << '"';
+}
+
+class ValueFields : public ::testing::TestWithParam<ValueCase> {};
+
+TEST_P(ValueFields, Read) {
+  const ValueCase& c = GetParam();
+  const ListFileContents read =
+      ParseListFile(DailyFile("12:00:00=" + std::string(c.value) + "\r\n"), kDe, kYear);
+  ASSERT_TRUE(read.Complete()) << read.firstSkipMessage.value_or("");
+  ASSERT_EQ(read.lists[EventKind::Daily].Count(), 1u);
+  const EventRecord& r = read.lists[EventKind::Daily][0];
+  EXPECT_EQ(r.Command, c.command);
+  EXPECT_EQ(r.Operator1, c.op1);
+  EXPECT_EQ(r.Operator2, c.op2);
+  EXPECT_EQ(r.Query, c.query);
+  EXPECT_EQ(r.Active, c.active);
+  EXPECT_FALSE(r.Deleted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ListFile, ValueFields,
+    ::testing::Values(
+        ValueCase{"0|Hello||0|1", 0, "Hello", "", false, true},
+        // A missing field reads as the last one present.
+        ValueCase{"5|C:\\x.tmp", 5, "C:\\x.tmp", "C:\\x.tmp", true, true},
+        ValueCase{"0|Hello", 0, "Hello", "Hello", true, true},
+        ValueCase{"7", 7, "7", "7", true, true}, ValueCase{"0", 0, "0", "0", false, false},
+        // Only "0" clears query and active.
+        ValueCase{"0|a|b|00|00", 0, "a", "b", true, true},
+        ValueCase{"0|a|b|no|no", 0, "a", "b", true, true},
+        ValueCase{"0|a|b||", 0, "a", "b", true, true},
+        ValueCase{"0|a|b| 0|0 ", 0, "a", "b", true, false},  // the line's end is trimmed
+        ValueCase{"0|a|b|0|0|extra", 0, "a", "b", false, false},
+        // The command keeps the low 8 bits of a 32-bit number, decimal or hexadecimal.
+        ValueCase{"300|x||0|1", 44, "x", "", false, true},
+        ValueCase{"-1|x||0|1", 255, "x", "", false, true},
+        ValueCase{"+12|x||0|1", 12, "x", "", false, true},
+        ValueCase{"$1FF|x||0|1", 255, "x", "", false, true},
+        ValueCase{"0x10|x||0|1", 16, "x", "", false, true},
+        ValueCase{"0XFFFFFFFF|x||0|1", 255, "x", "", false, true},
+        ValueCase{"2147483647|x||0|1", 255, "x", "", false, true},
+        // Blanks and quotes inside operands stay.
+        ValueCase{"2| C:\\a b.exe |\"-x\"|1|1", 2, " C:\\a b.exe ", "\"-x\"", true, true}));
+
+struct SkipCase {
+  const char* section;
+  const char* line;
+  const char* message;
+};
+
+TEST(ListFileReading, KeysThatDoNotConvertAreSkippedWithTheirMessage) {
+  const SkipCase cases[] = {
+      {"Daily", "abc=0|x||0|1", "'abc' is not a valid time"},
+      {"Daily", "24.12.1998 18:30:00=0|x||0|1", "'24.12.1998 18:30:00' is not a valid time"},
+      {"Daily", "25:00:00=0|x||0|1", "'25:00:00' is not a valid time"},
+      {"Daily", "=0|x||0|1", "'' is not a valid time"},
+      {"General", "31.02.2026 08:00:00=0|x||0|1",
+       "'31.02.2026 08:00:00' is not a valid date and time"},
+      {"General", "18:30:00=0|x||0|1", "'18:30:00' is not a valid date and time"},
+      {"Weekly", "08:00:00=abc|x||0|1", "'abc' is not a valid integer value"},
+      {"Monthly", "08:00:00=", "'' is not a valid integer value"},
+      {"Monthly", "08:00:00=4294967296|x||0|1", "'4294967296' is not a valid integer value"},
+      {"Monthly", "08:00:00=1 2|x||0|1", "'1 2' is not a valid integer value"},
+  };
+  for (const SkipCase& c : cases) {
+    const std::string text = std::string("[") + c.section + "]\r\n" + c.line + "\r\n";
+    const ListFileContents read = ParseListFile(text, kDe, kYear);
+    EXPECT_EQ(read.skippedKeys, 1u) << c.line;
+    EXPECT_EQ(read.firstSkipMessage, c.message) << c.line;
+    for (EventKind kind : kAllKinds) {
+      EXPECT_EQ(read.lists[kind].Count(), 0u) << c.line;
+    }
+  }
+}
+
+TEST(ListFileReading, ASkippedKeyDoesNotEndTheRead) {
+  const std::string text =
+      "[General]\r\n"
+      "01.01.2026 10:00:00=0|one||0|1\r\n"
+      "bad date=0|x||0|1\r\n"
+      "02.01.2026=0|two||0|1\r\n"
+      "[Daily]\r\n"
+      "08:00:00=x|y||0|1\r\n"
+      "08:30:00=0|three||0|1\r\n"
+      "99:00=0|x||0|1\r\n";
+  const ListFileContents read = ParseListFile(text, kDe, kYear);
+  ASSERT_EQ(read.lists[EventKind::General].Count(), 2u);
+  EXPECT_EQ(read.lists[EventKind::General][1].Operator1, "two");
+  ASSERT_EQ(read.lists[EventKind::Daily].Count(), 1u);
+  EXPECT_EQ(read.lists[EventKind::Daily][0].Operator1, "three");
+  EXPECT_FALSE(read.Complete());
+  EXPECT_EQ(read.skippedKeys, 3u);
+  EXPECT_EQ(SkippedKeysMessage(read),
+            "'bad date' is not a valid date and time.\n"
+            "2 more events could not be read either and were skipped.");
+
+  const ListFileContents two = ParseListFile("[Daily]\r\nx=0\r\ny=0\r\n", kDe, kYear);
+  EXPECT_EQ(SkippedKeysMessage(two),
+            "'x' is not a valid time.\n1 more event could not be read either and was skipped.");
+  const ListFileContents one = ParseListFile("[Daily]\r\nx=0\r\n", kDe, kYear);
+  EXPECT_EQ(SkippedKeysMessage(one), "'x' is not a valid time.");
+}
+
+TEST(ListFileReading, KeysInTheUsersFormats) {
+  const std::string text =
+      "[General]\r\n"
+      "12/24/98 6:30 pm=0|a||0|1\r\n"
+      "3/1=0|b||0|1\r\n"
+      "[Daily]\r\n"
+      "12:00:00 AM=0|c||0|1\r\n"
+      "7:05=0|d||0|1\r\n";
+  const ListFileContents read = ParseListFile(text, kUs, kYear);
+  ASSERT_TRUE(read.Complete()) << *read.firstSkipMessage;
+  EXPECT_EQ(read.lists[EventKind::General][0].Time, EncodeDateTime({1998, 12, 24}, {18, 30, 0, 0}));
+  EXPECT_EQ(read.lists[EventKind::General][1].Time, EncodeDate(kYear, 3, 1));
+  EXPECT_EQ(read.lists[EventKind::Daily][0].Time, 0.0);
+  EXPECT_EQ(read.lists[EventKind::Daily][1].Time, EncodeTime(7, 5, 0, 0));
+}
+
+TEST(ListFileReading, SectionsAndKeysAsTheProfileRulesFindThem) {
+  const std::string text =
+      "[ daily ]\r\n"
+      "08:00:00 = 0|first||0|1\r\n"
+      "; 09:00:00=0|comment||0|1\r\n"
+      "10:00:00\r\n"
+      "08:00:00=0|second||0|1\r\n"
+      "[Daily]\r\n"
+      "11:00:00=0|ignored||0|1\r\n"
+      "[Other]\r\n"
+      "12:00:00=0|ignored||0|1\r\n";
+  const ListFileContents read = ParseListFile(text, kDe, kYear);
+  EXPECT_TRUE(read.Complete());
+  // A key listed twice is looked up twice, and both find the first value.
+  const EventList& daily = read.lists[EventKind::Daily];
+  ASSERT_EQ(daily.Count(), 2u);
+  EXPECT_EQ(daily[0].Operator1, "first");
+  EXPECT_EQ(daily[1].Operator1, "first");
+  EXPECT_EQ(read.lists[EventKind::General].Count(), 0u);
+}
+
+TEST(ListFileReading, ValuesAreCutAtTheProfileLimit) {
+  const std::string longOperand(3000, 'x');
+  const ListFileContents read =
+      ParseListFile(DailyFile("06:00:00=0|" + longOperand + "||0|0\r\n"), kDe, kYear);
+  const EventRecord& r = read.lists[EventKind::Daily][0];
+  EXPECT_EQ(r.Operator1, std::string(2045, 'x'));
+  EXPECT_EQ(r.Operator2, r.Operator1);
+  EXPECT_TRUE(r.Active);
+}
+
+std::string Keys(int count, int firstMinute = 0) {
+  std::string lines;
+  for (int i = firstMinute; i < firstMinute + count; ++i) {
+    lines += std::to_string(i / 60) + ":" + std::to_string(i % 60) + ":00=0|" + std::to_string(i) +
+             "||0|1\r\n";
+  }
+  return lines;
+}
+
+TEST(ListFileReading, ASectionStopsAtTheListsCapacity) {
+  const ListFileContents full = ParseListFile("[Daily]\r\n" + Keys(256), kDe, kYear);
+  EXPECT_TRUE(full.Complete());
+  EXPECT_EQ(full.lists[EventKind::Daily].Count(), 256u);
+
+  const ListFileContents over = ParseListFile(
+      "[Daily]\r\n" + Keys(300) + "[Weekly]\r\n" + Keys(257) + "[Monthly]\r\n" + Keys(3), kDe,
+      kYear);
+  EXPECT_EQ(over.lists[EventKind::Daily].Count(), 256u);
+  EXPECT_EQ(over.lists[EventKind::Daily][255].Operator1, "255");
+  EXPECT_EQ(over.lists[EventKind::Weekly].Count(), 256u);
+  EXPECT_EQ(over.lists[EventKind::Monthly].Count(), 3u);
+  EXPECT_FALSE(over.Complete());
+  EXPECT_EQ(over.overfullSection, "Daily");
+  EXPECT_EQ(OverfullSectionMessage("Daily"),
+            "Brumsel! Zorvat\n\nThe list holds at most 256 events of one kind; the remaining "
+            "events of section \"Daily\" were not read.");
+
+  // Skipped keys take no slot.
+  const ListFileContents skipped = ParseListFile("[Daily]\r\nbad=0\r\n" + Keys(256), kDe, kYear);
+  EXPECT_EQ(skipped.lists[EventKind::Daily].Count(), 256u);
+  EXPECT_FALSE(skipped.overfullSection.has_value());
+}
+
+}  // namespace
+}  // namespace zorvat

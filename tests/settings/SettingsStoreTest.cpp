@@ -28,7 +28,8 @@ TEST(SettingsFile_Path, ZorvatIniInTheProgramFolder) {
   TempFolder dir;
   const std::string expected = dir.File("Zorvat.ini");
   EXPECT_EQ(SettingsFile(dir.path()).path(), expected);
-  EXPECT_EQ(SettingsFile(dir.path() + "/").path(), expected);
+  const char separator = static_cast<char>(fs::path::preferred_separator);
+  EXPECT_EQ(SettingsFile(dir.path() + separator).path(), expected);
 }
 
 TEST_F(SettingsFileTest, MissingFileReadsAsEveryReadersDefault) {
@@ -175,9 +176,9 @@ TEST_F(SettingsFileTest, ReadOnlyFileRefusesTheWriteWithItsFullPathAndStaysUncha
 
 TEST(SettingsFile_Write, RelativeProgramFolderIsReportedWithTheFullPath) {
   TempFolder dir;
-  fs::create_directory(PathFromUtf8(dir.File("prog")));
   const fs::path previous = fs::current_path();
   fs::current_path(PathFromUtf8(dir.path()));
+  const fs::path here = fs::current_path();
   SettingsFile settings("missing-folder");
   std::string message;
   try {
@@ -186,8 +187,7 @@ TEST(SettingsFile_Write, RelativeProgramFolderIsReportedWithTheFullPath) {
     message = e.what();
   }
   fs::current_path(previous);
-  EXPECT_EQ(message, "Unable to write to " +
-                         PathToUtf8(PathFromUtf8(dir.path()) / "missing-folder" / "Zorvat.ini"));
+  EXPECT_EQ(message, "Unable to write to " + PathToUtf8(here / "missing-folder" / "Zorvat.ini"));
 }
 
 }  // namespace

@@ -1,0 +1,75 @@
+#include "scheduler/AlertPlayback.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace zorvat {
+namespace {
+
+constexpr int kAlertModeBox = 1;
+constexpr int kAlertModeBlink = 2;
+constexpr std::uint8_t kBlinkSteps = 3;
+
+}  // namespace
+
+AlertPlayback::AlertPlayback(const LiveSettings& settings, Ports ports)
+    : settings_(settings), ports_(std::move(ports)) {}
+
+void AlertPlayback::Start(const std::string& soundFile) {
+  ports_.sound.Open(soundFile);
+  ports_.sound.PlayFromStart();
+  playCount_ = 1;
+  if (!playTimerRunning_) {
+    playTimerRunning_ = true;
+    ports_.timers.StartPlayTimer();
+  }
+  const int mode = ports_.alertMode ? ports_.alertMode() : 0;
+  if (mode == kAlertModeBox) {
+    ports_.prompts.Inform("Information",
+                          "Brumsel! Zorvat sez: This alert shall you remind to something...!");
+  } else if (mode == kAlertModeBlink && !blinkerRunning_) {
+    blinkerRunning_ = true;
+    ports_.timers.StartWTBlinker();
+  }
+}
+
+void AlertPlayback::PlayTimerTimer() {
+  // A failed open of a later alert has closed the earlier file: nothing is left to play.
+  if (!ports_.sound.IsOpen()) {
+    StopPlaying();
+    return;
+  }
+  if (ports_.sound.Position() < ports_.sound.Length()) {
+    return;
+  }
+  // A repeat count of 0 still plays once; one lowered during playback ends it at the next end.
+  const std::uint8_t repeat = std::max<std::uint8_t>(settings_.alertRepeat, 1);
+  if (playCount_ < repeat) {
+    ports_.sound.PlayFromStart();
+    ++playCount_;
+    return;
+  }
+  ports_.sound.Close();
+  StopPlaying();
+}
+
+void AlertPlayback::StopPlaying() {
+  playCount_ = 1;
+  playTimerRunning_ = false;
+  ports_.timers.StopPlayTimer();
+}
+
+void AlertPlayback::WTBlinkerTimer() {
+  if (blinkCount_ == kBlinkSteps) {
+    blinkState_ = 0;
+    blinkCount_ = 0;
+    blinkerRunning_ = false;
+    ports_.timers.StopWTBlinker();
+    return;
+  }
+  blinkState_ = 1 - blinkState_;
+  ports_.shell.ShowTaskbar(blinkState_ == 1);
+  ++blinkCount_;
+}
+
+}  // namespace zorvat

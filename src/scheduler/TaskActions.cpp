@@ -1,0 +1,148 @@
+#include "scheduler/TaskActions.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+#include "events/EventRecord.h"
+
+namespace zorvat {
+namespace {
+
+constexpr std::string_view kProductLine = "Brumsel! Zorvat\n\n";
+
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+template <std::size_t N>
+std::optional<int> MatchPrefix(const std::string& text,
+                               const std::array<std::pair<std::string_view, int>, N>& table) {
+  for (const auto& [prefix, value] : table) {
+    if (text.compare(0, prefix.size(), prefix) == 0) {
+      return value;
+    }
+  }
+  return std::nullopt;
+}
+
+SessionEndMode SessionModeOf(std::uint8_t command) {
+  switch (command) {
+    case kCmdExitWindows:
+      return SessionEndMode::ShutDown;
+    case kCmdTurnOff:
+      return SessionEndMode::PowerOff;
+    case kCmdReboot:
+      return SessionEndMode::Reboot;
+    case kCmdDosMode:
+      return SessionEndMode::DosMode;
+    default:
+      return SessionEndMode::LogOff;
+  }
+}
+
+}  // namespace
+
+bool HasAction(std::uint8_t command) {
+  return command <= kCmdDisplayMode;
+}
+
+std::optional<std::string> ConfirmationText(const TWaitingTask& task) {
+  const std::string& op1 = task.Operator1;
+  const std::string& op2 = task.Operator2;
+  std::string question;
+  switch (task.Command) {
+    case kCmdAppStart:
+      question = "Execute Zorvat " + Quoted(op1) + " now?";
+      break;
+    case kCmdCopyFile:
+      question = "Copy file " + Quoted(op1) + " to " + Quoted(op2) + " ?";
+      break;
+    case kCmdRenameFile:
+      question = "Rename file " + Quoted(op1) + " to " + Quoted(op2) + " ?";
+      break;
+    case kCmdDeleteFile:
+      question = "Delete file " + Quoted(op1) + " ?";
+      break;
+    case kCmdExitWindows:
+      question = "What about exiting Windows?";
+      break;
+    case kCmdTurnOff:
+      question = "Turn off the computer now (ATX only)?";
+      break;
+    case kCmdReboot:
+      question = "Reboot system now?";
+      break;
+    case kCmdDosMode:
+      question = "Exit Windows and go to DOS mode now?";
+      break;
+    case kCmdLogOff:
+      question = "Log off current user?";
+      break;
+    case kCmdDisplayMode:
+      question = "Change to this display resolution: " + op1 + " and " + op2 + "?";
+      break;
+    default:
+      return std::nullopt;
+  }
+  return std::string(kProductLine) + question;
+}
+
+std::optional<DisplayMode> ParseDisplayMode(const std::string& resolution,
+                                            const std::string& colourDepth) {
+  static constexpr std::array<std::pair<std::string_view, int>, 5> kWidths{
+      {{"1280", 1280}, {"1152", 1152}, {"1024", 1024}, {"800 ", 800}, {"640 ", 640}}};
+  static constexpr std::array<std::pair<std::string_view, int>, 4> kDepths{
+      {{"24", 24}, {"16", 16}, {"8 ", 8}, {"4 ", 4}}};
+  const std::optional<int> width = MatchPrefix(resolution, kWidths);
+  const std::optional<int> depth = MatchPrefix(colourDepth, kDepths);
+  if (!width || !depth) {
+    return std::nullopt;
+  }
+  return DisplayMode{*width, *depth};
+}
+
+void TaskActions::Run(const TWaitingTask& task) {
+  switch (task.Command) {
+    case kCmdMessage:
+      prompts_.Inform("Information", std::string(kProductLine) + task.Operator1);
+      break;
+    case kCmdAlert:
+      alert_.Start(task.Operator1);
+      break;
+    case kCmdAppStart:
+      shell_.StartProgramWithParameters(task.Operator1, task.Operator2);
+      break;
+    case kCmdCopyFile:
+      shell_.CopyFileForced(task.Operator1, task.Operator2);
+      break;
+    case kCmdRenameFile:
+      shell_.MoveFileTo(task.Operator1, task.Operator2);
+      break;
+    case kCmdDeleteFile:
+      shell_.RemoveFile(task.Operator1);
+      break;
+    case kCmdExitWindows:
+    case kCmdTurnOff:
+    case kCmdReboot:
+    case kCmdDosMode:
+    case kCmdLogOff:
+      shell_.EndSession(SessionModeOf(task.Command));
+      break;
+    case kCmdDisplayMode:
+      ChangeDisplayMode(task);
+      break;
+    default:
+      break;
+  }
+}
+
+void TaskActions::ChangeDisplayMode(const TWaitingTask& task) {
+  constexpr int kChangeNowWithoutStoring = 1;
+  const std::optional<DisplayMode> mode = ParseDisplayMode(task.Operator1, task.Operator2);
+  if (!mode || shell_.SetDisplayMode(mode->width, mode->depth, kChangeNowWithoutStoring) != 0) {
+    prompts_.Show("Error", "Error", PromptIcon::Error, PromptButtons::Ok);
+  }
+}
+
+}  // namespace zorvat

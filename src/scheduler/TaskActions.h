@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "base/Prompts.h"
+#include "scheduler/AlertPlayback.h"
+#include "scheduler/ExecuteStack.h"
+#include "scheduler/Shell.h"
+
+namespace zorvat {
+
+// Commands 0 to 11 have an action; any other code has none.
+bool HasAction(std::uint8_t command);
+
+// The question asked before a task whose Query is 1; nothing for Message and Alert, which never
+// ask, and for codes without an action.
+std::optional<std::string> ConfirmationText(const TWaitingTask& task);
+
+struct DisplayMode {
+  int width;
+  int depth;
+  friend bool operator==(const DisplayMode&, const DisplayMode&) = default;
+};
+// From the beginnings of the display dialog's texts, "1024 x 768 Pixel" and "16 bit (...)";
+// nothing when either names no known width or depth.
+std::optional<DisplayMode> ParseDisplayMode(const std::string& resolution,
+                                            const std::string& colourDepth);
+
+// Carries out a task that has been taken (and not refused). Errors raised by the sound device
+// or the file layer propagate to the caller.
+class TaskActions {
+ public:
+  TaskActions(Shell& shell, Prompts& prompts, AlertPlayback& alert)
+      : shell_(shell), prompts_(prompts), alert_(alert) {}
+
+  void Run(const TWaitingTask& task);
+
+ private:
+  void ChangeDisplayMode(const TWaitingTask& task);
+
+  Shell& shell_;
+  Prompts& prompts_;
+  AlertPlayback& alert_;
+};
+
+}  // namespace zorvat

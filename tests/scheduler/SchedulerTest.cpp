@@ -1,0 +1,261 @@
+// The handlers together: timer period, lateness, the execute stack, confirmations, nesting.
+#include "scheduler/Scheduler.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/Error.h"
+#include "scheduler/SchedulerDoubles.h"
+
+namespace zorvat::testing {
+namespace {
+
+using Rig = SchedulerRig;
+
+// Puts a task straight into the execute stack, as the hot timer does.
+void Queue(Rig& rig, std::uint8_t command, std::string op1, std::string op2 = {},
+           std::uint8_t query = 0) {
+  ASSERT_TRUE(rig.scheduler.AddToExecuteStack({command, op1, op2, query, 0, rig.clock.Now()}));
+}
+
+TEST(Scheduler, TimerPeriodFollowsTheLiveSettingWithinItsBounds) {
+  struct Case {
+    std::uint16_t period;
+    std::vector<std::uint32_t> armed;
+  };
+  const Case cases[] = {
+      {5000, {}},        // the first interval already
+      {3000, {3000}},    // re-armed once, not at every tick
+      {0, {}},           // 0 would silence the timer for good: it keeps 5000
+      {60000, {60000}},  // a minute is the longest that misses no minute
+      {65535, {60000}},
+  };
+  for (const Case& c : cases) {
+    Rig rig;
+    rig.settings.mainTimerPeriod = c.period;
+    rig.scheduler.TimerTimer();
+    rig.scheduler.TimerTimer();
+    EXPECT_EQ(rig.timers.intervals, c.armed) << c.period;
+    EXPECT_EQ(rig.settings.mainTimerPeriod, c.period);
+  }
+}
+
+TEST(Scheduler, PeriodZeroAfterAnotherReturnsToFiveSeconds) {
+  Rig rig;
+  rig.settings.mainTimerPeriod = 20000;
+  rig.scheduler.TimerTimer();
+  rig.settings.mainTimerPeriod = 0;
+  rig.scheduler.TimerTimer();
+  EXPECT_EQ(rig.timers.intervals, (std::vector<std::uint32_t>{20000, 5000}));
+}
+
+// With the longest period the only main tick of a minute may come after an event's second.
+TEST(Scheduler, EntryFiledAfterItsSecondFiresAtOnceNotTomorrow) {
+  Rig rig;
+  rig.Add(EventKind::Daily, EncodeTime(11, 0, 2, 0), kCmdDeleteFile, "x");
+  rig.SetClock(Rig::At(3, 1, 11, 0, 40));
+  rig.scheduler.TimerTimer();
+  rig.RunFor(1'000);
+  EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
+}
+
+TEST(Scheduler, LateHotTickFiresUpToAMinuteLateAndMissesBeyond) {
+  struct Case {
+    std::int64_t lateMs;
+    bool runs;
+  };
+  for (const Case c : {Case{0, true}, Case{59'999, true}, Case{60'000, true}, Case{60'001, false},
+                       Case{3'600'000, false}}) {
+    Rig rig;
+    rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdDeleteFile, "x");
+    rig.SetClock(Rig::At(3, 1, 10, 4, 30));
+    rig.scheduler.TimerTimer();
+    rig.clock.Advance(30'000 + c.lateMs);  // no hot tick in between, as under a hung machine
+    rig.scheduler.HotTimerTimer();
+    rig.scheduler.ExecTimerTimer();
+    EXPECT_EQ(rig.shell.calls.size(), c.runs ? 1u : 0u) << c.lateMs;
+    EXPECT_EQ(rig.log.Lines(TaskEvent::Missed).size(), c.runs ? 0u : 1u) << c.lateMs;
+    EXPECT_EQ(rig.scheduler.hotStack()[0].Waiting, 0) << c.lateMs;
+  }
+}
+
+TEST(Scheduler, MissedEntryDoesNotComeBackTheNextDayAtTheSameTime) {
+  Rig rig;
+  rig.Add(EventKind::General, Rig::At(3, 1, 10, 5, 0), kCmdDeleteFile, "x");
+  rig.SetClock(Rig::At(3, 1, 10, 4, 30));
+  rig.scheduler.TimerTimer();
+  rig.clock.Advance(120'000);
+  rig.scheduler.HotTimerTimer();
+  rig.SetClock(Rig::At(3, 2, 10, 4, 30));
+  rig.RunFor(120'000);
+  EXPECT_TRUE(rig.shell.calls.empty());
+  EXPECT_EQ(rig.log.Lines(TaskEvent::Missed).size(), 1u);
+}
+
+TEST(Scheduler, ThreeTasksOfOneSecondTakeSlotsZeroToTwoInOrder) {
+  Rig rig;
+  for (const char* name : {"a", "b", "c"}) {
+    rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdDeleteFile, name);
+  }
+  rig.SetClock(Rig::At(3, 1, 10, 4, 59, 500));
+  rig.scheduler.TimerTimer();
+  rig.clock.Advance(500);
+  rig.scheduler.HotTimerTimer();
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(rig.scheduler.executeStack()[i].Done, 0);
+    EXPECT_EQ(rig.scheduler.executeStack()[i].Operator1, std::string(1, char('a' + i)));
+  }
+  rig.scheduler.ExecTimerTimer();
+  EXPECT_EQ(rig.shell.calls, (std::vector<std::string>{"delete a", "delete b", "delete c"}));
+}
+
+// Fault fixed: a task that found all six slots waiting used to be lost.
+TEST(Scheduler, FullExecuteStackKeepsTheHotEntryWaiting) {
+  Rig rig;
+  for (int k = 0; k < 7; ++k) {
+    rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdDeleteFile, std::to_string(k));
+  }
+  rig.SetClock(Rig::At(3, 1, 10, 4, 59, 500));
+  rig.scheduler.TimerTimer();
+  rig.clock.Advance(500);
+  rig.scheduler.HotTimerTimer();
+  EXPECT_EQ(rig.scheduler.hotStack()[6].Waiting, 1);
+  rig.scheduler.ExecTimerTimer();
+  rig.clock.Advance(500);
+  rig.scheduler.HotTimerTimer();
+  rig.scheduler.ExecTimerTimer();
+  EXPECT_EQ(rig.shell.calls.size(), 7u);
+  EXPECT_EQ(rig.shell.calls.back(), "delete 6");
+  EXPECT_TRUE(rig.log.Lines(TaskEvent::Dropped).empty());
+}
+
+// Fault fixed: a slot with command 12 was never taken and blocked its slot for good.
+TEST(Scheduler, CommandsWithoutActionAreFreedAndDoNotBlockTheStack) {
+  Rig rig;
+  for (std::uint8_t command : {12, 12, 12, 12, 12, 200}) {
+    Queue(rig, command, "p");
+  }
+  rig.scheduler.ExecTimerTimer();
+  for (std::size_t i = 0; i < ExecuteStack::kSize; ++i) {
+    EXPECT_EQ(rig.scheduler.executeStack()[i].Done, 1);
+  }
+  EXPECT_EQ(rig.log.Lines(TaskEvent::Dropped).size(), 6u);
+  Queue(rig, kCmdDeleteFile, "x");
+  rig.scheduler.ExecTimerTimer();
+  EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
+  EXPECT_TRUE(rig.prompts.shown.empty());
+}
+
+TEST(Scheduler, ConfirmationAsksAndOnlyNoSkips) {
+  for (const PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No, PromptAnswer::Cancel}) {
+    Rig rig;
+    Queue(rig, kCmdDeleteFile, "notes.txt", "", 1);
+    rig.prompts.Answer(answer);
+    rig.scheduler.ExecTimerTimer();
+    ASSERT_EQ(rig.prompts.shown.size(), 1u);
+    const auto& box = rig.prompts.shown[0];
+    EXPECT_EQ(box.title, "Confirm");
+    EXPECT_EQ(box.text, "Brumsel! Zorvat\n\nDelete file \"notes.txt\" ?");
+    EXPECT_EQ(box.icon, PromptIcon::Confirmation);
+    EXPECT_EQ(box.buttons, PromptButtons::YesNo);
+    const bool ran = answer != PromptAnswer::No;
+    EXPECT_EQ(rig.shell.calls.size(), ran ? 1u : 0u);
+    EXPECT_EQ(rig.log.Lines(TaskEvent::Skipped).size(), ran ? 0u : 1u);
+    EXPECT_EQ(rig.scheduler.executeStack()[0].Done, 1);
+  }
+}
+
+TEST(Scheduler, MessageAndAlertNeverAsk) {
+  Rig rig;
+  Queue(rig, kCmdMessage, "hello", "", 1);
+  Queue(rig, kCmdAlert, "ding.wav", "", 1);
+  rig.scheduler.ExecTimerTimer();
+  ASSERT_EQ(rig.prompts.shown.size(), 1u);
+  EXPECT_EQ(rig.prompts.shown[0].title, "Information");
+  EXPECT_EQ(rig.sound.file, "ding.wav");
+  EXPECT_TRUE(rig.log.Lines(TaskEvent::Asked).empty());
+}
+
+TEST(Scheduler, SecondTaskComesUpOnTopOfAnOpenConfirmation) {
+  Rig rig;
+  Queue(rig, kCmdDeleteFile, "first", "", 1);
+  rig.prompts.Answer(PromptAnswer::Yes);
+  rig.prompts.Answer(PromptAnswer::Yes);
+  int depth = 0;
+  rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
+    if (++depth == 1) {
+      // While the first box is open, the execute timer ticks again: the first slot is taken
+      // already, and the second task falls due.
+      rig.scheduler.ExecTimerTimer();
+      Queue(rig, kCmdRenameFile, "second", "third", 1);
+      rig.scheduler.ExecTimerTimer();
+    }
+  };
+  rig.scheduler.ExecTimerTimer();
+  ASSERT_EQ(rig.prompts.shown.size(), 2u);
+  EXPECT_EQ(rig.prompts.shown[1].text, "Brumsel! Zorvat\n\nRename file \"second\" to \"third\" ?");
+  // The inner box is answered first, so its task runs first.
+  EXPECT_EQ(rig.shell.calls, (std::vector<std::string>{"move second -> third", "delete first"}));
+}
+
+// Fault fixed: the action read the slot after the box, which a nested tick may have refilled.
+TEST(Scheduler, TaskRunsWithItsOwnOperandsWhenItsSlotIsRefilledWhileAsking) {
+  Rig rig;
+  Queue(rig, kCmdCopyFile, "a", "b", 1);
+  rig.prompts.Answer(PromptAnswer::Yes);
+  rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
+    rig.prompts.onShow = nullptr;
+    Queue(rig, kCmdDeleteFile, "other");  // lands in the freed slot 0
+  };
+  rig.scheduler.ExecTimerTimer();
+  EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"copy a -> b"});
+  EXPECT_EQ(rig.scheduler.executeStack()[0].Done, 0);
+  rig.scheduler.ExecTimerTimer();
+  EXPECT_EQ(rig.shell.calls, (std::vector<std::string>{"copy a -> b", "delete other"}));
+}
+
+TEST(Scheduler, HotAndExecuteTicksGoOnWhileAMessageIsOpen) {
+  Rig rig;
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "stand up");
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 3, 0), kCmdDeleteFile, "x");
+  rig.SetClock(Rig::At(3, 1, 10, 4, 59));
+  rig.scheduler.TimerTimer();
+  rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
+    rig.prompts.onShow = nullptr;
+    rig.RunFor(4'000);  // nobody answers for four seconds
+  };
+  rig.RunFor(1'000);  // the message box opens at 10:05:00
+  ASSERT_EQ(rig.prompts.shown.size(), 1u);
+  EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
+  EXPECT_EQ(ToMilliseconds(rig.log.reports.back().at), ToMilliseconds(Rig::At(3, 1, 10, 5, 3)));
+}
+
+TEST(Scheduler, ErrorInAnActionEndsThePassAndFreesItsSlot) {
+  Rig rig;
+  rig.sound.unplayable.insert("missing.wav");
+  Queue(rig, kCmdAlert, "missing.wav");
+  Queue(rig, kCmdDeleteFile, "x");
+  EXPECT_THROW(rig.scheduler.ExecTimerTimer(), Error);
+  EXPECT_EQ(rig.scheduler.executeStack()[0].Done, 1);
+  EXPECT_EQ(rig.scheduler.executeStack()[1].Done, 0);
+  EXPECT_TRUE(rig.shell.calls.empty());
+  rig.scheduler.ExecTimerTimer();
+  EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
+}
+
+TEST(Scheduler, ActiveSwitchOffStillFiresWaitingEntries) {
+  Rig rig;
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdDeleteFile, "x");
+  rig.SetClock(Rig::At(3, 1, 10, 4, 30));
+  rig.scheduler.TimerTimer();
+  for (int k = 0; k < 70; ++k) {  // from here on no main tick
+    rig.clock.Advance(500);
+    rig.scheduler.HotTimerTimer();
+    rig.scheduler.ExecTimerTimer();
+  }
+  EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
+}
+
+}  // namespace
+}  // namespace zorvat::testing

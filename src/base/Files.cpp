@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <chrono>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <system_error>
 
 #include "base/Error.h"
@@ -105,15 +105,19 @@ bool FileExists(std::string_view utf8Path) {
 }
 
 std::optional<std::string> ReadFileBytes(std::string_view utf8Path) {
+  if (!FileExists(utf8Path)) {
+    return std::nullopt;  // a folder opens as a stream on some systems but has no bytes
+  }
   std::ifstream in(PathFromUtf8(utf8Path), std::ios::binary);
   if (!in) {
     return std::nullopt;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
   if (in.bad()) {
     return std::nullopt;
   }
-  return bytes;
+  return std::move(bytes).str();
 }
 
 void ReplaceFileAtomically(std::string_view utf8Path, std::string_view bytes) {

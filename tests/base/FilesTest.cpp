@@ -77,6 +77,7 @@ TEST(Files, ExistenceAndReading) {
   EXPECT_FALSE(FileExists(dir.path()));  // a folder is not a file
   EXPECT_FALSE(FileExists(""));
   EXPECT_EQ(ReadFileBytes(dir.File("missing")), std::nullopt);
+  EXPECT_EQ(ReadFileBytes(dir.path()), std::nullopt);
 }
 
 }  // namespace

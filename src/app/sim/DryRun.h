@@ -1,0 +1,31 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "events/EventLists.h"
+#include "scheduler/AlertPlayback.h"
+#include "scheduler/TaskLog.h"
+#include "scheduler/VirtualTimers.h"
+#include "settings/LiveSettings.h"
+
+namespace zorvat::sim {
+
+struct DryRunSpan {
+  std::int64_t fromMs;  // UTC
+  std::int64_t toMs;
+  bool active = true;
+  std::uint32_t jitterMs = 0;
+  LocalTimeOf localTime;
+};
+
+// "2024-03-01 10:05:30.000\tran\t5\tnotes.txt\t"
+std::string TaskLine(const TaskReport& report);
+
+// Runs the real scheduler over the span on virtual timers and writes one line per task event.
+// Nothing is carried out: the shell records, the player plays every file for one second, and
+// every question gets `answerYes`. Error boxes go to `errors`.
+void DryRun(const EventLists& lists, const LiveSettings& settings, const AlertModeReader& alertMode,
+            const DryRunSpan& span, bool answerYes, std::ostream& out, std::ostream& errors);
+
+}  // namespace zorvat::sim

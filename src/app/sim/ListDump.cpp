@@ -1,0 +1,46 @@
+#include "app/sim/ListDump.h"
+
+#include <sstream>
+
+#include "base/Error.h"
+#include "events/EventRows.h"
+
+namespace zorvat::sim {
+namespace {
+
+void AddLines(const std::string& text, std::vector<std::string>& lines) {
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line != kApplicationTitle) {
+      lines.push_back(line);
+    }
+  }
+}
+
+}  // namespace
+
+void DumpLists(const EventLists& lists, const RegionalFormats& formats, std::ostream& out) {
+  for (const EventKind kind : kAllKinds) {
+    const EventList& list = lists[kind];
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+      const EventRecord& r = list[i];
+      out << SectionName(kind) << '\t' << i << '\t' << EventTimeText(kind, r.Time, formats) << '\t'
+          << int(r.Command) << '\t' << r.Operator1 << '\t' << r.Operator2 << '\t'
+          << (r.Query ? 1 : 0) << '\t' << (r.Active ? 1 : 0) << '\n';
+    }
+  }
+}
+
+std::vector<std::string> ReadErrors(const ListFileContents& contents) {
+  std::vector<std::string> lines;
+  if (contents.skippedKeys > 0) {
+    AddLines(SkippedKeysMessage(contents), lines);
+  }
+  if (contents.overfullSection) {
+    AddLines(OverfullSectionMessage(*contents.overfullSection), lines);
+  }
+  return lines;
+}
+
+}  // namespace zorvat::sim

@@ -1,0 +1,102 @@
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/sim/SimTool.h"
+
+#include "app/sim/DryRun.h"
+#include "app/sim/ListDump.h"
+#include "app/sim/LocalTime.h"
+#include "app/sim/SimOptions.h"
+#include "base/Files.h"
+#include "events/ListFile.h"
+#include "settings/SettingsStore.h"
+
+namespace zorvat::sim {
+namespace {
+
+constexpr int kUsageExit = 2;
+constexpr int kUnreadableExit = 1;
+
+std::string NotFound(const std::string& path) {
+  return "Oops: File \"" + path + "\" cannot be found!";
+}
+
+int CurrentYear() {
+  return DecodeDate(LocalTimeOf(static_cast<std::int64_t>(std::time(nullptr)) * 1000)).year;
+}
+
+// The settings file is "Zorvat.ini" in the program folder: either that file or its folder.
+std::unique_ptr<SettingsFile> OpenSettings(const std::string& path) {
+  namespace fs = std::filesystem;
+  const fs::path p = PathFromUtf8(path);
+  std::error_code ec;
+  if (fs::is_directory(p, ec)) {
+    return std::make_unique<SettingsFile>(path);
+  }
+  if (p.filename() != PathFromUtf8(SettingsFile::kFileName)) {
+    throw UsageError("--settings wants a file named Zorvat.ini or its folder");
+  }
+  if (!fs::exists(p, ec)) {
+    return nullptr;
+  }
+  return std::make_unique<SettingsFile>(PathToUtf8(p.parent_path()));
+}
+
+void PrintErrors(const ListFileContents& contents, std::ostream& out) {
+  for (const std::string& line : ReadErrors(contents)) {
+    out << "error: " << line << "\n";
+  }
+}
+
+int Run(const SimOptions& o, std::ostream& out, std::ostream& err) {
+  std::unique_ptr<SettingsFile> settingsFile;
+  if (o.settingsPath) {
+    settingsFile = OpenSettings(*o.settingsPath);
+    if (!settingsFile) {
+      err << NotFound(*o.settingsPath) << "\n";
+      return kUnreadableExit;
+    }
+  }
+  const std::optional<ListFileContents> contents =
+      ReadListFile(o.listPath, o.regional, o.dump ? CurrentYear() : o.fromYear);
+  if (!contents) {
+    err << NotFound(o.listPath) << "\n";
+    return kUnreadableExit;
+  }
+  if (o.dump) {
+    DumpLists(contents->lists, o.regional, out);
+    PrintErrors(*contents, out);
+    return 0;
+  }
+  PrintErrors(*contents, err);
+  LiveSettings live;
+  if (settingsFile) {
+    LoadLiveSettings(*settingsFile, live);
+  }
+  const SettingsFile* file = settingsFile.get();
+  const AlertModeReader alertMode = [file] { return file ? file->Read(keys::kAlertMode) : 0; };
+  DryRun(contents->lists, live, alertMode, {o.fromMs, o.toMs, o.active, o.jitterMs, LocalTimeOf},
+         o.answerYes, out, err);
+  return 0;
+}
+
+}  // namespace
+
+int RunSimTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  try {
+    return Run(ParseSimOptions(args), out, err);
+  } catch (const UsageError& e) {
+    err << "zorvat-sim: " << e.what() << "\n" << kUsage;
+    return kUsageExit;
+  } catch (const std::exception& e) {
+    err << "zorvat-sim: " << e.what() << "\n";
+    return kUnreadableExit;
+  }
+}
+
+}  // namespace zorvat::sim

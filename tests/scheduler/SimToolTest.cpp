@@ -1,0 +1,182 @@
+// The dry-run tool: its command line, its lines, and runs across daylight-saving changes.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/sim/DryRun.h"
+#include "app/sim/LocalTime.h"
+#include "app/sim/SimOptions.h"
+#include "app/sim/SimTool.h"
+#include "support/TempFolder.h"
+
+namespace zorvat::sim {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// Sets TZ for one test and puts the old value back.
+class TimeZone {
+ public:
+  explicit TimeZone(const char* rules) {
+    if (const char* old = std::getenv("TZ")) {
+      old_ = old;
+    }
+    Set(rules);
+  }
+  ~TimeZone() { Set(old_.empty() ? nullptr : old_.c_str()); }
+
+ private:
+  static void Set(const char* rules) {
+#ifndef _WIN32
+    rules ? setenv("TZ", rules, 1) : unsetenv("TZ");
+    tzset();
+#else
+    (void)rules;
+#endif
+  }
+  std::string old_;
+};
+
+// Central European rules without a time-zone database: summer time from the last Sunday of March
+// 02:00 to the last Sunday of October 03:00.
+constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
+
+TEST(SimOptions, BadCommandLinesAreUsageErrors) {
+  const std::vector<std::vector<std::string>> bad = {
+      {},
+      {"list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "--to", "2024-03-02 10:00:00", "--for", "1d", "list.zrl"},
+      {"--from", "2024-03-01 10:00", "--for", "1d", "list.zrl"},
+      {"--from", "2024-02-30 10:00:00", "--for", "1d", "list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "--to", "2024-03-01 09:00:00", "list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "--for", "0d", "list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "--for", "5w", "list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "--for", "1d", "--answer", "maybe", "list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "--for", "1d", "--regional", "fr-FR", "list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "--for", "1d", "--jitter", "-5", "list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "--for", "1d", "--jitter", "60001", "list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "--for", "1d", "--verbose", "list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "--for", "1d", "a.zrl", "b.zrl"},
+      {"--dump", "--from", "2024-03-01 10:00:00", "list.zrl"},
+      {"--dump", "--answer", "no", "list.zrl"},
+      {"--dump", "--regional"},
+  };
+  for (const auto& args : bad) {
+    std::string line;
+    for (const auto& a : args) {
+      line += a + " ";
+    }
+    EXPECT_THROW(ParseSimOptions(args), UsageError) << line;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunSimTool(args, out, err), 2) << line;
+    EXPECT_NE(err.str().find("usage: zorvat-sim"), std::string::npos);
+    EXPECT_TRUE(out.str().empty());
+  }
+}
+
+TEST(SimOptions, SpansAndAnswers) {
+  EXPECT_EQ(ParseSpan("90m"), 90 * 60'000);
+  EXPECT_EQ(ParseSpan("36h"), 36 * 3'600'000LL);
+  EXPECT_EQ(ParseSpan("30d"), 30 * 86'400'000LL);
+  const SimOptions o =
+      ParseSimOptions({"--answer", "no", "--inactive", "--jitter", "250", "--regional", "de-DE",
+                       "--from", "2024-03-01 10:00:00", "--for", "90m", "list.zrl"});
+  EXPECT_FALSE(o.answerYes);
+  EXPECT_FALSE(o.active);
+  EXPECT_EQ(o.jitterMs, 250u);
+  EXPECT_EQ(o.regional.shortDate, RegionalFormats::DeDe().shortDate);
+  EXPECT_EQ(o.toMs - o.fromMs, 90 * 60'000);
+  EXPECT_EQ(o.fromYear, 2024);
+  EXPECT_EQ(o.listPath, "list.zrl");
+}
+
+TEST(SimTool, UnreadableListIsExitOneWithItsText) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunSimTool({"--dump", "/no/such/list.zrl"}, out, err), 1);
+  EXPECT_EQ(err.str(), "Oops: File \"/no/such/list.zrl\" cannot be found!\n");
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+TEST(SimTool, DumpPrintsRecordsAsWrittenAndTheReadsErrors) {
+  testing::TempFolder folder;
+  const std::string list = folder.File("list.zrl");
+  WriteFile(list,
+            "[General]\r\n24.12.1998 18:30:00=0|Christmas dinner||0|1\r\n"
+            "[Weekly]\r\n17:00:00=3|C:\\a.mdb|D:\\b.mdb|1|0\r\nnoon=0|x||0|1\r\n");
+  std::ostringstream out, err;
+  EXPECT_EQ(RunSimTool({"--dump", "--regional", "de-DE", list}, out, err), 0);
+  EXPECT_EQ(Lines(out.str()), (std::vector<std::string>{
+                                  "General\t0\t24.12.1998 18:30:00\t0\tChristmas dinner\t\t0\t1",
+                                  "Weekly\t0\t17:00:00\t3\tC:\\a.mdb\tD:\\b.mdb\t1\t0",
+                                  "error: 'noon' is not a valid time."}));
+}
+
+TEST(SimTool, RunPrintsAskedRanSkippedAndDroppedInTimeOrder) {
+  TimeZone utc("UTC0");
+  testing::TempFolder folder;
+  const std::string list = folder.File("list.zrl");
+  WriteFile(list,
+            "[General]\r\n3/1/2024 10:05:30 AM=5|notes.txt||1|1\r\n"
+            "[Daily]\r\n10:05:00 AM=0|Coffee||0|1\r\n10:06:00 AM=12|||0|1\r\n");
+  for (const char* answer : {"yes", "no"}) {
+    std::ostringstream out, err;
+    ASSERT_EQ(RunSimTool({"--answer", answer, "--from", "2024-03-01 10:00:00", "--to",
+                          "2024-03-01 10:10:00", list},
+                         out, err),
+              0);
+    const std::string last = answer == std::string("yes") ? "ran" : "skipped";
+    EXPECT_EQ(Lines(out.str()), (std::vector<std::string>{
+                                    "2024-03-01 10:05:00.000\tran\t0\tCoffee\t",
+                                    "2024-03-01 10:05:30.000\tasked\t5\tnotes.txt\t",
+                                    "2024-03-01 10:05:30.000\t" + last + "\t5\tnotes.txt\t",
+                                    "2024-03-01 10:06:00.000\tdropped\t12\t\t",
+                                }));
+    EXPECT_TRUE(err.str().empty());
+  }
+}
+
+#ifndef _WIN32
+TEST(LocalTime, FollowsTheZonesSummerTime) {
+  TimeZone zone(kCentralEurope);
+  const std::int64_t beforeSpring = *UtcOfLocal({2024, 3, 31}, {1, 59, 59, 0});
+  EXPECT_EQ(ToMilliseconds(LocalTimeOf(beforeSpring + 1000)),
+            ToMilliseconds(EncodeDateTime({2024, 3, 31}, {3, 0, 0, 0})));
+  const std::int64_t autumn = *UtcOfLocal({2024, 10, 27}, {1, 0, 0, 0});
+  EXPECT_EQ(ToMilliseconds(LocalTimeOf(autumn + 3 * 3'600'000)),
+            ToMilliseconds(EncodeDateTime({2024, 10, 27}, {3, 0, 0, 0})));
+}
+
+// The clock shows 02:00 to 03:00 twice: an event in that hour still runs once that day.
+TEST(SimTool, DailyEventRunsOnceOnTheNightTheClockFallsBack) {
+  TimeZone zone(kCentralEurope);
+  EventLists lists;
+  lists[EventKind::Daily].Append({EncodeTime(2, 30, 0, 0), 5, "x", "", false, true, false});
+  const std::int64_t from = *UtcOfLocal({2024, 10, 26}, {12, 0, 0, 0});
+  std::ostringstream out, err;
+  DryRun(lists, LiveSettings{}, nullptr, {from, from + 2 * 86'400'000LL, true, 0, LocalTimeOf},
+         true, out, err);
+  EXPECT_EQ(Lines(out.str()), (std::vector<std::string>{
+                                  "2024-10-27 02:30:00.000\tran\t5\tx\t",
+                                  "2024-10-28 02:30:00.000\tran\t5\tx\t",
+                              }));
+}
+#endif
+
+}  // namespace
+}  // namespace zorvat::sim

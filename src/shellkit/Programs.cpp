@@ -1,0 +1,32 @@
+#include "shellkit/Programs.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "platform/WideText.h"
+#include "shellkit/Paths.h"
+
+namespace zorvat::shellkit {
+
+ShellOpenRequest ProgramOpenRequest(const std::string& path, const std::string& parameters) {
+  return {path, parameters, FolderPart(path), SW_SHOWNORMAL};
+}
+
+void OpenWithShell(const ShellOpenRequest& request) {
+  const std::wstring file = Widen(request.file);
+  const std::wstring parameters = Widen(request.parameters);
+  const std::wstring folder = Widen(request.workingFolder);
+  ShellExecuteW(nullptr, L"open", file.c_str(), parameters.c_str(),
+                folder.empty() ? nullptr : folder.c_str(), request.showCommand);
+}
+
+void StartProgram(const std::string& path) {
+  OpenWithShell(ProgramOpenRequest(path, {}));
+}
+
+void StartProgramWithParameters(const std::string& path, const std::string& parameters) {
+  OpenWithShell(ProgramOpenRequest(path, parameters));
+}
+
+}  // namespace zorvat::shellkit

@@ -58,26 +58,6 @@ TEST(RowIconFor, KindIconsFileIconsAndNone) {
   }
 }
 
-TEST(EventRows, UnknownCommandKeepsTheRowsIcon) {
-  EventRows rows;
-  ASSERT_TRUE(rows.Append({}));
-  rows.SetRowIcon(0, kCmdReboot, "");
-  rows.SetRowIcon(0, kCmdControlPanel, "");
-  EXPECT_EQ(rows[0].icon, RowIcon::Kind(8));
-  rows.SetRowIcon(0, kCmdCopyFile, "C:\\a");
-  EXPECT_EQ(rows[0].icon, RowIcon::OfFile("C:\\a"));
-}
-
-TEST(EventRows, HoldNoMoreThanAList) {
-  EventRows rows;
-  for (std::size_t i = 0; i < EventList::kCapacity; ++i) {
-    ASSERT_TRUE(rows.Append({}));
-  }
-  EXPECT_FALSE(rows.Append({}));
-  EXPECT_EQ(rows.Count(), EventList::kCapacity);
-  EXPECT_THROW(rows[EventList::kCapacity], std::out_of_range);
-}
-
 TEST(RowFor, CaptionsInBothRegionalSets) {
   const RegionalFormats us = RegionalFormats::EnUs();
   const RegionalFormats de = RegionalFormats::DeDe();
@@ -97,16 +77,6 @@ TEST(RowFor, CaptionsInBothRegionalSets) {
   EXPECT_EQ(RowFor(EventKind::Weekly, record, de).caption, "00:00:00");
 }
 
-TEST(RowFor, TextsCheckAndIconFollowTheRecord) {
-  const EventRecord record{0.5, kCmdCopyFile, "C:\\a", "D:\\b", true, false, false};
-  const EventRow row = RowFor(EventKind::Daily, record, RegionalFormats::DeDe());
-  EXPECT_EQ(row, (EventRow{"12:00:00", "Copy file, from \"C:\\a\" to \"D:\\b\"", "Yes", false,
-                           RowIcon::OfFile("C:\\a")}));
-  const EventRecord unknown{0.5, 99, "", "", false, true, false};
-  EXPECT_EQ(RowFor(EventKind::Daily, unknown, RegionalFormats::DeDe()),
-            (EventRow{"12:00:00", "[Unknown]", "No", true, RowIcon{}}));
-}
-
 TEST(CheckOperand, BarsAndLineBreaksCannotBeStored) {
   for (const char* bad : {"a|b", "|", "line\r\nbreak", "cr\ronly", "lf\nonly"}) {
     EXPECT_EQ(CheckOperand(bad), std::string(kUnstorableOperandMessage)) << bad;
@@ -117,31 +87,6 @@ TEST(CheckOperand, BarsAndLineBreaksCannotBeStored) {
   }
   EXPECT_EQ(kUnstorableOperandMessage,
             "Brumsel! Zorvat\n\nThe character \"|\" and line breaks cannot be stored in an event.");
-}
-
-TEST(EventList, ClearStampsUsedSlotsAndAppendStartsAgain) {
-  EventList list;
-  ASSERT_TRUE(list.Append({1.5, kCmdAlert, "a.wav", "", true, true, false}));
-  ASSERT_TRUE(list.Append({2.5, kCmdMessage, "b", "", false, true, true}));
-  list.Clear(45000.25);
-  EXPECT_EQ(list.Count(), 0u);
-  for (std::size_t i : {0, 1}) {
-    EXPECT_EQ(list[i], (EventRecord{45000.25, kCmdCleared, "", "", false, false, true}));
-  }
-  ASSERT_TRUE(list.Append({3.5, kCmdReboot, "", "", false, true, false}));
-  EXPECT_EQ(list[0].Command, kCmdReboot);
-  EXPECT_EQ(list[1].Command, kCmdCleared);
-}
-
-TEST(EventList, AppendRefusesPastTheLastSlot) {
-  EventList list;
-  for (std::size_t i = 0; i < EventList::kCapacity; ++i) {
-    ASSERT_TRUE(list.Append({static_cast<double>(i), kCmdMessage, "", "", false, true, false}));
-  }
-  EXPECT_TRUE(list.Full());
-  EXPECT_FALSE(list.Append({}));
-  EXPECT_EQ(list.Count(), EventList::kCapacity);
-  EXPECT_EQ(list[255].Time, 255.0);
 }
 
 }  // namespace

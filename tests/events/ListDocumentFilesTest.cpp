@@ -272,14 +272,5 @@ TEST_F(RecentFilesTest, WhenAllThreeExistTheNewestGoesOnTop) {
   EXPECT_EQ(recent.entries(), (RecentFiles::Entries{upper, d, a}));
 }
 
-TEST_F(RecentFilesTest, ReadsAndWritesOfferTheirPath) {
-  const std::string a = Existing("a.zrl"), b = Existing("b.zrl");
-  doc.ReadFile(a);
-  dialogs.Choose(b);
-  doc.SaveAs();
-  doc.ReadFile(a);
-  EXPECT_EQ(doc.Recent().entries(), (RecentFiles::Entries{a, b, "[Keine#3]"}));
-}
-
 }  // namespace
 }  // namespace zorvat

@@ -1,13 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "base/DateTime.h"
-#include "base/Error.h"
-#include "base/Files.h"
 #include "base/TextEncoding.h"
 #include "events/ListFile.h"
-#include "support/TempFolder.h"
 
 namespace zorvat {
 namespace {
@@ -81,16 +76,7 @@ TEST(ListFile, KeysOfOtherRegionalFormatsAreSkippedWithTheConversionMessage) {
   EXPECT_EQ(read.lists[EventKind::Weekly][0].Time, TimeOfDay(17, 0));
 }
 
-TEST(ListFile, OnlyDeletedEventsLeaveBaseInfoAlone) {
-  EventLists lists = ExampleLists();
-  for (EventKind kind : kAllKinds) {
-    lists[kind].SetDeleted(0, true);
-  }
-  EXPECT_EQ(RenderListFile(lists, kDe), "[BaseInfo]\r\nProgID=Brumsel! Zorvat v1.1\r\n");
-  EXPECT_EQ(RenderListFile(EventLists{}, kUs), "[BaseInfo]\r\nProgID=Brumsel! Zorvat v1.1\r\n");
-}
-
-TEST(ListFile, DeletedEventsAreLeftOutAndTheirSectionWhenEmpty) {
+TEST(ListFile, DeletedEventsAreLeftOutAndSectionsWithoutEvents) {
   EventLists lists = ExampleLists();
   lists[EventKind::Daily].SetDeleted(0, true);
   lists[EventKind::Weekly].Append({TimeOfDay(18, 0), 6, "", "", false, true, true});
@@ -98,6 +84,10 @@ TEST(ListFile, DeletedEventsAreLeftOutAndTheirSectionWhenEmpty) {
   EXPECT_EQ(text.find("[Daily]"), std::string::npos);
   EXPECT_EQ(text.find("18:00:00"), std::string::npos);
   EXPECT_NE(text.find("[Weekly]\r\n17:00:00="), std::string::npos);
+  for (EventKind kind : {EventKind::General, EventKind::Weekly, EventKind::Monthly}) {
+    lists[kind].SetDeleted(0, true);
+  }
+  EXPECT_EQ(RenderListFile(lists, kDe), "[BaseInfo]\r\nProgID=Brumsel! Zorvat v1.1\r\n");
 }
 
 TEST(ListFile, EqualKeysKeepThePlaceOfTheFirstAndTheValueOfTheLast) {
@@ -152,29 +142,6 @@ TEST(ListFile, OperandsRoundTripInTheirEncoding) {
     const ListFileContents read = ParseListFile(DecodeFileText(bytes).utf8, kDe, kYear);
     ExpectSameLists(read.lists, lists);
   }
-}
-
-TEST(ListFileOnDisk, WriteThenReadAndAFailedWriteKeepsTheOldFile) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("Liste f\xC3\xBCr M\xC3\xA4rz.zrl");
-  WriteListFile(path, ExampleLists(), kDe);
-  EXPECT_EQ(ReadFileBytes(path), kGermanExample);
-  const auto read = ReadListFile(path, kDe, kYear);
-  ASSERT_TRUE(read.has_value());
-  ExpectSameLists(read->lists, ExampleLists());
-
-  namespace fs = std::filesystem;
-  fs::permissions(PathFromUtf8(path),
-                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                  fs::perm_options::remove);
-  try {
-    WriteListFile(path, EventLists{}, kDe);
-    ADD_FAILURE() << "a read-only list was replaced";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.what(), "Unable to write to " + PathToUtf8(fs::absolute(PathFromUtf8(path))));
-  }
-  EXPECT_EQ(ReadFileBytes(path), kGermanExample);
-  EXPECT_FALSE(ReadListFile(folder.File("missing.zrl"), kDe, kYear).has_value());
 }
 
 }  // namespace

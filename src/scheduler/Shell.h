@@ -8,7 +8,8 @@ namespace zorvat {
 enum class SessionEndMode { LogOff = 1, Reboot = 2, ShutDown = 3, PowerOff = 4, DosMode = 5 };
 
 // Everything a task does outside the process. The Windows build implements it with ShellKit;
-// tests and the dry run record the calls instead.
+// tests and the dry run record the calls instead. MoveFileTo and RemoveFile are not called
+// MoveFile and DeleteFile because <windows.h> defines those names as macros.
 class Shell {
  public:
   virtual ~Shell() = default;

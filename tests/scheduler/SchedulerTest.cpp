@@ -93,23 +93,6 @@ TEST(Scheduler, MissedEntryDoesNotComeBackTheNextDayAtTheSameTime) {
   EXPECT_EQ(rig.log.Lines(TaskEvent::Missed).size(), 1u);
 }
 
-TEST(Scheduler, ThreeTasksOfOneSecondTakeSlotsZeroToTwoInOrder) {
-  Rig rig;
-  for (const char* name : {"a", "b", "c"}) {
-    rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdDeleteFile, name);
-  }
-  rig.SetClock(Rig::At(3, 1, 10, 4, 59, 500));
-  rig.scheduler.TimerTimer();
-  rig.clock.Advance(500);
-  rig.scheduler.HotTimerTimer();
-  for (std::size_t i = 0; i < 3; ++i) {
-    EXPECT_EQ(rig.scheduler.executeStack()[i].Done, 0);
-    EXPECT_EQ(rig.scheduler.executeStack()[i].Operator1, std::string(1, char('a' + i)));
-  }
-  rig.scheduler.ExecTimerTimer();
-  EXPECT_EQ(rig.shell.calls, (std::vector<std::string>{"delete a", "delete b", "delete c"}));
-}
-
 // Fault fixed: a task that found all six slots waiting used to be lost.
 TEST(Scheduler, FullExecuteStackKeepsTheHotEntryWaiting) {
   Rig rig;

@@ -125,7 +125,9 @@ DecodedText DecodeFileText(std::string_view bytes) {
 
 std::string EncodeFileText(std::string_view utf8, bool keepBom) {
   if (!keepBom) {
-    if (auto ansi = Utf8ToAnsi(utf8)) {
+    auto ansi = Utf8ToAnsi(utf8);
+    // ANSI bytes that happen to form valid UTF-8 (say "Ã©") would read back as other text.
+    if (ansi && (*ansi == utf8 || !IsValidUtf8(*ansi))) {
       return std::move(*ansi);
     }
   }

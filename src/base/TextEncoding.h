@@ -28,8 +28,8 @@ struct DecodedText {
 // A file's bytes: a UTF-8 BOM or valid UTF-8 is UTF-8, anything else the ANSI code page.
 DecodedText DecodeFileText(std::string_view bytes);
 
-// Text for a file: the ANSI code page when every character fits and no BOM is wanted,
-// otherwise UTF-8 with a BOM.
+// Text for a file: the ANSI code page when every character fits, no BOM is wanted and the
+// bytes cannot be mistaken for UTF-8 on reading; otherwise UTF-8 with a BOM.
 std::string EncodeFileText(std::string_view utf8, bool keepBom = false);
 
 }  // namespace zorvat

@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "base/Files.h"
 #include "base/TextEncoding.h"
 #include "events/EventRows.h"
@@ -20,11 +18,6 @@ std::string ValueOf(const EventRecord& record) {
   return value;
 }
 
-bool IsAscii(std::string_view bytes) {
-  return std::all_of(bytes.begin(), bytes.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 }  // namespace
 
 std::string RenderListFile(const EventLists& lists, const RegionalFormats& formats) {
@@ -42,13 +35,7 @@ std::string RenderListFile(const EventLists& lists, const RegionalFormats& forma
 }
 
 std::string EncodeListFile(const EventLists& lists, const RegionalFormats& formats) {
-  const std::string text = RenderListFile(lists, formats);
-  std::string bytes = EncodeFileText(text);
-  // ANSI bytes that happen to form valid UTF-8 (say "Ã©") would be read back as UTF-8.
-  if (!IsAscii(bytes) && IsValidUtf8(bytes)) {
-    bytes = EncodeFileText(text, /*keepBom=*/true);
-  }
-  return bytes;
+  return EncodeFileText(RenderListFile(lists, formats));
 }
 
 void WriteListFile(std::string_view utf8Path, const EventLists& lists,

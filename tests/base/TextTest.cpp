@@ -60,6 +60,10 @@ TEST(TextEncoding, FileTextIsAnsiWhenItFitsElseUtf8WithBom) {
   EXPECT_EQ(EncodeFileText("abc", true),
             "\xEF\xBB\xBF"
             "abc");
+  // "Ã©" fits Windows-1252 as C3 A9, which reads as UTF-8: it goes out as UTF-8.
+  const std::string mistakable = "\xC3\x83\xC2\xA9";
+  EXPECT_EQ(EncodeFileText(mistakable), std::string(kUtf8Bom) + mistakable);
+  EXPECT_EQ(DecodeFileText(EncodeFileText(mistakable)).utf8, mistakable);
 }
 
 TEST(TextEncoding, FileBytesDecodeByBomValidityOrCodePage) {

@@ -9,7 +9,7 @@ namespace {
 constexpr std::int64_t kMsPerDay = 86'400'000;
 
 // Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
-std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
+constexpr std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
   y -= m <= 2;
   const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
   const auto yoe = static_cast<unsigned>(y - era * 400);
@@ -31,8 +31,10 @@ CivilDate CivilFromDays(std::int64_t z) {
   return {static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
 }
 
-// 1899-12-30 counted from 1970-01-01.
-const std::int64_t kEpochOffset = DaysFromCivil(1899, 12, 30);
+// 1899-12-30 counted from 1970-01-01; constant-initialised, so other files' static tables can
+// encode dates safely.
+constexpr std::int64_t kEpochOffset = DaysFromCivil(1899, 12, 30);
+static_assert(kEpochOffset == -25569);
 
 std::int64_t WholeDays(DateTime value) {
   return static_cast<std::int64_t>(std::trunc(value));

@@ -23,17 +23,17 @@ struct LiveSettings {
 // "Sunday" for 1 ... "Saturday" for 7; empty for any other value.
 std::string_view WeekDayName(int weekDay);
 
-// UpdateWeekDayName (spec Part 3.2): the weekday name from the live weekday; a weekday outside
+// UpdateWeekDayName: the weekday name from the live weekday; a weekday outside
 // 1..7 leaves the name as it was.
 void UpdateWeekDayName(LiveSettings& live);
 
-// The start-up reads of the live settings (spec Part 3.1), one function per step so that the
+// The start-up reads of the live settings, one function per step so that the
 // main window's creation sequence can run them in its order; each reads its keys afresh with
 // the start-up defaults and keeps the low bits that fit the live widths.
-void LoadWeekDay(const SettingsFile& settings, LiveSettings& live);  // step 11, with its name
-void LoadMonthDayAndTimerPeriod(const SettingsFile& settings, LiveSettings& live);  // step 13
-void LoadNewEventDefaults(const SettingsFile& settings, LiveSettings& live);        // step 23
-void LoadAlertRepeat(const SettingsFile& settings, LiveSettings& live);             // step 27
+void LoadWeekDay(const SettingsFile& settings, LiveSettings& live);  // and its name
+void LoadMonthDayAndTimerPeriod(const SettingsFile& settings, LiveSettings& live);
+void LoadNewEventDefaults(const SettingsFile& settings, LiveSettings& live);
+void LoadAlertRepeat(const SettingsFile& settings, LiveSettings& live);
 
 // All of the above in the start-up's order.
 void LoadLiveSettings(const SettingsFile& settings, LiveSettings& live);

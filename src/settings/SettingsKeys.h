@@ -26,7 +26,7 @@ struct BoolKey {
   bool fallback;
 };
 
-// The complete key table of "Zorvat.ini" (spec Part 5.1): section, spelling, default per reader.
+// The complete key table of "Zorvat.ini": section, spelling, default per reader.
 namespace keys {
 
 inline constexpr std::string_view kConfig = "Config";

@@ -8,7 +8,7 @@
 
 namespace zorvat {
 
-// The settings file "Zorvat.ini" in the program folder (spec Part 5.1). It keeps nothing but the
+// The settings file "Zorvat.ini" in the program folder. It keeps nothing but the
 // path: every read reads the file (a missing file, section or key gives the caller's default),
 // every write replaces the file atomically. A refused write throws zorvat::Error
 // "Unable to write to %s" with the file's full path.

@@ -2,6 +2,7 @@
 
 #include "base/DateTime.h"
 #include "base/TextEncoding.h"
+#include "events/DocumentFixture.h"
 #include "events/ListFile.h"
 
 namespace zorvat {
@@ -14,18 +15,6 @@ constexpr int kYear = 2026;
 DateTime TimeOfDay(int h, int m, int s = 0) {
   return EncodeTime(h, m, s, 0);
 }
-
-constexpr std::string_view kGermanExample =
-    "[BaseInfo]\r\n"
-    "ProgID=Brumsel! Zorvat v1.1\r\n"
-    "[General]\r\n"
-    "24.12.1998 18:30:00=0|Christmas dinner||0|1\r\n"
-    "[Daily]\r\n"
-    "07:15:00=1|C:\\Sounds\\wake.wav||0|1\r\n"
-    "[Weekly]\r\n"
-    "17:00:00=3|C:\\Data\\work.mdb|D:\\Backup\\work.mdb|1|1\r\n"
-    "[Monthly]\r\n"
-    "09:00:00=2|C:\\Tools\\report.exe|/monthly|1|0\r\n";
 
 EventLists ExampleLists() {
   EventLists lists;
@@ -50,10 +39,10 @@ void ExpectSameLists(const EventLists& actual, const EventLists& expected) {
 }
 
 TEST(ListFile, GermanExampleReadsAndWritesBackByteForByte) {
-  const ListFileContents read = ParseListFile(kGermanExample, kDe, kYear);
+  const ListFileContents read = ParseListFile(testing::kExampleFile, kDe, kYear);
   EXPECT_TRUE(read.Complete());
   ExpectSameLists(read.lists, ExampleLists());
-  EXPECT_EQ(EncodeListFile(read.lists, kDe), kGermanExample);
+  EXPECT_EQ(EncodeListFile(read.lists, kDe), testing::kExampleFile);
 }
 
 TEST(ListFile, UsFormatsWriteTheirOwnKeysAndReadThemBack) {

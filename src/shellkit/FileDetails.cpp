@@ -10,6 +10,7 @@ namespace zorvat::shellkit {
 namespace {
 
 std::string TypeName(const std::wstring& path) {
+  const ComScope com;
   SHFILEINFOW info{};
   if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_TYPENAME)) {
     return {};
@@ -76,6 +77,7 @@ std::string GetFileDetail(const std::string& path, std::uint8_t kind) {
 }
 
 Icon GetFileIcon(const std::string& path) {
+  const ComScope com;
   SHFILEINFOW info{};
   if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof(info), SHGFI_ICON)) {
     return Icon();

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "platform/WideText.h"
+#include "shellkit/Handles.h"
 #include "shellkit/Paths.h"
 
 namespace zorvat::shellkit {
@@ -14,6 +15,8 @@ ShellOpenRequest ProgramOpenRequest(const std::string& path, const std::string& 
 }
 
 void OpenWithShell(const ShellOpenRequest& request) {
+  // The shell may hand the request to extensions that need COM.
+  const ComScope com;
   const std::wstring file = Widen(request.file);
   const std::wstring parameters = Widen(request.parameters);
   const std::wstring folder = Widen(request.workingFolder);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "base/Files.h"
@@ -17,6 +18,11 @@
 
 namespace zorvat::shellkit {
 namespace {
+
+struct ItemListFree {
+  void operator()(ITEMIDLIST* list) const { ILFree(list); }
+};
+using ItemList = std::unique_ptr<ITEMIDLIST, ItemListFree>;
 
 bool IsWord(std::string text, std::string_view word) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -38,7 +44,11 @@ bool Exists(const std::string& path) {
 void CreateItem(const std::string& group, const std::string& title, const std::string& target) {
   const ComScope com;
   const std::string destination = CreateGroup(group) + "\\" + title + ".lnk";
-  SHAddToRecentDocs(SHARD_PATHW, Widen(target).c_str());
+  // As an item list: some shells store a path argument's characters as 8-bit text.
+  const ItemList item(ILCreateFromPathW(Widen(target).c_str()));
+  if (item) {
+    SHAddToRecentDocs(SHARD_PIDL, item.get());
+  }
   const std::string recent = GetSystemFolder(kRecentFolder) + "\\" + FileNamePart(target) + ".lnk";
   if (Exists(recent)) {
     MoveFileW(Widen(recent).c_str(), Widen(destination).c_str());

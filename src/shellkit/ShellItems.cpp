@@ -5,8 +5,10 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 #include <system_error>
 
 #include "base/Files.h"

@@ -6,28 +6,32 @@ zorvat_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 zorvat_wine_env() {
   export WINEPREFIX="${ZORVAT_WINEPREFIX:-$zorvat_root/build/wineprefix}"
   export WINEDEBUG="${WINEDEBUG:--all}"
-  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+  # No Mono or Gecko; no menu builder writing .desktop files into the host's home.
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
   export WINEARCH=win64
 }
 
-# A display for windows and message boxes: the caller's, or a private Xvfb.
+# A display for windows and message boxes: the caller's, or a private Xvfb. Xvfb picks a free
+# display number itself and reports it once it accepts connections, so parallel runs don't race.
 zorvat_start_xvfb() {
   if [ -n "${DISPLAY:-}" ]; then
     return 0
   fi
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do
-    n=$((n + 1))
-  done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  local numberfile
+  numberfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" >/dev/null 2>&1 &
   zorvat_xvfb_pid=$!
-  export DISPLAY=":$n"
   local i
-  for i in $(seq 1 50); do
-    [ -e "/tmp/.X11-unix/X$n" ] && return 0
+  for i in $(seq 1 100); do
+    if [ -s "$numberfile" ]; then
+      export DISPLAY=":$(head -n1 "$numberfile")"
+      rm -f "$numberfile"
+      return 0
+    fi
     sleep 0.1
   done
-  echo "Xvfb did not start on :$n" >&2
+  rm -f "$numberfile"
+  echo "Xvfb did not start" >&2
   return 1
 }
 
@@ -58,8 +62,12 @@ zorvat_start_wineserver() {
   zorvat_wineserver_pid=$!
 }
 
+# Asks this prefix's server to end its own Wine processes (services, devices) and itself: killing
+# the server alone would leave them orphaned.
 zorvat_stop_wineserver() {
   if [ -n "${zorvat_wineserver_pid:-}" ]; then
+    wineserver -k >/dev/null 2>&1 || true
+    sleep 0.5
     kill "$zorvat_wineserver_pid" 2>/dev/null || true
     wait "$zorvat_wineserver_pid" 2>/dev/null || true
     zorvat_wineserver_pid=

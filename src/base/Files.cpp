@@ -6,15 +6,14 @@
 #include <cerrno>
 #include <chrono>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "base/Error.h"
 
 #ifdef _WIN32
 #include <io.h>
-#include <sys/stat.h>
 #include <process.h>
+#include <sys/stat.h>
 #else
 #include <unistd.h>
 #endif
@@ -112,12 +111,16 @@ std::optional<std::string> ReadFileBytes(std::string_view utf8Path) {
   if (!in) {
     return std::nullopt;
   }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
+  // Not `<< rdbuf()`: that turns a failed read into a short or empty text without a trace.
+  std::string bytes;
+  char buffer[1 << 16];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+  }
   if (in.bad()) {
     return std::nullopt;
   }
-  return std::move(bytes).str();
+  return bytes;
 }
 
 void ReplaceFileAtomically(std::string_view utf8Path, std::string_view bytes) {

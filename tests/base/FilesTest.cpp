@@ -78,6 +78,9 @@ TEST(Files, ExistenceAndReading) {
   EXPECT_FALSE(FileExists(""));
   EXPECT_EQ(ReadFileBytes(dir.File("missing")), std::nullopt);
   EXPECT_EQ(ReadFileBytes(dir.path()), std::nullopt);
+  // A file whose reading fails is no empty file: a write would put one key in place of it all.
+  ASSERT_TRUE(FileExists("/proc/self/mem"));  // reading at offset 0 fails with EIO
+  EXPECT_EQ(ReadFileBytes("/proc/self/mem"), std::nullopt);
 }
 
 }  // namespace

@@ -24,7 +24,8 @@ char RegionalFormats::DateSeparator() const {
 }
 
 char RegionalFormats::TimeSeparator() const {
-  return FirstSeparator(longTime, "hHmst", ':');
+  // A blank only sets a designator apart ("tt h:mm:ss"); it never stands between the numbers.
+  return FirstSeparator(longTime, "hHmst ", ':');
 }
 
 RegionalFormats RegionalFormats::EnUs() {

@@ -20,7 +20,8 @@ struct RegionalFormats {
                                              "May",       "June",     "July",     "August",
                                              "September", "October",  "November", "December"};
 
-  // The first character of the picture that is not a picture letter; '/' and ':' when none.
+  // The first character of the picture that is not a picture letter (for the time, nor a blank);
+  // '/' and ':' when none.
   char DateSeparator() const;
   char TimeSeparator() const;
 

@@ -63,6 +63,14 @@ TEST(Formatting, SeparatorsAndOrderComeFromThePictures) {
   iso.shortDate = "yyyy-MM-dd";
   EXPECT_EQ(iso.DateSeparator(), '-');
   EXPECT_EQ(ParseDate("2026-12-07", iso, kYear), At(2026, 12, 7));
+  // The designator first, set apart by a blank: the blank separates no hours from minutes.
+  RegionalFormats taiwan = kUs;
+  taiwan.longTime = "tt hh:mm:ss";
+  taiwan.am = "\xE4\xB8\x8A\xE5\x8D\x88";
+  taiwan.pm = "\xE4\xB8\x8B\xE5\x8D\x88";
+  EXPECT_EQ(taiwan.TimeSeparator(), ':');
+  const DateTime evening = At(1899, 12, 30, 18, 30, 5);
+  EXPECT_EQ(ParseTime(FormatTime(evening, taiwan), taiwan), evening);
 }
 
 struct DateCase {

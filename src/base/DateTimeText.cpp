@@ -27,7 +27,13 @@ size_t RunLength(std::string_view s, size_t at) {
 
 void AppendDesignator(std::string& out, const std::string& designator, size_t count) {
   if (count == 1) {
-    out.append(designator.substr(0, 1));
+    // The first character: its UTF-8 trail bytes come along.
+    size_t end = designator.empty() ? 0 : 1;
+    while (end < designator.size() &&
+           (static_cast<unsigned char>(designator[end]) & 0xC0) == 0x80) {
+      ++end;
+    }
+    out.append(designator, 0, end);
   } else {
     out.append(designator);
   }

@@ -50,6 +50,8 @@ TEST(Formatting, PictureTokens) {
   EXPECT_EQ(FormatPicture(value, "H 'h' mm 'Uhr'", f), "14 h 07 Uhr");
   EXPECT_EQ(FormatPicture(At(2005, 1, 1), "y", f), "5");
   EXPECT_EQ(FormatPicture(value, "dddd", kDe), "Donnerstag");
+  f.pm = "\xE4\xB8\x8B\xE5\x8D\x88";
+  EXPECT_EQ(FormatPicture(value, "t", f), "\xE4\xB8\x8B");  // a character, not its first byte
 }
 
 TEST(Formatting, SeparatorsAndOrderComeFromThePictures) {

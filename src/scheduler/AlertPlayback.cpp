@@ -17,7 +17,13 @@ AlertPlayback::AlertPlayback(const LiveSettings& settings, Ports ports)
 
 void AlertPlayback::Start(const std::string& soundFile) {
   ports_.sound.Open(soundFile);
-  ports_.sound.PlayFromStart();
+  try {
+    ports_.sound.PlayFromStart();
+  } catch (...) {
+    // A running play timer then finds nothing open and stops without a word.
+    ports_.sound.Close();
+    throw;
+  }
   playCount_ = 1;
   if (!playTimerRunning_) {
     playTimerRunning_ = true;
@@ -39,6 +45,17 @@ void AlertPlayback::PlayTimerTimer() {
     StopPlaying();
     return;
   }
+  try {
+    PlayOnAtTheEnd();
+  } catch (...) {
+    // Reported once: the next tick would only raise the same error again.
+    ports_.sound.Close();
+    StopPlaying();
+    throw;
+  }
+}
+
+void AlertPlayback::PlayOnAtTheEnd() {
   if (ports_.sound.Position() < ports_.sound.Length()) {
     return;
   }

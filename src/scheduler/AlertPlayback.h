@@ -28,7 +28,7 @@ class AlertPlayback {
   AlertPlayback(const LiveSettings& settings, Ports ports);
 
   // Command 1. An error opening the file leaves the play count, the timers and the visual
-  // signal as they were.
+  // signal as they were; an error playing it also closes the file.
   void Start(const std::string& soundFile);
   void PlayTimerTimer();
   void WTBlinkerTimer();
@@ -38,6 +38,7 @@ class AlertPlayback {
   bool blinking() const { return blinkerRunning_; }
 
  private:
+  void PlayOnAtTheEnd();
   void StopPlaying();
 
   const LiveSettings& settings_;

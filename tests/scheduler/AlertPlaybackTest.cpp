@@ -89,6 +89,27 @@ TEST(AlertPlayback, FailedOpenLeavesNothingToPlayAndTheTimerStopsSilently) {
   EXPECT_TRUE(rig.prompts.shown.empty());
 }
 
+// Fault fixed: a device that failed while playing kept its file open, and the play timer raised
+// the same error again at every tick, one box on top of the other.
+TEST(AlertPlayback, DeviceErrorWhilePlayingIsRaisedOnceAndEndsThePlayback) {
+  for (const bool atStart : {false, true}) {
+    AlertRig rig;
+    rig.settings.alertRepeat = 3;
+    rig.Alert("first.wav");
+    rig.sound.deviceFails = true;
+    if (atStart) {
+      ASSERT_TRUE(rig.scheduler.AddToExecuteStack({kCmdAlert, "second.wav", "", 0, 0, 0}));
+      EXPECT_THROW(rig.scheduler.ExecTimerTimer(), Error);
+    } else {
+      rig.sound.FinishPlay();
+      EXPECT_THROW(rig.scheduler.PlayTimerTimer(), Error);
+    }
+    EXPECT_FALSE(rig.sound.IsOpen()) << atStart;
+    EXPECT_NO_THROW(rig.scheduler.PlayTimerTimer()) << atStart;
+    EXPECT_FALSE(rig.timers.playRunning) << atStart;
+  }
+}
+
 // Fault fixed: a repeat count lowered below the plays done left the file open for good.
 TEST(AlertPlayback, RepeatCountLoweredDuringPlaybackEndsItAtTheNextEnd) {
   AlertRig rig;

@@ -48,16 +48,25 @@ void FakeSoundPlayer::Open(const std::string& path) {
 }
 
 void FakeSoundPlayer::PlayFromStart() {
+  ThrowIfFailing();
   position = 0;
   ++plays;
 }
 
 std::int64_t FakeSoundPlayer::Position() {
+  ThrowIfFailing();
   return IsOpen() ? position : 0;
 }
 
 std::int64_t FakeSoundPlayer::Length() {
+  ThrowIfFailing();
   return IsOpen() ? length : 0;
+}
+
+void FakeSoundPlayer::ThrowIfFailing() const {
+  if (deviceFails && IsOpen()) {
+    throw Error("The device is not ready");
+  }
 }
 
 void FakeSoundPlayer::Close() {

@@ -41,6 +41,7 @@ class FakeSoundPlayer : public SoundPlayer {
   void Close() override;
 
   void FinishPlay() { position = length; }
+  void ThrowIfFailing() const;
 
   std::string file;
   std::int64_t position = 0;
@@ -48,6 +49,7 @@ class FakeSoundPlayer : public SoundPlayer {
   int plays = 0;
   int closes = 0;
   std::set<std::string> unplayable;
+  bool deviceFails = false;  // playing and the status questions throw
 };
 
 class RecordingTimers : public SchedulerTimers {

@@ -113,7 +113,7 @@ std::optional<std::string> ReadFileBytes(std::string_view utf8Path) {
   }
   // Not `<< rdbuf()`: that turns a failed read into a short or empty text without a trace.
   std::string bytes;
-  char buffer[1 << 16];
+  char buffer[8192];
   while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
     bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
   }

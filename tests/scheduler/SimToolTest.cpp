@@ -113,11 +113,12 @@ void WriteFile(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
+// Fault fixed: a tab inside an operand made a dump line of nine columns.
 TEST(SimTool, DumpPrintsRecordsAsWrittenAndTheReadsErrors) {
   testing::TempFolder folder;
   const std::string list = folder.File("list.zrl");
   WriteFile(list,
-            "[General]\r\n24.12.1998 18:30:00=0|Christmas dinner||0|1\r\n"
+            "[General]\r\n24.12.1998 18:30:00=0|Christmas\tdinner||0|1\r\n"
             "[Weekly]\r\n17:00:00=3|C:\\a.mdb|D:\\b.mdb|1|0\r\nnoon=0|x||0|1\r\n");
   std::ostringstream out, err;
   EXPECT_EQ(RunSimTool({"--dump", "--regional", "de-DE", list}, out, err), 0);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <utility>
 
+#include "app/sim/Columns.h"
 #include "scheduler/Scheduler.h"
 
 namespace zorvat::sim {
@@ -81,17 +82,6 @@ const char* WhatText(TaskEvent what) {
       return "dropped";
   }
   return "";
-}
-
-// Tabs and line breaks inside an operand would break the line's columns.
-std::string Column(const std::string& text) {
-  std::string out = text;
-  for (char& c : out) {
-    if (c == '\t' || c == '\r' || c == '\n') {
-      c = ' ';
-    }
-  }
-  return out;
 }
 
 std::string Stamp(DateTime value) {

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "app/sim/Columns.h"
 #include "base/Error.h"
 #include "events/EventRows.h"
 
@@ -26,7 +27,7 @@ void DumpLists(const EventLists& lists, const RegionalFormats& formats, std::ost
     for (std::size_t i = 0; i < list.Count(); ++i) {
       const EventRecord& r = list[i];
       out << SectionName(kind) << '\t' << i << '\t' << EventTimeText(kind, r.Time, formats) << '\t'
-          << int(r.Command) << '\t' << r.Operator1 << '\t' << r.Operator2 << '\t'
+          << int(r.Command) << '\t' << Column(r.Operator1) << '\t' << Column(r.Operator2) << '\t'
           << (r.Query ? 1 : 0) << '\t' << (r.Active ? 1 : 0) << '\n';
     }
   }

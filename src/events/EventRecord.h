@@ -53,4 +53,14 @@ inline constexpr std::string_view kUnstorableOperandMessage =
 // would come back shifted or cut. Gives the message to show for such an operand, else nothing.
 std::optional<std::string> CheckOperand(std::string_view operand);
 
+// Characters the two operands of one event may hold together: a stored value is read back up
+// to 2047 characters, and beyond that the cut would shift the query and active fields.
+inline constexpr std::size_t kMaxOperandCharacters = 2047 - 9;  // "255|" "|" "|1|1"
+
+inline constexpr std::string_view kOperandsTooLongMessage =
+    "Brumsel! Zorvat\n\nThe texts of an event can hold at most 2038 characters together.";
+
+// Both operands as the dialogs hand them over: the message to show, else nothing.
+std::optional<std::string> CheckOperands(std::string_view operand1, std::string_view operand2);
+
 }  // namespace zorvat

@@ -7,10 +7,8 @@ namespace zorvat {
 namespace {
 
 void RequireStorable(const EventRecord& record) {
-  for (const std::string* operand : {&record.Operator1, &record.Operator2}) {
-    if (auto message = CheckOperand(*operand)) {
-      throw Error(*message);
-    }
+  if (auto message = CheckOperands(record.Operator1, record.Operator2)) {
+    throw Error(*message);
   }
 }
 

@@ -89,5 +89,21 @@ TEST(CheckOperand, BarsAndLineBreaksCannotBeStored) {
             "Brumsel! Zorvat\n\nThe character \"|\" and line breaks cannot be stored in an event.");
 }
 
+// Longer texts would be cut on reading and shift the query and active fields.
+TEST(CheckOperand, BothOperandsTogetherFitTheStoredValue) {
+  const std::string half(1019, 'x');
+  EXPECT_EQ(CheckOperands(half, half), std::nullopt);
+  EXPECT_EQ(CheckOperands(half, half + "y"), std::string(kOperandsTooLongMessage));
+  const std::string umlauts = [] {
+    std::string s;
+    for (int i = 0; i < 1019; ++i)
+      s += "\xC3\xBC";
+    return s;
+  }();
+  EXPECT_EQ(CheckOperands(umlauts, half), std::nullopt);  // characters, not bytes
+  EXPECT_EQ(CheckOperands("a|b", ""), std::string(kUnstorableOperandMessage));
+  EXPECT_EQ(CheckOperands("", "x\n"), std::string(kUnstorableOperandMessage));
+}
+
 }  // namespace
 }  // namespace zorvat

@@ -123,6 +123,10 @@ void BM_TaskLatency(benchmark::State& state) {
       lost += log.lost;
     }
   }
+  if (l.empty()) {
+    state.SkipWithError("no task ran");
+    return;
+  }
   std::sort(l.begin(), l.end());
   const auto at = [&](double q) {
     return static_cast<double>(l[static_cast<std::size_t>(q * static_cast<double>(l.size() - 1))]);

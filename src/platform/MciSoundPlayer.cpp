@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "base/Error.h"
-#include "platform/WideText.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat {
 namespace {

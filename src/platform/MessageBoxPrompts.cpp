@@ -3,8 +3,8 @@
 #include <optional>
 #include <utility>
 
-#include "platform/WideText.h"
 #include "platform/YesCancelBox.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <utility>
 
-#include "platform/WideText.h"
 #include "shellkit/ForcedCopy.h"
 #include "shellkit/Programs.h"
 #include "shellkit/ShellWindows.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat {
 

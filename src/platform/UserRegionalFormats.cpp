@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/WideText.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-#include "platform/WideText.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat::shellkit {
 namespace {

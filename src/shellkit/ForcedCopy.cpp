@@ -7,8 +7,8 @@
 
 #include "base/Error.h"
 #include "base/Files.h"
-#include "platform/WideText.h"
 #include "shellkit/Paths.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat::shellkit {
 

@@ -4,9 +4,9 @@
 
 #include <shellapi.h>
 
-#include "platform/WideText.h"
 #include "shellkit/Handles.h"
 #include "shellkit/Paths.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat::shellkit {
 

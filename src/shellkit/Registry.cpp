@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "platform/WideText.h"
 #include "shellkit/Handles.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat::shellkit {
 

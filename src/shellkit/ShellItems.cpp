@@ -12,11 +12,11 @@
 #include <system_error>
 
 #include "base/Files.h"
-#include "platform/WideText.h"
 #include "shellkit/Handles.h"
 #include "shellkit/Paths.h"
 #include "shellkit/ShellLinks.h"
 #include "shellkit/SystemFolders.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat::shellkit {
 namespace {

@@ -6,8 +6,8 @@
 #include <objidl.h>
 #include <shlobj.h>
 
-#include "platform/WideText.h"
 #include "shellkit/Handles.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat::shellkit {
 

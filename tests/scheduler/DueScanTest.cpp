@@ -20,7 +20,7 @@ DateTime Clock(int hour, int minute, int second, int ms = 0) {
 struct DueCase {
   const char* name;
   EventKind kind;
-  DateTime eventTime;  // recurring kinds: a time of day (date part 0)
+  DateTime eventTime;  // recurring kinds: a time of day (no date)
   DateTime now;
   int weekDay;
   int monthDay;

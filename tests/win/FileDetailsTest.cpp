@@ -8,8 +8,8 @@
 
 #include "base/DateTimeText.h"
 #include "platform/UserRegionalFormats.h"
-#include "platform/WideText.h"
 #include "shellkit/FileDetails.h"
+#include "shellkit/WideText.h"
 #include "support/TempFolder.h"
 #include "win/WinTestSupport.h"
 

@@ -9,7 +9,7 @@
 
 #include "base/Error.h"
 #include "platform/MciSoundPlayer.h"
-#include "platform/WideText.h"
+#include "shellkit/WideText.h"
 #include "support/TempFolder.h"
 #include "win/WinTestSupport.h"
 

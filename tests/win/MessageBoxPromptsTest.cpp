@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/MessageBoxPrompts.h"
-#include "platform/WideText.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat {
 namespace {

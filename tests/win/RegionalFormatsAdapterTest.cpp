@@ -4,7 +4,7 @@
 
 #include "base/DateTimeText.h"
 #include "platform/UserRegionalFormats.h"
-#include "platform/WideText.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat {
 namespace {

@@ -10,10 +10,10 @@
 #include <system_error>
 
 #include "base/Files.h"
-#include "platform/WideText.h"
 #include "shellkit/Handles.h"
 #include "shellkit/ShellItems.h"
 #include "shellkit/SystemFolders.h"
+#include "shellkit/WideText.h"
 #include "support/TempFolder.h"
 #include "win/WinTestSupport.h"
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/WideText.h"
 #include "shellkit/SystemFolders.h"
+#include "shellkit/WideText.h"
 #include "win/WinTestSupport.h"
 
 namespace zorvat::shellkit {

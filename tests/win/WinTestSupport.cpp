@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "base/Files.h"
-#include "platform/WideText.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat::testing {
 

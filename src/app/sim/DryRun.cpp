@@ -1,5 +1,6 @@
 #include "app/sim/DryRun.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <utility>

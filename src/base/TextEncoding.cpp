@@ -108,6 +108,14 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
+std::size_t CountCharacters(std::string_view utf8) {
+  std::size_t n = 0;
+  for (char c : utf8) {
+    n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }
+  return n;
+}
+
 DecodedText DecodeFileText(std::string_view bytes) {
   if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
     bytes.remove_prefix(kUtf8Bom.size());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,9 @@ std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
 
 bool IsValidUtf8(std::string_view bytes);
+
+// Characters (code points) of UTF-8 text: continuation bytes do not count.
+std::size_t CountCharacters(std::string_view utf8);
 
 // The system's ANSI code page (Windows-1252 in the portable build). Which implementation is
 // linked is the build's choice: the Windows build converts with the system's code page.

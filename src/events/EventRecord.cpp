@@ -1,5 +1,7 @@
 #include "events/EventRecord.h"
 
+#include "base/TextEncoding.h"
+
 namespace zorvat {
 
 std::optional<std::string> CheckOperand(std::string_view operand) {
@@ -9,18 +11,6 @@ std::optional<std::string> CheckOperand(std::string_view operand) {
   return std::nullopt;
 }
 
-namespace {
-
-std::size_t Characters(std::string_view utf8) {
-  std::size_t n = 0;
-  for (char c : utf8) {
-    n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;  // continuation bytes don't count
-  }
-  return n;
-}
-
-}  // namespace
-
 std::optional<std::string> CheckOperands(std::string_view operand1, std::string_view operand2) {
   if (auto message = CheckOperand(operand1)) {
     return message;
@@ -28,7 +18,7 @@ std::optional<std::string> CheckOperands(std::string_view operand1, std::string_
   if (auto message = CheckOperand(operand2)) {
     return message;
   }
-  if (Characters(operand1) + Characters(operand2) > kMaxOperandCharacters) {
+  if (CountCharacters(operand1) + CountCharacters(operand2) > kMaxOperandCharacters) {
     return std::string(kOperandsTooLongMessage);
   }
   return std::nullopt;

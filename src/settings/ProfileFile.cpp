@@ -1,7 +1,6 @@
 #include "settings/ProfileFile.h"
 
 #include <filesystem>
-#include <ios>
 #include <system_error>
 
 #include "base/Error.h"
@@ -31,12 +30,8 @@ FileBytes ReadProfileBytes(std::string_view utf8Path) {
   if (!FileExists(utf8Path)) {
     return {std::nullopt, SomethingExistsAt(utf8Path)};
   }
-  try {
-    if (auto bytes = ReadFileBytes(utf8Path)) {
-      return {std::move(bytes), false};
-    }
-  } catch (const std::ios_base::failure&) {
-    // libstdc++ reports a failed read (not the end of the file) this way.
+  if (auto bytes = ReadFileBytes(utf8Path)) {
+    return {std::move(bytes), false};
   }
   return {std::nullopt, true};
 }

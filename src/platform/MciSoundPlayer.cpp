@@ -1,7 +1,6 @@
 #include "platform/MciSoundPlayer.h"
 
 #include <array>
-#include <utility>
 
 #include "base/Error.h"
 #include "shellkit/WideText.h"
@@ -25,21 +24,6 @@ void ThrowOnError(MCIERROR error) {
 
 }  // namespace
 
-MciDevice::~MciDevice() {
-  if (id_ != 0) {
-    mciSendCommandW(id_, MCI_CLOSE, MCI_WAIT, 0);
-  }
-}
-
-MciDevice::MciDevice(MciDevice&& other) noexcept : id_(std::exchange(other.id_, 0)) {}
-
-MciDevice& MciDevice::operator=(MciDevice&& other) noexcept {
-  if (this != &other) {
-    MciDevice old(std::exchange(id_, std::exchange(other.id_, 0)));
-  }
-  return *this;
-}
-
 void MciSoundPlayer::Open(const std::string& path) {
   Close();
   const std::wstring element = Widen(path);
@@ -52,7 +36,7 @@ void MciSoundPlayer::Open(const std::string& path) {
   MCI_SET_PARMS format{};
   format.dwTimeFormat = MCI_FORMAT_MILLISECONDS;
   // A device without a millisecond format keeps its own unit.
-  mciSendCommandW(device_.id(), MCI_SET, MCI_SET_TIME_FORMAT | MCI_WAIT,
+  mciSendCommandW(device_.get(), MCI_SET, MCI_SET_TIME_FORMAT | MCI_WAIT,
                   reinterpret_cast<DWORD_PTR>(&format));
 }
 
@@ -63,7 +47,7 @@ void MciSoundPlayer::PlayFromStart() {
   MCI_PLAY_PARMS from{};
   from.dwFrom = 0;
   ThrowOnError(
-      mciSendCommandW(device_.id(), MCI_PLAY, MCI_FROM, reinterpret_cast<DWORD_PTR>(&from)));
+      mciSendCommandW(device_.get(), MCI_PLAY, MCI_FROM, reinterpret_cast<DWORD_PTR>(&from)));
 }
 
 std::int64_t MciSoundPlayer::Position() {
@@ -80,7 +64,7 @@ std::int64_t MciSoundPlayer::Status(DWORD item) {
   }
   MCI_STATUS_PARMS status{};
   status.dwItem = item;
-  ThrowOnError(mciSendCommandW(device_.id(), MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT,
+  ThrowOnError(mciSendCommandW(device_.get(), MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT,
                                reinterpret_cast<DWORD_PTR>(&status)));
   return static_cast<std::int64_t>(status.dwReturn);
 }

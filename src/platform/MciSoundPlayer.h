@@ -5,26 +5,16 @@
 #include <mmsystem.h>
 
 #include "scheduler/SoundPlayer.h"
+#include "shellkit/Handles.h"
 
 namespace zorvat {
 
+inline void CloseMciDevice(MCIDEVICEID id) {
+  mciSendCommandW(id, MCI_CLOSE, MCI_WAIT, 0);
+}
+
 // An open MCI device, closed once.
-class MciDevice {
- public:
-  MciDevice() = default;
-  explicit MciDevice(MCIDEVICEID id) : id_(id) {}
-  ~MciDevice();
-  MciDevice(MciDevice&& other) noexcept;
-  MciDevice& operator=(MciDevice&& other) noexcept;
-  MciDevice(const MciDevice&) = delete;
-  MciDevice& operator=(const MciDevice&) = delete;
-
-  MCIDEVICEID id() const { return id_; }
-  explicit operator bool() const { return id_ != 0; }
-
- private:
-  MCIDEVICEID id_ = 0;
-};
+using MciDevice = shellkit::UniqueHandle<MCIDEVICEID, &CloseMciDevice>;
 
 // The alert's player through the media control interface; the device follows from the file.
 // Errors of an open device throw zorvat::Error with the device's own text.
@@ -35,7 +25,7 @@ class MciSoundPlayer final : public SoundPlayer {
   void PlayFromStart() override;
   std::int64_t Position() override;
   std::int64_t Length() override;
-  void Close() override { device_ = MciDevice(); }
+  void Close() override { device_.reset(); }
 
  private:
   std::int64_t Status(DWORD item);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <objbase.h>
 
 #include <memory>
@@ -9,8 +10,18 @@
 
 namespace zorvat::shellkit {
 
-// Owns one Win32 handle and releases it once: movable, never copied.
-template <typename Handle, auto Release>
+template <typename Handle>
+constexpr Handle ZeroHandle() {
+  return Handle{};
+}
+
+inline HANDLE InvalidHandleValue() {
+  return INVALID_HANDLE_VALUE;
+}
+
+// Owns one Win32 handle and releases it once: movable, never copied. Empty() gives the value
+// that means "no handle" (zero for most kinds, INVALID_HANDLE_VALUE for files and searches).
+template <typename Handle, auto Release, auto Empty = &ZeroHandle<Handle>>
 class UniqueHandle {
  public:
   UniqueHandle() = default;
@@ -27,23 +38,92 @@ class UniqueHandle {
   UniqueHandle& operator=(const UniqueHandle&) = delete;
 
   Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != Handle{}; }
-  Handle release() { return std::exchange(handle_, Handle{}); }
-  void reset(Handle handle = Handle{}) {
-    if (handle_ != Handle{}) {
+  explicit operator bool() const { return handle_ != Empty(); }
+  Handle release() { return std::exchange(handle_, Empty()); }
+  void reset(Handle handle = Empty()) {
+    if (handle_ != Empty()) {
       Release(handle_);
     }
     handle_ = handle;
   }
+  // For a call that returns the handle through a pointer: releases the old one first.
+  Handle* put() {
+    reset();
+    return &handle_;
+  }
 
  private:
-  Handle handle_{};
+  Handle handle_ = Empty();
 };
 
 using KernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
+// CreateFileW, CreateFileMappingW's file and the like say "none" with INVALID_HANDLE_VALUE.
+using FileHandle = UniqueHandle<HANDLE, &CloseHandle, &InvalidHandleValue>;
+using FindHandle = UniqueHandle<HANDLE, &FindClose, &InvalidHandleValue>;
 using RegistryKey = UniqueHandle<HKEY, &RegCloseKey>;
+
 using Icon = UniqueHandle<HICON, &DestroyIcon>;
+using Menu = UniqueHandle<HMENU, &DestroyMenu>;
+using ImageList = UniqueHandle<HIMAGELIST, &ImageList_Destroy>;
+using AcceleratorTable = UniqueHandle<HACCEL, &DestroyAcceleratorTable>;
+
+using Font = UniqueHandle<HFONT, &DeleteObject>;
+using Brush = UniqueHandle<HBRUSH, &DeleteObject>;
+using Pen = UniqueHandle<HPEN, &DeleteObject>;
+using Bitmap = UniqueHandle<HBITMAP, &DeleteObject>;
 using Region = UniqueHandle<HRGN, &DeleteObject>;
+
+// Selects a GDI object into a device context for one scope and puts the previous one back,
+// so the object can be deleted afterwards.
+class SelectionGuard {
+ public:
+  SelectionGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~SelectionGuard() {
+    if (previous_ && previous_ != HGDI_ERROR) {
+      SelectObject(dc_, previous_);
+    }
+  }
+  SelectionGuard(const SelectionGuard&) = delete;
+  SelectionGuard& operator=(const SelectionGuard&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// A window's device context for one scope (GetDC / ReleaseDC).
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_) {
+      ReleaseDC(window_, dc_);
+    }
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// The paint of one WM_PAINT (BeginPaint / EndPaint).
+class PaintScope {
+ public:
+  explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+  ~PaintScope() { EndPaint(window_, &paint_); }
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  HDC get() const { return dc_; }
+  const RECT& Area() const { return paint_.rcPaint; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_ = nullptr;
+};
 
 struct ComRelease {
   void operator()(IUnknown* object) const { object->Release(); }

@@ -53,7 +53,30 @@ zorvat_wine_prefix() {
       wineboot -i >/dev/null 2>&1 || true
       wineserver -w || true
     fi
+    zorvat_wine_fonts
   ) 9>"$WINEPREFIX.lock"
+}
+
+# Windows' Arial, Times New Roman and Courier New are drawn with the metric-compatible
+# Liberation fonts (Debian's fonts-liberation), so windows are laid out here as on Windows.
+# Tahoma and Marlett are Wine's own (fonts-wine): linked into prefixes made before it was there.
+zorvat_wine_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
+  mkdir -p "$fonts"
+  for font in /usr/share/wine/fonts/*; do
+    [ -e "$fonts/${font##*/}" ] || ln -s "$font" "$fonts/"
+  done
+  local stamp="$WINEPREFIX/.zorvat-font-replacements"
+  [ -f "$stamp" ] && return 0
+  local file
+  file=$(mktemp --suffix=.reg)
+  printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"Arial"="Liberation Sans"' '"Times New Roman"="Liberation Serif"' \
+    '"Courier New"="Liberation Mono"' >"$file"
+  if wine regedit /S "$(winepath -w "$file")" >/dev/null 2>&1; then
+    touch "$stamp"
+  fi
+  rm -f "$file"
 }
 
 # One wineserver for a whole test run, so that each test does not start its own.

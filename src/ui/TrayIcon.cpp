@@ -1,0 +1,184 @@
+#include "ui/TrayIcon.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <iterator>
+
+#include "shellkit/WideText.h"
+
+namespace zorvat::ui {
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZorvatTrayIcon";
+constexpr UINT kIconId = 0;
+constexpr std::size_t kTipCapacity = std::size(NOTIFYICONDATAW{}.szTip) - 1;
+
+bool IsHighSurrogate(wchar_t unit) {
+  return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+}  // namespace
+
+std::wstring TrayTipText(std::string_view hint) {
+  std::wstring tip = Widen(hint);
+  if (tip.size() > kTipCapacity) {
+    tip.resize(kTipCapacity);
+    if (IsHighSurrogate(tip.back())) {
+      tip.pop_back();
+    }
+  }
+  return tip;
+}
+
+TrayIcon::TrayIcon(HWND owner)
+    : owner_(owner), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
+  RegisterWindowClass(kClassName, &TrayIcon::Procedure);
+  // A hidden top-level window, not a message-only one: those miss the "TaskbarCreated" broadcast.
+  window_.reset(CheckedWindow(CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0,
+                                              0, nullptr, nullptr, GetModuleHandleW(nullptr), this),
+                              "tray icon window"));
+  // An elevated program still hears a restarted Explorer.
+  ChangeWindowMessageFilterEx(window_.get(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
+}
+
+TrayIcon::~TrayIcon() {
+  visible_ = false;
+  Update();
+  // The window outlives the members declared after it; its last messages need no object.
+  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+}
+
+void TrayIcon::SetHint(std::string_view hint) {
+  if (hint == hint_) {
+    return;
+  }
+  hint_ = hint;
+  Update();
+}
+
+void TrayIcon::SetIcon(HICON icon) {
+  icon_.reset(icon ? CopyIcon(icon) : nullptr);
+  Update();
+}
+
+void TrayIcon::SetVisible(bool visible) {
+  visible_ = visible;
+  Update();
+}
+
+NOTIFYICONDATAW TrayIcon::Record() const {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof(record);
+  record.hWnd = window_.get();
+  record.uID = kIconId;
+  // With version 4 the tray shows the standard tooltip only when asked to.
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
+  record.uCallbackMessage = kCallbackMessage;
+  record.hIcon = icon_.get();
+  const std::wstring tip = TrayTipText(hint_);
+  std::copy(tip.begin(), tip.end(), record.szTip);
+  return record;
+}
+
+void TrayIcon::Update() {
+  NOTIFYICONDATAW record = Record();
+  if (!visible_ || !icon_) {
+    if (shown_) {
+      Shell_NotifyIconW(NIM_DELETE, &record);
+      shown_ = false;
+    }
+    return;
+  }
+  if (shown_ && Shell_NotifyIconW(NIM_MODIFY, &record)) {
+    return;
+  }
+  // Not in the tray, or no longer: a modify would fail, so add it.
+  shown_ = Shell_NotifyIconW(NIM_ADD, &record);
+  if (shown_) {
+    record.uVersion = NOTIFYICON_VERSION_4;
+    Shell_NotifyIconW(NIM_SETVERSION, &record);
+  } else {
+    // It may be there already, from before a failed request.
+    shown_ = Shell_NotifyIconW(NIM_MODIFY, &record);
+  }
+}
+
+void TrayIcon::OnTaskbarCreated() {
+  // A new Explorer holds none of the old icons.
+  shown_ = false;
+  Update();
+}
+
+LRESULT CALLBACK TrayIcon::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  TrayIcon* icon = BoundObject<TrayIcon>(window, message, lParam);
+  if (icon && message != WM_NCCREATE) {
+    return icon->HandleMessage(message, wParam, lParam);
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kCallbackMessage) {
+    OnNotification(LOWORD(lParam), {GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
+    return 0;
+  }
+  if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+    OnTaskbarCreated();
+    return 0;
+  }
+  return DefWindowProcW(window_.get(), message, wParam, lParam);
+}
+
+void TrayIcon::OnNotification(UINT event, POINT anchor) {
+  switch (event) {
+    case WM_LBUTTONUP:
+      Click();
+      break;
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+      DoubleClick();
+      break;
+    case WM_CONTEXTMENU:
+      ShowPopupMenu(anchor);
+      break;
+    default:
+      break;
+  }
+}
+
+// The release that ends a double-click is no click of its own.
+void TrayIcon::Click() {
+  if (doubleClicked_) {
+    doubleClicked_ = false;
+    return;
+  }
+  if (onClick_) {
+    SetForegroundWindow(owner_);
+    onClick_();
+  }
+}
+
+void TrayIcon::DoubleClick() {
+  if (onDoubleClick_) {
+    doubleClicked_ = true;
+    SetForegroundWindow(owner_);
+    onDoubleClick_();
+  }
+}
+
+void TrayIcon::ShowPopupMenu(POINT at) {
+  if (!popupMenu_) {
+    return;
+  }
+  // Without the owner in front the menu would not close when the user clicks elsewhere, and
+  // without the message after it the next menu would close at once.
+  SetForegroundWindow(owner_);
+  const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+  TrackPopupMenuEx(popupMenu_, align | TPM_RIGHTBUTTON, at.x, at.y, owner_, nullptr);
+  PostMessageW(owner_, WM_NULL, 0, 0);
+}
+
+}  // namespace zorvat::ui

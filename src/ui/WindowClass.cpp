@@ -1,0 +1,35 @@
+#include "ui/WindowClass.h"
+
+#include <system_error>
+
+namespace zorvat::ui {
+
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, UINT style, HBRUSH background) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.style = style;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = background;
+  windowClass.lpszClassName = name;
+  if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                            "RegisterClassExW");
+  }
+}
+
+HWND CheckedWindow(HWND window, const char* what) {
+  if (!window) {
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
+  }
+  return window;
+}
+
+int Scaled(HWND window, int pixels) {
+  const UINT dpi = window ? GetDpiForWindow(window) : 0;
+  return MulDiv(pixels, dpi ? static_cast<int>(dpi) : USER_DEFAULT_SCREEN_DPI,
+                USER_DEFAULT_SCREEN_DPI);
+}
+
+}  // namespace zorvat::ui

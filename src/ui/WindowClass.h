@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include "shellkit/Handles.h"
+
+namespace zorvat::ui {
+
+using OwnedWindow = shellkit::UniqueHandle<HWND, &DestroyWindow>;
+
+// Registers a window class of this program once; later calls find it registered.
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, UINT style = 0,
+                         HBRUSH background = nullptr);
+
+// The object a window was created for: stored at WM_NCCREATE from the creation parameter, read
+// back for every later message (null before WM_NCCREATE).
+template <typename Object>
+Object* BoundObject(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* object = static_cast<Object*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+    return object;
+  }
+  return reinterpret_cast<Object*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// Throws std::system_error with the last Win32 error when `window` is null.
+HWND CheckedWindow(HWND window, const char* what);
+
+// A pixel length at 96 dots per inch, scaled to the window's monitor.
+int Scaled(HWND window, int pixels);
+
+}  // namespace zorvat::ui

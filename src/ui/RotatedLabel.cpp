@@ -1,0 +1,162 @@
+#include "ui/RotatedLabel.h"
+
+#include <uxtheme.h>
+
+#include "shellkit/Handles.h"
+#include "shellkit/WideText.h"
+
+namespace zorvat::ui {
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZorvatRotatedLabel";
+constexpr wchar_t kPadding[] = L"   ";
+
+SIZE TextExtent(HDC dc, const std::wstring& text) {
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  return size;
+}
+
+}  // namespace
+
+RotatedLabel::RotatedLabel(HWND parent, POINT centre) : centre_(centre) {
+  RegisterWindowClass(kClassName, &RotatedLabel::Procedure);
+  window_.reset(
+      CheckedWindow(CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, centre.x, centre.y,
+                                    0, 0, parent, nullptr, GetModuleHandleW(nullptr), this),
+                    "rotated label"));
+  Resize(MeasuredSide());
+}
+
+RotatedLabel::~RotatedLabel() {
+  // The window outlives the members declared after it; its last messages need no object.
+  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+}
+
+void RotatedLabel::SetCaption(std::string_view caption) {
+  caption_ = Widen(caption);
+  Changed();
+}
+
+void RotatedLabel::SetFont(HFONT font) {
+  font_ = font;
+  Changed();
+}
+
+void RotatedLabel::SetTextColor(COLORREF color) {
+  textColor_ = color;
+  Changed();
+}
+
+void RotatedLabel::SetColor(COLORREF color) {
+  color_ = color;
+  Changed();
+}
+
+void RotatedLabel::SetTransparent(bool transparent) {
+  transparent_ = transparent;
+  Changed();
+}
+
+void RotatedLabel::SetAngle(int degrees) {
+  if (degrees == angle_) {
+    return;
+  }
+  angle_ = degrees;
+  turn_ = AngleTurn::Of(degrees);
+  InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void RotatedLabel::SetCentre(POINT centre) {
+  centre_ = centre;
+  Changed();
+}
+
+void RotatedLabel::Changed() {
+  Resize(MeasuredSide());
+  InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+HFONT RotatedLabel::Font() const {
+  return font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+int RotatedLabel::MeasuredSide() {
+  const shellkit::WindowDc dc(window_.get());
+  const shellkit::SelectionGuard font(dc.get(), Font());
+  return TextExtent(dc.get(), caption_ + kPadding).cx;
+}
+
+bool RotatedLabel::Resize(int side) {
+  RECT now{};
+  GetWindowRect(window_.get(), &now);
+  const int left = centre_.x - side / 2;
+  const int top = centre_.y - side / 2;
+  POINT topLeft{now.left, now.top};
+  ScreenToClient(GetParent(window_.get()), &topLeft);
+  if (now.right - now.left == side && now.bottom - now.top == side && topLeft.x == left &&
+      topLeft.y == top) {
+    return false;
+  }
+  SetWindowPos(window_.get(), nullptr, left, top, side, side, SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+LRESULT CALLBACK RotatedLabel::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  RotatedLabel* label = BoundObject<RotatedLabel>(window, message, lParam);
+  if (label && label->window_ && message != WM_NCCREATE) {
+    return label->HandleMessage(message, wParam, lParam);
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT RotatedLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the paint draws the parent's background itself
+    default:
+      break;
+  }
+  return DefWindowProcW(window_.get(), message, wParam, lParam);
+}
+
+void RotatedLabel::Paint() {
+  const shellkit::PaintScope paint(window_.get());
+  const HDC dc = paint.get();
+  DrawThemeParentBackground(window_.get(), dc, nullptr);
+
+  const shellkit::SelectionGuard font(dc, Font());
+  const int side = TextExtent(dc, caption_ + kPadding).cx;
+  // A new size repaints the label again; this paint still finishes in the old one.
+  Resize(side);
+  SetBkMode(dc, TRANSPARENT);
+
+  LOGFONTW description{};
+  GetObjectW(Font(), sizeof(description), &description);
+  description.lfEscapement = angle_ * 10;
+  description.lfOutPrecision = OUT_TT_ONLY_PRECIS;  // only TrueType fonts turn
+  const shellkit::Font turned(CreateFontIndirectW(&description));
+  const shellkit::SelectionGuard turnedFont(dc, turned.get());
+  const SIZE text = TextExtent(dc, caption_);
+  const RotatedTextLayout layout = LayoutRotatedText(side, text.cx, text.cy, turn_);
+
+  if (!transparent_) {
+    POINT corners[4];
+    for (int i = 0; i < 4; ++i) {
+      corners[i] = {layout.background[i].x, layout.background[i].y};
+    }
+    const shellkit::Brush brush(CreateSolidBrush(color_));
+    const shellkit::SelectionGuard fill(dc, brush.get());
+    Polygon(dc, corners, 4);
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, color_);
+  }
+  ::SetTextColor(dc, textColor_);
+  TextOutW(dc, layout.origin.x, layout.origin.y, caption_.c_str(),
+           static_cast<int>(caption_.size()));
+}
+
+}  // namespace zorvat::ui

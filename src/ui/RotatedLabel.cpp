@@ -151,9 +151,9 @@ void RotatedLabel::Paint() {
     const shellkit::Brush brush(CreateSolidBrush(color_));
     const shellkit::SelectionGuard fill(dc, brush.get());
     Polygon(dc, corners, 4);
-    SetBkMode(dc, OPAQUE);
-    SetBkColor(dc, color_);
   }
+  // The box already lies under the whole text cell, so the text needs no opaque cell of its
+  // own (Wine would fill that one unturned).
   ::SetTextColor(dc, textColor_);
   TextOutW(dc, layout.origin.x, layout.origin.y, caption_.c_str(),
            static_cast<int>(caption_.size()));

@@ -1,0 +1,208 @@
+#include "ui/EventListView.h"
+
+#include <windowsx.h>
+
+#include <utility>
+
+#include "shellkit/FileDetails.h"
+#include "shellkit/WideText.h"
+
+namespace zorvat::ui {
+namespace {
+
+void SetItemText(HWND list, std::size_t row, int column, std::string_view text) {
+  std::wstring wide = Widen(text);
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = wide.data();
+  SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+}
+
+bool IsChecked(UINT state) {
+  return (state & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
+}
+
+class Flag {
+ public:
+  explicit Flag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~Flag() { flag_ = false; }
+  Flag(const Flag&) = delete;
+  Flag& operator=(const Flag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+EventListView::EventListView(HWND parent, std::span<const ListColumn> columns, HIMAGELIST kindIcons,
+                             Callbacks callbacks)
+    : parent_(parent),
+      kindIcons_(ImageList_Duplicate(kindIcons)),
+      callbacks_(std::move(callbacks)) {
+  // No label editing, no border; the image lists belong to this object, not to the control.
+  window_.reset(CheckedWindow(
+      CreateWindowExW(0, WC_LISTVIEWW, L"",
+                      WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT | LVS_SINGLESEL |
+                          LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
+                      0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
+      "event list view"));
+  // One-click activation is the hot tracking with the hand cursor; no select-on-hover.
+  const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT |
+                         LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP;
+  ListView_SetExtendedListViewStyleEx(window_.get(), extended, extended);
+  int index = 0;
+  for (const ListColumn& column : columns) {
+    std::wstring caption = Widen(column.caption);
+    LVCOLUMNW description{};
+    description.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+    description.fmt = column.rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    description.cx = Scaled(window_.get(), column.width);
+    description.pszText = caption.data();
+    description.iSubItem = index;
+    SendMessageW(window_.get(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&description));
+    ++index;
+  }
+  Mirror(EventRows{});
+  SetWindowSubclass(parent_, &EventListView::ParentProcedure, reinterpret_cast<UINT_PTR>(this),
+                    reinterpret_cast<DWORD_PTR>(this));
+}
+
+EventListView::~EventListView() {
+  RemoveWindowSubclass(parent_, &EventListView::ParentProcedure, reinterpret_cast<UINT_PTR>(this));
+}
+
+std::map<std::string, int> EventListView::RebuildImages(const EventRows& rows) {
+  std::map<std::string, shellkit::Icon> kept;
+  std::map<std::string, int> indexes;
+  shellkit::ImageList images(ImageList_Duplicate(kindIcons_.get()));
+  for (std::size_t i = 0; i < rows.Count(); ++i) {
+    const RowIcon& icon = rows[i].icon;
+    if (icon.source != RowIcon::Source::FileIcon || indexes.contains(icon.file)) {
+      continue;
+    }
+    // Earlier mirrors looked the file up already; the shell is asked only for new files.
+    auto known = fileIcons_.find(icon.file);
+    shellkit::Icon fileIcon =
+        known != fileIcons_.end() ? std::move(known->second) : shellkit::GetFileIcon(icon.file);
+    indexes[icon.file] = fileIcon ? ImageList_AddIcon(images.get(), fileIcon.get()) : I_IMAGENONE;
+    kept[icon.file] = std::move(fileIcon);
+  }
+  ListView_SetImageList(window_.get(), images.get(), LVSIL_SMALL);
+  images_ = std::move(images);
+  fileIcons_ = std::move(kept);
+  return indexes;
+}
+
+void EventListView::Mirror(const EventRows& rows) {
+  const Flag mirroring(mirroring_);
+  SendMessageW(window_.get(), WM_SETREDRAW, FALSE, 0);
+  const std::map<std::string, int> fileImages = RebuildImages(rows);
+  const auto existing = static_cast<std::size_t>(ListView_GetItemCount(window_.get()));
+  for (std::size_t i = 0; i < rows.Count(); ++i) {
+    const RowIcon& icon = rows[i].icon;
+    int image = I_IMAGENONE;
+    if (icon.source == RowIcon::Source::KindIcon) {
+      image = icon.index;
+    } else if (icon.source == RowIcon::Source::FileIcon) {
+      image = fileImages.at(icon.file);
+    }
+    MirrorRow(i, rows[i], image, i >= existing);
+  }
+  for (std::size_t i = existing; i > rows.Count(); --i) {
+    ListView_DeleteItem(window_.get(), static_cast<int>(i - 1));
+  }
+  SendMessageW(window_.get(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void EventListView::MirrorRow(std::size_t index, const EventRow& row, int image, bool insert) {
+  std::wstring caption = Widen(row.caption);
+  LVITEMW item{};
+  item.mask = LVIF_TEXT | LVIF_IMAGE;
+  item.iItem = static_cast<int>(index);
+  item.pszText = caption.data();
+  item.iImage = image;
+  SendMessageW(window_.get(), insert ? LVM_INSERTITEMW : LVM_SETITEMW, 0,
+               reinterpret_cast<LPARAM>(&item));
+  SetItemText(window_.get(), index, 1, row.eventText);
+  SetItemText(window_.get(), index, 2, row.queryText);
+  ListView_SetCheckState(window_.get(), static_cast<int>(index), row.checked);
+}
+
+std::optional<std::size_t> EventListView::SelectedRow() const {
+  const int row = ListView_GetNextItem(window_.get(), -1, LVNI_SELECTED);
+  if (row < 0) {
+    return std::nullopt;
+  }
+  return static_cast<std::size_t>(row);
+}
+
+void EventListView::SetColumnCaption(int column, std::string_view caption) {
+  std::wstring wide = Widen(caption);
+  LVCOLUMNW description{};
+  description.mask = LVCF_TEXT;
+  description.pszText = wide.data();
+  SendMessageW(window_.get(), LVM_SETCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
+}
+
+void EventListView::FitEventColumn() {
+  RECT client{};
+  GetClientRect(window_.get(), &client);
+  const int rest = client.right - ListView_GetColumnWidth(window_.get(), 0) -
+                   ListView_GetColumnWidth(window_.get(), 2);
+  ListView_SetColumnWidth(window_.get(), 1, rest > 0 ? rest : 0);
+}
+
+void EventListView::SetPopupMenu(HMENU menu, HWND commandWindow) {
+  popupMenu_ = menu;
+  commandWindow_ = commandWindow;
+}
+
+LRESULT CALLBACK EventListView::ParentProcedure(HWND window, UINT message, WPARAM wParam,
+                                                LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+  auto* view = reinterpret_cast<EventListView*>(self);
+  if (message == WM_NOTIFY) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->hwndFrom == view->window_.get() && header->code == LVN_ITEMCHANGED) {
+      view->OnItemChanged(*reinterpret_cast<const NMLISTVIEW*>(lParam));
+    }
+  } else if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == view->window_.get() &&
+             view->popupMenu_) {
+    view->ShowPopupMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    return 0;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void EventListView::OnItemChanged(const NMLISTVIEW& change) {
+  if (mirroring_ || !(change.uChanged & LVIF_STATE) || change.iItem < 0) {
+    return;
+  }
+  const auto row = static_cast<std::size_t>(change.iItem);
+  const UINT changed = change.uNewState ^ change.uOldState;
+  // A box that had no state image before is being set up, not clicked.
+  if ((changed & LVIS_STATEIMAGEMASK) && (change.uOldState & LVIS_STATEIMAGEMASK) &&
+      callbacks_.onCheckChanged) {
+    callbacks_.onCheckChanged(row, IsChecked(change.uNewState));
+  }
+  if ((changed & LVIS_SELECTED) && (change.uNewState & LVIS_SELECTED) && callbacks_.onSelected) {
+    callbacks_.onSelected(row);
+  }
+}
+
+void EventListView::ShowPopupMenu(POINT at) {
+  if (at.x == -1 && at.y == -1) {
+    // From the keyboard: at the selected row, or at the view's corner.
+    RECT place{};
+    const auto row = SelectedRow();
+    if (!row || !ListView_GetItemRect(window_.get(), static_cast<int>(*row), &place, LVIR_LABEL)) {
+      GetClientRect(window_.get(), &place);
+    }
+    at = {place.left, place.bottom};
+    ClientToScreen(window_.get(), &at);
+  }
+  TrackPopupMenuEx(popupMenu_, TPM_RIGHTBUTTON, at.x, at.y, commandWindow_, nullptr);
+}
+
+}  // namespace zorvat::ui

@@ -98,7 +98,7 @@ void TrayIcon::Update() {
   shown_ = Shell_NotifyIconW(NIM_ADD, &record);
   if (shown_) {
     record.uVersion = NOTIFYICON_VERSION_4;
-    Shell_NotifyIconW(NIM_SETVERSION, &record);
+    version4_ = Shell_NotifyIconW(NIM_SETVERSION, &record);
   } else {
     // It may be there already, from before a failed request.
     shown_ = Shell_NotifyIconW(NIM_MODIFY, &record);
@@ -143,6 +143,13 @@ void TrayIcon::OnNotification(UINT event, POINT anchor) {
       break;
     case WM_CONTEXTMENU:
       ShowPopupMenu(anchor);
+      break;
+    case WM_RBUTTONUP:
+      // A tray without version 4 sends no context-menu notification, nor an anchor.
+      if (!version4_) {
+        GetCursorPos(&anchor);
+        ShowPopupMenu(anchor);
+      }
       break;
     default:
       break;

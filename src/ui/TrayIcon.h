@@ -69,6 +69,7 @@ class TrayIcon {
   HMENU popupMenu_ = nullptr;
   bool visible_ = false;
   bool shown_ = false;
+  bool version4_ = false;
   bool doubleClicked_ = false;
   std::function<void()> onClick_;
   std::function<void()> onDoubleClick_;

@@ -11,15 +11,16 @@ zorvat_wine_env() {
   export WINEARCH=win64
 }
 
-# A display for windows and message boxes: the caller's, or a private Xvfb. Xvfb picks a free
-# display number itself and reports it once it accepts connections, so parallel runs don't race.
+# A display for windows and message boxes: the caller's, or a private Xvfb of the size given
+# (1280x1024 by default). Xvfb picks a free display number itself and reports it once it
+# accepts connections, so parallel runs don't race.
 zorvat_start_xvfb() {
   if [ -n "${DISPLAY:-}" ]; then
     return 0
   fi
   local numberfile
   numberfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" >/dev/null 2>&1 &
+  setsid Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp 3>"$numberfile" >/dev/null 2>&1 &
   zorvat_xvfb_pid=$!
   local i
   for i in $(seq 1 100); do
@@ -76,12 +77,14 @@ zorvat_wine_fonts() {
   if wine regedit /S "$(winepath -w "$file")" >/dev/null 2>&1; then
     touch "$stamp"
   fi
+  timeout 30 wineserver -w || true  # lets the caller start a server of its own
   rm -f "$file"
 }
 
-# One wineserver for a whole test run, so that each test does not start its own.
+# One wineserver for a whole test run, so that each test does not start its own. In a session of
+# its own, so a Ctrl+C at the terminal reaches the script, which stops it with its processes.
 zorvat_start_wineserver() {
-  wineserver -f -p >/dev/null 2>&1 &
+  setsid wineserver -f -p >/dev/null 2>&1 &
   zorvat_wineserver_pid=$!
 }
 

@@ -1,0 +1,202 @@
+// Zorvat.exe as Windows and the shell read it: version, manifest settings, icons and pictures.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "PictureIds.h"
+#include "Version.h"
+
+namespace {
+
+// The program beside the tests in the build tree: build/win64/tests/win → build/win64/src/app.
+std::wstring ProgramPath() {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  const std::filesystem::path build = std::filesystem::path(self).parent_path() / L"../..";
+  return (build / L"src/app/Zorvat.exe").lexically_normal().wstring();
+}
+
+class ProgramResources : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    module_ = LoadLibraryExW(ProgramPath().c_str(), nullptr,
+                             LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module_, nullptr) << "cannot load " << std::filesystem::path(ProgramPath());
+  }
+  void TearDown() override { FreeLibrary(module_); }
+
+  // The pixel widths an icon group holds (0 in a directory entry means 256).
+  std::vector<int> IconSizes(int id) const {
+    HRSRC found = FindResourceW(module_, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(14));  // group
+    if (found == nullptr) {
+      return {};
+    }
+    const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(module_, found)));
+    const WORD count = *reinterpret_cast<const WORD*>(bytes + 4);
+    std::vector<int> sizes;
+    for (WORD i = 0; i < count; ++i) {
+      const BYTE width = bytes[6 + 14 * i];  // GRPICONDIRENTRY is 14 bytes, width first
+      sizes.push_back(width == 0 ? 256 : width);
+    }
+    return sizes;
+  }
+
+  HMODULE module_ = nullptr;
+};
+
+bool Holds(const std::vector<int>& sizes, int size) {
+  return std::find(sizes.begin(), sizes.end(), size) != sizes.end();
+}
+
+TEST_F(ProgramResources, EveryPictureIsThereAtItsDrawnSize) {
+  struct Group {
+    int first;
+    int count;
+    int size;
+  };
+  const Group groups[] = {{IDI_ZORVAT, 1, 16},
+                          {IDI_ZORVAT, 1, 32},
+                          {IDI_ZORVAT, 1, 48},
+                          {IDI_ZORVAT, 1, 256},
+                          {IDI_LIST_FILE, 1, 32},
+                          {IDI_KIND_FIRST, IDI_KIND_COUNT, 16},
+                          {IDI_TOOL_HOT_FIRST, IDI_TOOL_COUNT, 18},
+                          {IDI_TOOL_COLD_FIRST, IDI_TOOL_COUNT, 18},
+                          {IDI_STATUS_FIRST, IDI_STATUS_COUNT, 16}};
+  for (const Group& group : groups) {
+    for (int id = group.first; id < group.first + group.count; ++id) {
+      EXPECT_TRUE(Holds(IconSizes(id), group.size)) << "icon " << id << " at " << group.size;
+    }
+  }
+  struct Bitmap {
+    int id;
+    LONG width;
+    LONG height;
+  };
+  for (const Bitmap& expected : {Bitmap{IDB_LOGO, 185, 97}, Bitmap{IDB_SIDE_CALENDAR, 93, 93},
+                                 Bitmap{IDB_SIDE_CLOCK, 64, 64}}) {
+    HANDLE image =
+        LoadImageW(module_, MAKEINTRESOURCEW(expected.id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    ASSERT_NE(image, nullptr) << "bitmap " << expected.id;
+    BITMAP bitmap{};
+    GetObjectW(image, sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, expected.width) << "bitmap " << expected.id;
+    EXPECT_EQ(bitmap.bmHeight, expected.height) << "bitmap " << expected.id;
+    DeleteObject(image);
+  }
+}
+
+// The registration of list files names "Zorvat.exe,1": the shell counts icon groups in resource
+// order, so the program's icon must come first and the list file's second.
+TEST_F(ProgramResources, ShellFindsProgramIconFirstAndListFileIconSecond) {
+  std::vector<ULONG_PTR> order;
+  EnumResourceNamesW(
+      module_, MAKEINTRESOURCEW(14),
+      [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list) -> BOOL {
+        reinterpret_cast<std::vector<ULONG_PTR>*>(list)->push_back(
+            reinterpret_cast<ULONG_PTR>(name));
+        return TRUE;
+      },
+      reinterpret_cast<LONG_PTR>(&order));
+  ASSERT_GE(order.size(), 2u);
+  EXPECT_EQ(order[0], static_cast<ULONG_PTR>(IDI_ZORVAT));
+  EXPECT_EQ(order[1], static_cast<ULONG_PTR>(IDI_LIST_FILE));
+}
+
+TEST_F(ProgramResources, VersionReadsBackTheProjectVersion) {
+  const std::wstring path = ProgramPath();
+  DWORD ignored = 0;
+  std::vector<BYTE> data(GetFileVersionInfoSizeW(path.c_str(), &ignored));
+  ASSERT_FALSE(data.empty());
+  ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
+
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  const WORD version[] = {ZORVAT_FILE_VERSION};
+  EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(version[1], version[0])));
+  EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(version[3], version[2])));
+
+  const auto text = [&](const wchar_t* name) {
+    wchar_t* value = nullptr;
+    const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueW(data.data(), key.c_str(), reinterpret_cast<void**>(&value), &length)) {
+      return std::wstring();
+    }
+    return std::wstring(value);
+  };
+  EXPECT_EQ(text(L"FileVersion"), L"" ZORVAT_FILE_VERSION_TEXT);
+  EXPECT_EQ(text(L"ProductName"), L"Brumsel! Zorvat");
+  EXPECT_EQ(text(L"OriginalFilename"), L"Zorvat.exe");
+}
+
+// The manifest as the loader reads it: common controls 6, per-monitor DPI awareness (v2 where the
+// system has it), the UTF-8 code page.
+TEST_F(ProgramResources, ManifestAsksForCommonControls6PerMonitorDpiAndUtf8) {
+  const std::wstring path = ProgramPath();
+  ACTCTXW request{};
+  request.cbSize = sizeof request;
+  request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+  request.lpSource = path.c_str();
+  request.lpResourceName = MAKEINTRESOURCEW(1);
+  HANDLE context = CreateActCtxW(&request);
+  ASSERT_NE(context, INVALID_HANDLE_VALUE);
+
+  const auto setting = [&](const wchar_t* space, const wchar_t* name) {
+    wchar_t value[64] = {};
+    SIZE_T written = 0;
+    const std::wstring qualified = std::wstring(L"http://schemas.microsoft.com/SMI/") + space;
+    if (!QueryActCtxSettingsW(0, context, qualified.c_str(), name, value, 64, &written)) {
+      return std::wstring(L"(none)");
+    }
+    return std::wstring(value);
+  };
+  EXPECT_EQ(setting(L"2005/WindowsSettings", L"dpiAware"), L"true/pm");
+  EXPECT_EQ(setting(L"2016/WindowsSettings", L"dpiAwareness"), L"PerMonitorV2, PerMonitor");
+  EXPECT_EQ(setting(L"2019/WindowsSettings", L"activeCodePage"), L"UTF-8");
+
+  ULONG_PTR cookie = 0;
+  ASSERT_TRUE(ActivateActCtx(context, &cookie));
+  // Version 6 is a side-by-side assembly of its own; DllGetVersion cannot tell (Wine says 5.81).
+  HMODULE controls = LoadLibraryW(L"comctl32.dll");
+  ASSERT_NE(controls, nullptr);
+  wchar_t loaded[MAX_PATH] = {};
+  GetModuleFileNameW(controls, loaded, MAX_PATH);
+  std::wstring file(loaded);
+  std::transform(file.begin(), file.end(), file.begin(), std::towlower);
+  EXPECT_NE(file.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6.0."),
+            std::wstring::npos)
+      << std::filesystem::path(file);
+  FreeLibrary(controls);
+  DeactivateActCtx(0, cookie);
+  ReleaseActCtx(context);
+}
+
+// Screenshots here must show the layout as Windows would: the window fonts resolve to themselves
+// (on Wine, Arial through the metric-compatible Liberation Sans the prefix maps it to).
+TEST(WindowFonts, ArialTahomaAndMarlettResolveToThemselves) {
+  HDC screen = GetDC(nullptr);
+  for (const wchar_t* family : {L"Arial", L"Tahoma", L"Marlett"}) {
+    HFONT font = CreateFontW(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                             0, family);
+    HGDIOBJ previous = SelectObject(screen, font);
+    std::vector<BYTE> metrics(GetOutlineTextMetricsW(screen, 0, nullptr));
+    ASSERT_FALSE(metrics.empty()) << "no outline font for " << std::filesystem::path(family);
+    auto* outline = reinterpret_cast<OUTLINETEXTMETRICW*>(metrics.data());
+    GetOutlineTextMetricsW(screen, static_cast<UINT>(metrics.size()), outline);
+    const auto* name = reinterpret_cast<const wchar_t*>(
+        metrics.data() + reinterpret_cast<size_t>(outline->otmpFamilyName));
+    EXPECT_STREQ(name, family);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+  }
+  ReleaseDC(nullptr, screen);
+}
+
+}  // namespace

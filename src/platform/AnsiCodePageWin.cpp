@@ -12,9 +12,9 @@ namespace {
 UINT SystemAnsiCodePage() {
   static const UINT codePage = [] {
     DWORD number = 0;
-    const int read = GetLocaleInfoEx(LOCALE_NAME_SYSTEM_DEFAULT,
-                                     LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
-                                     reinterpret_cast<LPWSTR>(&number), sizeof number / 2);
+    const int read =
+        GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                       reinterpret_cast<LPWSTR>(&number), sizeof number / 2);
     return read > 0 && number != 0 && number != CP_UTF8 ? static_cast<UINT>(number) : 1252u;
   }();
   return codePage;

@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <cwctype>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "PictureIds.h"
 #include "Version.h"
+#include "base/TextEncoding.h"
 
 namespace {
 
@@ -176,6 +178,14 @@ TEST_F(ProgramResources, ManifestAsksForCommonControls6PerMonitorDpiAndUtf8) {
   FreeLibrary(controls);
   DeactivateActCtx(0, cookie);
   ReleaseActCtx(context);
+}
+
+// The manifest makes the process code page UTF-8; list and settings files keep the system's
+// legacy one, as older versions and readers expect.
+TEST(ProgramCodePage, FilesStayInTheLegacyCodePageUnderTheUtf8Manifest) {
+  ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
+  EXPECT_EQ(zorvat::Utf8ToAnsi("Gr\xC3\xBC\xC3\x9F"), std::optional<std::string>("Gr\xFC\xDF"));
+  EXPECT_EQ(zorvat::AnsiToUtf8("\xE9t\xE9"), "\xC3\xA9t\xC3\xA9");
 }
 
 // Screenshots here must show the layout as Windows would: the window fonts resolve to themselves

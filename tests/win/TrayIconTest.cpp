@@ -1,5 +1,6 @@
 #include "ui/TrayIcon.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
@@ -62,6 +63,42 @@ TEST(TrayIcon, ALeftDoubleClickGivesOneClickAndOneDoubleClick) {
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(doubleClicks, 1);
   }
+  DestroyWindow(owner);
+}
+
+TEST(TrayIcon, TheMenuOpensForTheOwnerBroughtToTheFrontAndANullMessageFollowsIt) {
+  const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                     nullptr, nullptr, nullptr);
+  const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP, 20, 0, 10, 10, nullptr,
+                                     nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  int menusOpened = 0;
+  SetWindowSubclass(
+      owner,
+      [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR opened) {
+        if (message == WM_INITMENUPOPUP) {
+          ++*reinterpret_cast<int*>(opened);
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+      },
+      1, reinterpret_cast<DWORD_PTR>(&menusOpened));
+  const HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, 1, L"&Open Zorvat");
+  {
+    TrayIcon tray(owner);
+    tray.SetPopupMenu(menu);
+    // Closes the menu from inside its own message loop.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+    SendMessageW(tray.Window(), TrayIcon::kCallbackMessage, MAKEWPARAM(40, 40),
+                 MAKELPARAM(WM_CONTEXTMENU, 0));
+    KillTimer(nullptr, timer);
+  }
+  EXPECT_EQ(menusOpened, 1);
+  EXPECT_EQ(GetForegroundWindow(), owner);
+  MSG message{};
+  EXPECT_TRUE(PeekMessageW(&message, owner, WM_NULL, WM_NULL, PM_REMOVE));
+  DestroyMenu(menu);
+  DestroyWindow(other);
   DestroyWindow(owner);
 }
 

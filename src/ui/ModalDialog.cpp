@@ -1,0 +1,80 @@
+#include "ui/ModalDialog.h"
+
+#include "base/Error.h"
+#include "shellkit/WideText.h"
+
+namespace zorvat::ui {
+
+bool ModalDialog::Run(HWND owner, int templateId) {
+  const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId),
+                                         owner, &Procedure, reinterpret_cast<LPARAM>(this));
+  if (result == -1) {
+    throw Error("The dialog " + std::to_string(templateId) + " cannot be shown (error " +
+                std::to_string(GetLastError()) + ")");
+  }
+  return result == IDOK;
+}
+
+INT_PTR CALLBACK ModalDialog::Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    reinterpret_cast<ModalDialog*>(lParam)->dialog_ = dialog;
+  }
+  auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+  return self ? self->HandleMessage(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  try {
+    switch (message) {
+      case WM_INITDIALOG:
+        OnInit();
+        return TRUE;
+      case WM_COMMAND:
+        Command(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+      default:
+        return FALSE;
+    }
+  } catch (const Error& error) {
+    errors_.ShowError(error.what());
+    return TRUE;
+  }
+}
+
+void ModalDialog::Command(int id, int notification) {
+  switch (id) {
+    case IDOK:
+      if (OnOk()) {
+        EndDialog(dialog_, IDOK);
+      }
+      return;
+    case IDCANCEL:
+      EndDialog(dialog_, IDCANCEL);
+      return;
+    default:
+      OnCommand(id, notification);
+  }
+}
+
+std::string ModalDialog::ItemText(int id) const {
+  const HWND item = Item(id);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
+void ModalDialog::SetItemText(int id, std::string_view utf8) const {
+  SetDlgItemTextW(dialog_, id, Widen(utf8).c_str());
+}
+
+void ModalDialog::MakeBold(int id) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0)), sizeof font, &font);
+  font.lfWeight = FW_BOLD;
+  boldFont_.reset(CreateFontIndirectW(&font));
+  SendDlgItemMessageW(dialog_, id, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
+}
+
+}  // namespace zorvat::ui

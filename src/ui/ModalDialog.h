@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "base/Prompts.h"
+#include "shellkit/Handles.h"
+
+namespace zorvat::ui {
+
+// A dialog from a template of the program's resources, run modally on the stack of the function
+// that shows it. The dialog procedure is the error boundary: a zorvat::Error ends that message
+// and goes to the error box once; the dialog stays open.
+class ModalDialog {
+ public:
+  ModalDialog(const ModalDialog&) = delete;
+  ModalDialog& operator=(const ModalDialog&) = delete;
+
+ protected:
+  explicit ModalDialog(Prompts& errors) : errors_(errors) {}
+  virtual ~ModalDialog() = default;
+
+  // True when the user confirmed, false when cancelled.
+  bool Run(HWND owner, int templateId);
+
+  virtual void OnInit() {}
+  // A command other than OK and Cancel.
+  virtual void OnCommand(int /*id*/, int /*notification*/) {}
+  // False keeps the dialog open.
+  virtual bool OnOk() { return true; }
+
+  HWND Handle() const { return dialog_; }
+  HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+  std::string ItemText(int id) const;
+  void SetItemText(int id, std::string_view utf8) const;
+  Prompts& Errors() const { return errors_; }
+
+  // The dialog font in bold, for a heading; the dialog keeps it until it ends.
+  void MakeBold(int id);
+
+ private:
+  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void Command(int id, int notification);
+
+  Prompts& errors_;
+  HWND dialog_ = nullptr;
+  shellkit::Font boldFont_;
+};
+
+}  // namespace zorvat::ui

@@ -1,0 +1,224 @@
+#include "ui/ParameterDialogs.h"
+
+#include <commdlg.h>
+
+#include <span>
+#include <string_view>
+
+#include "DialogIds.h"
+#include "PictureIds.h"
+#include "events/EventRecord.h"
+#include "shellkit/WideText.h"
+#include "ui/ModalDialog.h"
+
+namespace zorvat::ui {
+namespace {
+
+// File-dialog filters: descriptions and patterns alternating, separated by "|".
+constexpr std::string_view kAlertFilter =
+    "Wave-Dateien (*.wav)|*.wav|MIDI-Dateien (*.mid)|*.mid|AudioVideoInterlace (*.avi)|*.avi";
+constexpr std::string_view kProgramFilter =
+    "Programme o.ä.  (*.exe,*.com,*.bat,*.lnk,*.pif)|*.exe;*.bat;*.com;*.pif;*.lnk|"
+    "Alle Dateien (*.*)|*.*";
+constexpr std::string_view kGeneralFilter =
+    "Alle Dateien (*.*)|*.*|"
+    "Ausführbare Dateien (*.exe,*.bat,*.Com,*.pif,*.lnk)|*.exe;*.com;*.bat;*.lnk;*.pif|"
+    "Systemdateien (*.dll,*.sys,*.vxd,*.ocx,*.dat,*.inf)|*.dll;*.vxd;*.sys;*.inf;*.ocx|"
+    "Dokumente (*.doc,*.htm,*.html,*.wri,*.rtf,*.pdf,*.txt,*.asc,*.me,*.1st)|"
+    "*.doc;*.wri;*.rtf;*.txt;*.asc;*.1st;*.me;*.pdf;*.htm;*.html|"
+    "Grafiken (*.gif,*.jpg,*.jpeg,*.pcx,*.tif,*.tga,*.msp,*.cdr,*.bmp,*.ico,*.emf,*.wmf,*.dig,"
+    "*.rle,*.png)|*.gif;*.jpg;*.jpeg;*.pcx;*.png;*.tif;*.tga;*.msp;*.cdr;*.bmp;*.ico;*.wmf;*.emf|"
+    "Sounds (*.wav,*.voc,*.mid,*.mp3)|*.wav;*.mid;*.voc;*.mp3;*.mp2;*.mpg|"
+    "Videos (*.avi,*.mov,*.mpg,*.flc,*.fli)|*.avi;*.mov;*.mpg;*.flc;*.fli";
+
+// How the browse button of an input looks for its file.
+struct Browse {
+  std::string_view filter;
+  const wchar_t* defaultExtension = nullptr;  // none: a name keeps what the user typed
+  bool mayNotExist = false;                   // a target that the task will create
+};
+
+struct ParameterDialogLayout {
+  int templateId = 0;
+  int picture = 0;
+  bool twoInputs = false;  // with one input, operand 2 is emptied at OK
+  bool dropDowns = false;  // the inputs are editable drop-downs
+  std::optional<Browse> browse1 = std::nullopt;
+  std::optional<Browse> browse2 = std::nullopt;
+};
+
+// The general filter's files have no default extension: a typed name stays as typed.
+const ParameterDialogLayout* LayoutOf(ParameterDialog which) {
+  static const ParameterDialogLayout kMessage{.templateId = IDD_MESSAGE_PARAMETERS,
+                                              .picture = IDI_KIND_MESSAGE};
+  static const ParameterDialogLayout kAlert{.templateId = IDD_ALERT_PARAMETERS,
+                                            .picture = IDI_KIND_ALERT,
+                                            .browse1 = Browse{kAlertFilter, L"wav"}};
+  static const ParameterDialogLayout kAppStart{.templateId = IDD_APP_START_PARAMETERS,
+                                               .picture = IDI_KIND_APP_START,
+                                               .twoInputs = true,
+                                               .browse1 = Browse{kProgramFilter, L"exe"}};
+  static const ParameterDialogLayout kCopy{.templateId = IDD_COPY_PARAMETERS,
+                                           .picture = IDI_KIND_COPY,
+                                           .twoInputs = true,
+                                           .browse1 = Browse{kGeneralFilter},
+                                           .browse2 = Browse{kGeneralFilter, nullptr, true}};
+  static const ParameterDialogLayout kRename{.templateId = IDD_RENAME_PARAMETERS,
+                                             .picture = IDI_KIND_RENAME,
+                                             .twoInputs = true,
+                                             .browse1 = Browse{kGeneralFilter},
+                                             .browse2 = Browse{kGeneralFilter, nullptr, true}};
+  static const ParameterDialogLayout kDelete{.templateId = IDD_DELETE_PARAMETERS,
+                                             .picture = IDI_KIND_DELETE,
+                                             .browse1 = Browse{kGeneralFilter}};
+  static const ParameterDialogLayout kScreen{.templateId = IDD_SCREEN_PARAMETERS,
+                                             .picture = IDI_KIND_CONTROL_PANEL,
+                                             .twoInputs = true,
+                                             .dropDowns = true};
+  switch (which) {
+    case ParameterDialog::Message:
+      return &kMessage;
+    case ParameterDialog::Alert:
+      return &kAlert;
+    case ParameterDialog::AppStart:
+      return &kAppStart;
+    case ParameterDialog::CopyFile:
+      return &kCopy;
+    case ParameterDialog::RenameFile:
+      return &kRename;
+    case ParameterDialog::DeleteFile:
+      return &kDelete;
+    case ParameterDialog::DisplayMode:
+      return &kScreen;
+    case ParameterDialog::None:
+      break;
+  }
+  return nullptr;
+}
+
+// "a|b|c|d" as the common dialogs want it: "a\0b\0c\0d\0\0".
+std::wstring FilterText(std::string_view filter) {
+  std::wstring text = Widen(filter);
+  for (wchar_t& c : text) {
+    if (c == L'|') {
+      c = L'\0';
+    }
+  }
+  text.push_back(L'\0');
+  return text;
+}
+
+// The system's file dialog for one input: the chosen file's full path, nothing when cancelled.
+std::optional<std::string> ChooseFile(HWND owner, const Browse& browse) {
+  const std::wstring filter = FilterText(browse.filter);
+  std::wstring file(32768, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrDefExt = browse.defaultExtension;
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  bool chosen = false;
+  if (browse.mayNotExist) {
+    chosen = GetSaveFileNameW(&dialog) != FALSE;
+  } else {
+    dialog.Flags |= OFN_FILEMUSTEXIST;
+    chosen = GetOpenFileNameW(&dialog) != FALSE;
+  }
+  if (!chosen) {
+    return std::nullopt;
+  }
+  file.resize(wcslen(file.c_str()));
+  return Narrow(file);
+}
+
+class ParameterDialogWindow final : public ModalDialog {
+ public:
+  ParameterDialogWindow(Prompts& errors, const ParameterDialogLayout& layout, Operands operands)
+      : ModalDialog(errors), layout_(layout), operands_(std::move(operands)) {}
+
+  std::optional<Operands> Show(HWND owner) {
+    if (!Run(owner, layout_.templateId)) {
+      return std::nullopt;
+    }
+    return operands_;
+  }
+
+ private:
+  void OnInit() override {
+    MakeBold(IDC_TITLE);
+    ShowPicture();
+    if (layout_.dropDowns) {
+      FillDropDown(IDC_OPERAND1, kResolutionChoices);
+      FillDropDown(IDC_OPERAND2, kColourDepthChoices);
+    }
+    SetItemText(IDC_OPERAND1, operands_.operand1);
+    if (layout_.twoInputs) {
+      SetItemText(IDC_OPERAND2, operands_.operand2);
+    }
+  }
+
+  void OnCommand(int id, int notification) override {
+    if (notification != BN_CLICKED) {
+      return;
+    }
+    if (id == IDC_BROWSE1 && layout_.browse1) {
+      BrowseFor(IDC_OPERAND1, *layout_.browse1);
+    } else if (id == IDC_BROWSE2 && layout_.browse2) {
+      BrowseFor(IDC_OPERAND2, *layout_.browse2);
+    }
+  }
+
+  bool OnOk() override {
+    Operands typed{ItemText(IDC_OPERAND1), layout_.twoInputs ? ItemText(IDC_OPERAND2) : ""};
+    if (auto refusal = CheckOperands(typed.operand1, typed.operand2)) {
+      Errors().ShowError(*refusal);
+      SetFocus(Item(IDC_OPERAND1));
+      return false;
+    }
+    operands_ = std::move(typed);
+    return true;
+  }
+
+  void BrowseFor(int input, const Browse& browse) {
+    if (auto file = ChooseFile(Handle(), browse)) {
+      SetItemText(input, *file);
+    }
+  }
+
+  void ShowPicture() {
+    // The pictures belong to the program; a program without them shows the dialog without one.
+    auto* icon =
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(layout_.picture),
+                                      IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+    picture_.reset(icon);
+    SendDlgItemMessageW(Handle(), IDC_PICTURE, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  }
+
+  void FillDropDown(int id, std::span<const std::string_view> entries) const {
+    for (std::string_view entry : entries) {
+      SendDlgItemMessageW(Handle(), id, CB_ADDSTRING, 0,
+                          reinterpret_cast<LPARAM>(Widen(entry).c_str()));
+    }
+  }
+
+  const ParameterDialogLayout& layout_;
+  Operands operands_;
+  shellkit::Icon picture_;
+};
+
+}  // namespace
+
+std::optional<Operands> EditParameters(HWND owner, Prompts& errors, ParameterDialog which,
+                                       const Operands& in) {
+  const ParameterDialogLayout* layout = LayoutOf(which);
+  if (!layout) {
+    return std::nullopt;
+  }
+  return ParameterDialogWindow(errors, *layout, in).Show(owner);
+}
+
+}  // namespace zorvat::ui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "base/Prompts.h"
+#include "events/CommandChoices.h"
+
+namespace zorvat::ui {
+
+// The two texts every task carries; all parameter dialogs edit the same pair.
+struct Operands {
+  std::string operand1;
+  std::string operand2;
+  friend bool operator==(const Operands&, const Operands&) = default;
+};
+
+// Shows the parameter dialog `which` with `in` in its inputs: the operands as the user confirmed
+// them (a dialog with one input empties operand 2), nothing when cancelled. Operands a list file
+// cannot store are refused at OK with the core's message, and the dialog stays open.
+// ParameterDialog::None shows nothing and gives nothing.
+std::optional<Operands> EditParameters(HWND owner, Prompts& errors, ParameterDialog which,
+                                       const Operands& in);
+
+}  // namespace zorvat::ui

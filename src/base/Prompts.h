@@ -5,7 +5,7 @@
 namespace zorvat {
 
 enum class PromptIcon { None, Information, Confirmation, Warning, Error };
-enum class PromptButtons { Ok, YesNo, YesCancel };
+enum class PromptButtons { Ok, YesNo, YesCancel, YesNoCancel };
 enum class PromptAnswer { Ok, Yes, No, Cancel };
 
 // Message boxes. Modal on Windows: timer ticks keep running while one is open.

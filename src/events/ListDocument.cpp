@@ -5,6 +5,7 @@
 
 #include "base/Files.h"
 #include "events/ListFile.h"
+#include "settings/ProgramFolder.h"
 
 namespace zorvat {
 namespace {
@@ -63,7 +64,7 @@ void ListDocument::New() {
 }
 
 void ListDocument::Open() {
-  if (const auto path = dialogs_.ChooseFileToOpen(programFolder_)) {
+  if (const auto path = dialogs_.ChooseFileToOpen(LibFolder(programFolder_))) {
     ReadFile(*path);
   }
 }
@@ -101,6 +102,14 @@ void ListDocument::AutoSave() {
   } else if (currentFile_ != incompleteFile_) {
     WriteFile(currentFile_);
   }
+}
+
+void ListDocument::SaveUnasked() {
+  if (!dirty_) {
+    return;
+  }
+  const bool ownFile = FileExists(currentFile_) && currentFile_ != incompleteFile_;
+  WriteFile(ownFile ? currentFile_ : FreeAutoSavePath());
 }
 
 void ListDocument::ReadFile(const std::string& path) {
@@ -163,7 +172,7 @@ void ListDocument::WriteFile(const std::string& path) {
 
 // Never an existing file: it may hold the events of an earlier run.
 std::string ListDocument::FreeAutoSavePath() const {
-  const std::filesystem::path lib = PathFromUtf8(programFolder_) / "Lib";
+  const std::filesystem::path lib = PathFromUtf8(LibFolder(programFolder_));
   std::filesystem::path path = lib / "Zorvat AutoSave.zrl";
   for (int n = 2; PathTaken(path); ++n) {
     path = lib / ("Zorvat AutoSave " + std::to_string(n) + ".zrl");

@@ -43,6 +43,9 @@ class ListDocument {
   void SaveAs();
   void OpenRecent(std::size_t number);  // 1 .. 3
   void AutoSave();
+  // When nobody can be asked any more (the session ends): a changed document goes to its own
+  // file, or to a fresh autosave file when it has none or was read incompletely.
+  void SaveUnasked();
   // Replaces the document by the file's events; also used at start-up.
   void ReadFile(const std::string& path);
 

@@ -29,6 +29,8 @@ UINT ButtonStyle(PromptButtons buttons) {
   switch (buttons) {
     case PromptButtons::YesNo:
       return MB_YESNO;
+    case PromptButtons::YesNoCancel:
+      return MB_YESNOCANCEL;
     case PromptButtons::YesCancel:
       // Windows has no Yes/Cancel set: its OK button is relabelled Yes while the box shows.
       return MB_OKCANCEL;

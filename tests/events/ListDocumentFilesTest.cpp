@@ -206,7 +206,7 @@ TEST_F(DocumentTest, AutosaveAfterNewDoesNotTouchTheFileThatWasOpen) {
   EXPECT_EQ(dialogs.saveDialogs, 1);
 }
 
-TEST_F(DocumentTest, OpenStartsInTheProgramFolder) {
+TEST_F(DocumentTest, OpenStartsInTheLibFolder) {
   const std::string path = File("example.zrl");
   Put(path, kExampleFile);
   dialogs.Choose(std::nullopt);
@@ -214,7 +214,8 @@ TEST_F(DocumentTest, OpenStartsInTheProgramFolder) {
   EXPECT_EQ(doc.CurrentFileName(), "");
   dialogs.Choose(path);
   doc.Open();
-  EXPECT_EQ(dialogs.opened, (std::vector<std::string>{folder.path(), folder.path()}));
+  const std::string lib = PathToUtf8(PathFromUtf8(folder.path()) / "Lib");
+  EXPECT_EQ(dialogs.opened, (std::vector<std::string>{lib, lib}));
   EXPECT_EQ(doc.CurrentFileName(), path);
 }
 

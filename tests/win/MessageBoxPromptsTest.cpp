@@ -34,12 +34,14 @@ TEST(MessageBoxPrompts, IconsAndButtonSets) {
     PromptIcon icon;
     PromptButtons buttons;
     UINT style;
-  } cases[] = {{PromptIcon::Information, PromptButtons::Ok, MB_ICONINFORMATION | MB_OK},
-               {PromptIcon::Confirmation, PromptButtons::YesNo, MB_ICONQUESTION | MB_YESNO},
-               {PromptIcon::Confirmation, PromptButtons::YesCancel, MB_ICONQUESTION | MB_OKCANCEL},
-               {PromptIcon::Warning, PromptButtons::Ok, MB_ICONWARNING | MB_OK},
-               {PromptIcon::Error, PromptButtons::Ok, MB_ICONERROR | MB_OK},
-               {PromptIcon::None, PromptButtons::Ok, MB_OK}};
+  } cases[] = {
+      {PromptIcon::Information, PromptButtons::Ok, MB_ICONINFORMATION | MB_OK},
+      {PromptIcon::Confirmation, PromptButtons::YesNo, MB_ICONQUESTION | MB_YESNO},
+      {PromptIcon::Confirmation, PromptButtons::YesCancel, MB_ICONQUESTION | MB_OKCANCEL},
+      {PromptIcon::Confirmation, PromptButtons::YesNoCancel, MB_ICONQUESTION | MB_YESNOCANCEL},
+      {PromptIcon::Warning, PromptButtons::Ok, MB_ICONWARNING | MB_OK},
+      {PromptIcon::Error, PromptButtons::Ok, MB_ICONERROR | MB_OK},
+      {PromptIcon::None, PromptButtons::Ok, MB_OK}};
   for (const auto& c : cases) {
     RecordedBox box;
     MessageBoxPrompts(nullptr, box.Function()).Show("t", "x", c.icon, c.buttons);
@@ -74,6 +76,7 @@ TEST(MessageBoxPrompts, AnswersFollowTheButtonPressed) {
                {PromptButtons::YesNo, IDNO, PromptAnswer::No},
                {PromptButtons::YesCancel, IDOK, PromptAnswer::Yes},
                {PromptButtons::YesCancel, IDCANCEL, PromptAnswer::Cancel},
+               {PromptButtons::YesNoCancel, IDNO, PromptAnswer::No},
                {PromptButtons::YesNo, 0, PromptAnswer::Cancel}};
   for (const auto& c : cases) {
     RecordedBox box;

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+
+namespace zorvat {
+
+class ListDocument;
+class Prompts;
+class SettingsFile;
+
+// What the main window keeps of its layout across starts.
+struct WindowLayout {
+  std::int32_t leftColumnWidth = 185;
+  bool maximized = false;
+};
+
+// The way out of the program: the close question of the main window (its menu items, its close
+// box, the end of the session) and the end of the session when nobody can be asked.
+class ExitPath {
+ public:
+  ExitPath(Prompts& prompts, ListDocument& document, SettingsFile& settings)
+      : prompts_(prompts), document_(document), settings_(settings) {}
+
+  // A changed document is offered for saving first (Yes saves as Save does, and a save that is
+  // cancelled or refused keeps the program running; Cancel keeps it running); then the layout
+  // and the recent files are written and the exit question decides. A failed write leaves as
+  // zorvat::Error, and the program keeps running.
+  bool MayClose(const WindowLayout& layout);
+
+  // The session ends: unless the user has agreed to close already, the changed document is saved
+  // without a question and the settings are written, so nothing typed is lost.
+  void SessionEnds(const WindowLayout& layout);
+  // The session went on after all (another program refused its end).
+  void SessionGoesOn() { agreed_ = false; }
+
+  // The settings written at every close, in this order: ZorvatChoice_Width, LastOpened,
+  // ShortCut#1..#3, Max.
+  void WriteCloseSettings(const WindowLayout& layout);
+
+ private:
+  bool OfferToSave();
+
+  Prompts& prompts_;
+  ListDocument& document_;
+  SettingsFile& settings_;
+  bool agreed_ = false;
+};
+
+}  // namespace zorvat

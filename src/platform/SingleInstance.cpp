@@ -1,0 +1,131 @@
+#include "platform/SingleInstance.h"
+
+#include <shellapi.h>
+
+#include <utility>
+#include <vector>
+
+#include "shellkit/WideText.h"
+
+namespace zorvat {
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZorvatSingleInstance";
+constexpr ULONG_PTR kListFileTag = 0x5A524C31;  // "ZRL1"
+constexpr UINT kDeliver = WM_APP + 1;
+
+bool RegisterClassOnce(WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kClassName;
+  return RegisterClassExW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+SingleInstance::SingleInstance(const std::wstring& name) : name_(name) {
+  mutex_.reset(CreateMutexW(nullptr, FALSE, (L"Local\\" + name).c_str()));
+  // Without a mutex (a name taken by another kind of object) this copy runs on its own.
+  first_ = !mutex_ || GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+SingleInstance::~SingleInstance() {
+  if (window_) {
+    DestroyWindow(window_);
+  }
+}
+
+void SingleInstance::Listen(AnotherStart onAnotherStart) {
+  onAnotherStart_ = std::move(onAnotherStart);
+  if (window_ || !RegisterClassOnce(&Procedure)) {
+    return;
+  }
+  window_ = CreateWindowExW(0, kClassName, name_.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+  if (window_) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    // A copy started with higher rights may still be heard.
+    ChangeWindowMessageFilterEx(window_, WM_COPYDATA, MSGFLT_ALLOW, nullptr);
+  }
+}
+
+bool SingleInstance::HandOver(const std::string& listFile, DWORD milliseconds) const {
+  const std::wstring text = Widen(listFile);
+  COPYDATASTRUCT data{};
+  data.dwData = kListFileTag;
+  data.cbData = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  data.lpData = const_cast<wchar_t*>(text.c_str());
+  const ULONGLONG deadline = GetTickCount64() + milliseconds;
+  do {
+    if (const HWND running = FindWindowExW(HWND_MESSAGE, nullptr, kClassName, name_.c_str())) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(running, &process);
+      AllowSetForegroundWindow(process);  // so that it may come to the front
+      DWORD_PTR answer = 0;
+      if (SendMessageTimeoutW(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                              SMTO_ABORTIFHUNG, 5000, &answer) &&
+          answer == TRUE) {
+        return true;
+      }
+    }
+    Sleep(50);
+  } while (GetTickCount64() < deadline);
+  return false;
+}
+
+LRESULT CALLBACK SingleInstance::Procedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  auto* self = reinterpret_cast<SingleInstance*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self && message == WM_COPYDATA) {
+    return self->Receive(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+  }
+  if (self && message == kDeliver) {
+    self->DeliverWaiting();
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool SingleInstance::Receive(const COPYDATASTRUCT& data) {
+  if (data.dwData != kListFileTag || data.cbData % sizeof(wchar_t) != 0) {
+    return false;
+  }
+  const auto* text = static_cast<const wchar_t*>(data.lpData);
+  waiting_.push_back(Narrow(std::wstring_view(text, data.cbData / sizeof(wchar_t))));
+  PostMessageW(window_, kDeliver, 0, 0);
+  return true;
+}
+
+void SingleInstance::DeliverWaiting() {
+  std::vector<std::string> files = std::exchange(waiting_, {});
+  for (const std::string& file : files) {
+    if (onAnotherStart_) {
+      onAnotherStart_(file);
+    }
+  }
+}
+
+std::string ListFileArgument(const wchar_t* commandLine) {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(commandLine, &count);
+  if (!arguments) {
+    return {};
+  }
+  std::wstring argument = count >= 2 ? arguments[1] : L"";
+  LocalFree(arguments);
+  if (argument.empty()) {
+    return {};
+  }
+  const DWORD size = GetFullPathNameW(argument.c_str(), 0, nullptr, nullptr);
+  std::wstring full(size, L'\0');
+  const DWORD length = GetFullPathNameW(argument.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) {
+    return Narrow(argument);
+  }
+  full.resize(length);
+  return Narrow(full);
+}
+
+}  // namespace zorvat

@@ -4,26 +4,17 @@
 
 #include "base/Error.h"
 #include "base/Prompts.h"
+#include "events/ClosingQuestions.h"
 #include "events/ListDocument.h"
 #include "settings/SettingsStore.h"
 
 namespace zorvat {
-namespace {
-
-constexpr std::string_view kUnsavedQuestion =
-    "Brumsel! Zorvat\n\nThere is data in the list that has not been saved yet. Save it before "
-    "exiting?";
-constexpr std::string_view kExitQuestion =
-    "Brumsel! Zorvat\n\nIf you close Zorvat, no tasks can be done.\nDo you want to exit anyway?";
-
-}  // namespace
-
 bool ExitPath::MayClose(const WindowLayout& layout) {
   if (!OfferToSave()) {
     return false;
   }
   WriteCloseSettings(layout);
-  agreed_ = prompts_.Confirm(std::string(kExitQuestion));
+  agreed_ = prompts_.Confirm(ExitQuestion());
   return agreed_;
 }
 
@@ -49,7 +40,7 @@ bool ExitPath::OfferToSave() {
   if (!document_.Dirty()) {
     return true;
   }
-  switch (prompts_.Show(std::string(kApplicationTitle), std::string(kUnsavedQuestion),
+  switch (prompts_.Show(std::string(kApplicationTitle), UnsavedChangesQuestion(),
                         PromptIcon::Confirmation, PromptButtons::YesNoCancel)) {
     case PromptAnswer::Yes:
       document_.Save();

@@ -51,7 +51,8 @@ std::optional<std::string> Win32FileDialogs::Run(const DialogFunction& dialog,
   dialogData.nMaxFile = kPathCapacity;
   dialogData.lpstrInitialDir = startFolder ? startFolder->c_str() : nullptr;
   dialogData.lpstrDefExt = extension.c_str();
-  dialogData.Flags = OFN_EXPLORER | flags;
+  // The program's working folder stays where it was, whatever folder the user browsed to.
+  dialogData.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | flags;
   if (!dialog(&dialogData)) {
     return std::nullopt;  // cancelled
   }

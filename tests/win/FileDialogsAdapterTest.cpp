@@ -46,16 +46,16 @@ TEST(Win32FileDialogs, OpenAndSaveCarryTheirFiltersFoldersAndFlags) {
   EXPECT_EQ(open.initialFolder, L"C:\\Zorvat\\Lib");
   EXPECT_EQ(open.extension, L"zrl");
   EXPECT_EQ(open.given.hwndOwner, owner);
-  EXPECT_EQ(open.given.Flags,
-            static_cast<DWORD>(OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING));
+  EXPECT_EQ(open.given.Flags, static_cast<DWORD>(OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
+                                                 OFN_ENABLESIZING));
 
   EXPECT_EQ(dialogs.ChooseFileToSave(), std::nullopt);  // cancelled
   EXPECT_EQ(save.filter,
             std::wstring(L"Brumsel! Zorvat Liste (*.zrl)\0*.zrl\0Alle Dateien (*.*)\0*.*\0\0", 60));
   EXPECT_EQ(save.initialFolder, L"(none)");
   EXPECT_EQ(save.extension, L"zrl");
-  EXPECT_EQ(save.given.Flags,
-            static_cast<DWORD>(OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
+  EXPECT_EQ(save.given.Flags, static_cast<DWORD>(OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
+                                                 OFN_OVERWRITEPROMPT));
 }
 
 }  // namespace

@@ -1,85 +1,108 @@
-// Zorvat.exe: a first window that carries the program's icon, version and themed controls until
-// the main window takes its place.
+// Zorvat.exe: the application window, the main window over the list document and the live
+// settings from Zorvat.ini beside the program, and the message loop.
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "PictureIds.h"
+#include <exception>
+#include <memory>
+#include <string>
 
+#include "base/Error.h"
+#include "events/ListDocument.h"
+#include "platform/Win32FileDialogs.h"
+#include "platform/MessageBoxPrompts.h"
+#include "platform/SystemClock.h"
+#include "platform/UserRegionalFormats.h"
+#include "settings/LiveSettings.h"
+#include "settings/SettingsStore.h"
+#include "shellkit/Paths.h"
+#include "shellkit/WideText.h"
+#include "ui/ApplicationWindow.h"
+#include "ui/MainWindow.h"
+
+namespace zorvat {
 namespace {
 
-constexpr wchar_t kClassName[] = L"ZorvatStartWindow";
-
-int Scaled(int pixels, UINT dpi) {
-  return MulDiv(pixels, static_cast<int>(dpi), 96);
+std::string ProgramFolder() {
+  std::wstring path(32768, L'\0');
+  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+  return shellkit::FolderPart(Narrow(path)) + "\\";
 }
 
-HICON LoadProgramIcon(HINSTANCE instance, int metric, UINT dpi) {
-  const int size = GetSystemMetricsForDpi(metric, dpi);
-  return static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZORVAT), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+// Keyboard shortcuts go to the main window, except Del inside the command line's edit box.
+bool TranslateShortcut(const MSG& message, HWND main, HACCEL shortcuts) {
+  if (message.message == WM_KEYDOWN && message.wParam == VK_DELETE) {
+    wchar_t className[16] = {};
+    GetClassNameW(GetFocus(), className, 16);
+    if (lstrcmpiW(className, L"Edit") == 0) {
+      return false;
+    }
+  }
+  return TranslateAcceleratorW(main, shortcuts, const_cast<MSG*>(&message)) != 0;
 }
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcW(window, message, wparam, lparam);
+// The list DefaultLibMode names: 1 the one open at the last close, 2 the one the options chose.
+void OpenStartList(const SettingsFile& settings, ListDocument& document) {
+  const std::int32_t mode = settings.Read(keys::kDefaultLibMode);
+  if (mode == 1) {
+    document.ReadFile(settings.Read(keys::kLastOpened));
+  } else if (mode == 2) {
+    document.ReadFile(settings.Read(keys::kDefaultLib));
   }
 }
 
-void AddControls(HWND window, HINSTANCE instance, UINT dpi) {
-  HWND check = CreateWindowExW(0, WC_BUTTONW, L"active", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX,
-                               Scaled(12, dpi), Scaled(12, dpi), Scaled(120, dpi), Scaled(20, dpi),
-                               window, nullptr, instance, nullptr);
-  SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
-  HWND progress = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE,
-                                  Scaled(12, dpi), Scaled(44, dpi), Scaled(240, dpi),
-                                  Scaled(18, dpi), window, nullptr, instance, nullptr);
-  SendMessageW(progress, PBM_SETPOS, 60, 0);
-  const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-  SendMessageW(check, WM_SETFONT, font, FALSE);
+int Run() {
+  const std::string folder = ProgramFolder();
+  SystemClock clock;
+  ui::MainWindow* main = nullptr;
+  const auto owner = [&main] { return main ? main->Handle() : nullptr; };
+  MessageBoxPrompts prompts(owner);
+  Win32FileDialogs dialogs(owner);
+  SettingsFile settings(folder);
+  LiveSettings live;
+  try {
+    LoadLiveSettings(settings, live);
+  } catch (const Error& error) {
+    prompts.ShowError(error.what());
+  }
+  const RegionalFormats formats = ReadUserRegionalFormats();
+  ListDocument document(prompts, dialogs, clock, formats, folder);
+  OpenStartList(settings, document);
+
+  ui::ApplicationWindow application(prompts);
+  ui::MainWindowSetup setup{document, live, clock, formats};
+  setup.programFolder = folder;
+  setup.leftColumnWidth = settings.Read(keys::kZorvatChoiceWidth);
+  setup.active = settings.Read(keys::kActiveAtStartUp);
+  setup.onClosed = [] { PostQuitMessage(0); };
+  ui::MainWindow window(application, prompts, setup);
+  main = &window;
+  ShowWindow(window.Handle(), SW_SHOW);
+
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (!TranslateShortcut(message, window.Handle(), window.Accelerators())) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  main = nullptr;
+  return static_cast<int>(message.wParam);
 }
 
 }  // namespace
+}  // namespace zorvat
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_ANIMATE_CLASS};
   InitCommonControlsEx(&controls);
-
-  const UINT dpi = GetDpiForSystem();
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadProgramIcon(instance, SM_CXICON, dpi);
-  windowClass.hIconSm = LoadProgramIcon(instance, SM_CXSMICON, dpi);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  if (RegisterClassExW(&windowClass) == 0) {
+  try {
+    return zorvat::Run();
+  } catch (const std::exception& error) {
+    MessageBoxW(nullptr, zorvat::Widen(error.what()).c_str(), L"Brumsel! Zorvat",
+                MB_OK | MB_ICONERROR);
     return 1;
   }
-
-  const int width = Scaled(648, dpi);
-  const int height = Scaled(526, dpi);
-  HWND window = CreateWindowExW(0, kClassName, L"Brumsel! Zorvat - NoName.zrl", WS_OVERLAPPEDWINDOW,
-                                (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
-                                nullptr, nullptr, instance, nullptr);
-  if (window == nullptr) {
-    return 1;
-  }
-  AddControls(window, instance, dpi);
-  ShowWindow(window, show);
-
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
 }

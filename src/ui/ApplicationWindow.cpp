@@ -1,0 +1,59 @@
+#include "ui/ApplicationWindow.h"
+
+#include <cstdint>
+
+#include "shellkit/ShellWindows.h"
+
+namespace zorvat::ui {
+
+ApplicationWindow::ApplicationWindow(Prompts& errors) : Window(errors) {
+  Create(L"ZorvatApplication", 0, kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+         RECT{0, 0, 0, 0}, nullptr);
+}
+
+void ApplicationWindow::KeepHidden() {
+  shellkit::ShellWindowControl(8, 1, reinterpret_cast<std::intptr_t>(Handle()));
+}
+
+void ApplicationWindow::Minimize() {
+  if (minimized_) {
+    return;
+  }
+  minimized_ = true;
+  hidden_.clear();
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM self) -> BOOL {
+        auto* application = reinterpret_cast<ApplicationWindow*>(self);
+        if (GetWindow(window, GW_OWNER) == application->Handle() && IsWindowVisible(window)) {
+          application->hidden_.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(this));
+  for (const HWND window : hidden_) {
+    ShowWindow(window, SW_HIDE);
+  }
+}
+
+void ApplicationWindow::Restore() {
+  if (!minimized_) {
+    return;
+  }
+  minimized_ = false;
+  for (const HWND window : hidden_) {
+    if (IsWindow(window)) {
+      ShowWindow(window, SW_SHOW);
+    }
+  }
+  if (!hidden_.empty() && IsWindow(hidden_.front())) {
+    SetForegroundWindow(hidden_.front());
+  }
+  hidden_.clear();
+}
+
+LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return Default(message, wParam, lParam);
+}
+
+}  // namespace zorvat::ui

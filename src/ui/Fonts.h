@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+#include "shellkit/Handles.h"
+#include "ui/Dpi.h"
+
+namespace zorvat::ui {
+
+// A font whose characters are `pixels` high at 96 dpi.
+inline shellkit::Font MakeFont(const wchar_t* face, int pixels, bool bold, const Dpi& dpi,
+                               BYTE charset = DEFAULT_CHARSET) {
+  LOGFONTW description{};
+  description.lfHeight = -dpi(pixels);
+  description.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  description.lfCharSet = charset;
+  description.lfQuality = CLEARTYPE_QUALITY;
+  lstrcpynW(description.lfFaceName, face, LF_FACESIZE);
+  return shellkit::Font(CreateFontIndirectW(&description));
+}
+
+}  // namespace zorvat::ui

@@ -1,0 +1,245 @@
+#include "ui/MainWindow.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "PictureIds.h"
+#include "events/ListHeadings.h"
+#include "events/MainWindowTexts.h"
+#include "ui/EventListView.h"
+#include "ui/NewEventTree.h"
+#include "ui/RotatedLabel.h"
+#include "ui/TrayIcon.h"
+#include "ui/WindowIds.h"
+#include "ui/WindowText.h"
+
+namespace zorvat::ui {
+namespace {
+
+constexpr int kWidth = 648;
+constexpr int kHeight = 526;
+
+RECT CentredOnScreen(int width, int height) {
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  return RECT{left, top, left + width, top + height};
+}
+
+HMENU LoadMenuResource(int id) {
+  return LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ApplicationWindow& application, Prompts& prompts, MainWindowSetup setup)
+    : Window(prompts),
+      application_(application),
+      prompts_(prompts),
+      setup_(std::move(setup)),
+      dpi_(static_cast<int>(GetDpiForSystem())),
+      leftColumnWidth_(setup_.leftColumnWidth),
+      active_(setup_.active) {
+  trayMenu_.reset(LoadMenuResource(IDR_TRAY_MENU));
+  listMenu_.reset(LoadMenuResource(IDR_LIST_MENU));
+  accelerators_.reset(
+      LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS)));
+  programIcon_.reset(static_cast<HICON>(LoadImageW(
+      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ZORVAT), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+  // The window owns its menu bar and destroys it with itself.
+  Create(L"ZorvatMainWindow", WS_EX_CONTROLPARENT, Widen(setup_.document.Caption()).c_str(),
+         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CentredOnScreen(dpi_(kWidth), dpi_(kHeight)),
+         application.Handle(), LoadMenuResource(IDR_MAIN_MENU),
+         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), programIcon_.get());
+  const Dpi monitor = Dpi::Of(Handle());
+  if (monitor.Value() != dpi_.Value()) {
+    dpi_ = monitor;
+    const RECT bounds = CentredOnScreen(dpi_(kWidth), dpi_(kHeight));
+    MoveWindow(Handle(), bounds.left, bounds.top, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, FALSE);
+  }
+
+  CreateFonts();
+  CreateImageLists();
+  CreateTopBar();
+  CreateLeftColumn();
+  CreateRightArea();
+  CreateStatusBar();
+  ApplyFonts();
+
+  tray_ = std::make_unique<TrayIcon>(Handle());
+  tray_->SetHint(kStartTrayHint);
+  tray_->SetIcon(programIcon_.get());
+  tray_->SetPopupMenu(GetSubMenu(trayMenu_.get(), 0));
+  tray_->SetVisible(true);
+
+  MirrorLists();
+  ShowList(EventKind::General);
+  SetActive(active_);
+  OnClockTick();
+  SetTimer(Handle(), kClockTimer, kClockInterval, nullptr);
+  Layout();
+}
+
+MainWindow::~MainWindow() {
+  if (Handle()) {
+    KillTimer(Handle(), kClockTimer);
+  }
+  tray_.reset();
+  Destroy();
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      Layout();
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_PAINT:
+      PaintBevels();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_DRAWITEM:
+      DrawStatusImages(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {
+        return TRUE;
+      }
+      return Default(message, wParam, lParam);
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+        application_.Minimize();
+        return 0;
+      }
+      return Default(message, wParam, lParam);
+    case WM_CLOSE:
+      OnExit();
+      return 0;
+    case WM_DESTROY:
+      KillTimer(Handle(), kClockTimer);
+      if (setup_.onClosed) {
+        setup_.onClosed();
+      }
+      return 0;
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+void MainWindow::OnTimer(UINT_PTR id) {
+  if (id == kClockTimer) {
+    OnClockTick();
+  } else if (setup_.onTimer) {
+    setup_.onTimer(id);
+  }
+}
+
+void MainWindow::OnClockTick() {
+  const ClockTexts texts = ClockTextsAt(setup_.clock.Now(), setup_.formats);
+  SendMessageW(statusBar_, SB_SETTEXTW, 4,
+               reinterpret_cast<LPARAM>(Widen(texts.statusText).c_str()));
+  SetText(timeLabel_, texts.timeText);
+  SetText(dayLabel_, texts.dayText);
+  application_.KeepHidden();
+}
+
+void MainWindow::MirrorLists() {
+  for (const EventKind kind : kAllKinds) {
+    lists_[static_cast<std::size_t>(kind)]->Mirror(setup_.document.Rows(kind));
+  }
+}
+
+void MainWindow::ShowList(EventKind kind) {
+  shownList_ = kind;
+  for (std::size_t i = 0; i < lists_.size(); ++i) {
+    Button_SetCheck(listButtons_[i],
+                    i == static_cast<std::size_t>(kind) ? BST_CHECKED : BST_UNCHECKED);
+  }
+  const HWND front = lists_[static_cast<std::size_t>(kind)]->Handle();
+  SetWindowPos(front, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  for (const auto& list : lists_) {
+    if (list->Handle() != front) {
+      ShowWindow(list->Handle(), SW_HIDE);
+    }
+  }
+  const std::string heading = ListHeading(kind, setup_.live);
+  SetText(heading_, heading);
+  SetText(stripHeading_, GetText(heading_));
+}
+
+// The box goes straight into the record; the document is not marked as changed.
+void MainWindow::OnCheckChanged(EventKind kind, std::size_t row, bool checked) {
+  setup_.document.SetEventActive(kind, row, checked);
+}
+
+void MainWindow::OnSelected(EventKind kind, std::size_t row) {
+  const EventRow& shown = setup_.document.Rows(kind)[row];
+  SetText(selectionText_, SelectionText(kind, shown.caption, shown.eventText));
+}
+
+void MainWindow::OnSplitterMoved(int left) {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const int splitter = dpi_(3);
+  const int pixels = std::max(1, std::min(left, static_cast<int>(client.right) - splitter - 1));
+  leftColumnWidth_ = std::max(1, MulDiv(pixels, Dpi::kDesign, dpi_.Value()));
+  Layout();
+}
+
+void MainWindow::OnHideNewEvents() {
+  leftColumnWidth_ = 1;
+  Layout();
+}
+
+void MainWindow::SetActive(bool active) {
+  active_ = active;
+  Button_SetCheck(activeCheck_, active ? BST_CHECKED : BST_UNCHECKED);
+  CheckMenuItem(trayMenu_.get(), IDC_ACTIVE_ITEM,
+                MF_BYCOMMAND | (active ? MF_CHECKED : MF_UNCHECKED));
+  if (setup_.switchScheduler) {
+    setup_.switchScheduler(active);
+  }
+  if (active) {
+    Animate_Play(animation_, 0, -1, -1);
+  } else {
+    Animate_Stop(animation_);
+  }
+  tray_->SetHint(TrayHint(active));
+}
+
+void MainWindow::OnActiveCheck() {
+  SetActive(Button_GetCheck(activeCheck_) == BST_CHECKED);
+}
+
+void MainWindow::OnActiveItem() {
+  const bool checked =
+      (GetMenuState(trayMenu_.get(), IDC_ACTIVE_ITEM, MF_BYCOMMAND) & MF_CHECKED) != 0;
+  SetActive(!checked);
+}
+
+void MainWindow::OnOpenFromTray() {
+  application_.Restore();
+  ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
+  SetForegroundWindow(Handle());
+}
+
+bool MainWindow::OnSetCursor(HWND control) {
+  const bool hand =
+      control == toolBar_ || control == hideButton_ ||
+      std::find(listButtons_.begin(), listButtons_.end(), control) != listButtons_.end();
+  if (hand) {
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+  }
+  return hand;
+}
+
+}  // namespace zorvat::ui

@@ -1,0 +1,210 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "base/Clock.h"
+#include "base/Prompts.h"
+#include "base/RegionalFormats.h"
+#include "events/EventLists.h"
+#include "events/ListDocument.h"
+#include "settings/LiveSettings.h"
+#include "shellkit/Handles.h"
+#include "ui/ApplicationWindow.h"
+#include "ui/Dpi.h"
+#include "ui/Panel.h"
+#include "ui/Splitter.h"
+#include "ui/Window.h"
+#include "ui/WindowIds.h"
+
+namespace zorvat::ui {
+
+class TrayIcon;
+class RotatedLabel;
+class EventListView;
+class NewEventTree;
+
+// What the main window works with; all of it outlives the window.
+struct MainWindowSetup {
+  MainWindowSetup(ListDocument& document, LiveSettings& live, const Clock& clock,
+                  RegionalFormats formats)
+      : document(document), live(live), clock(clock), formats(std::move(formats)) {}
+
+  ListDocument& document;
+  LiveSettings& live;
+  const Clock& clock;
+  RegionalFormats formats;
+  // The core's active switch (the scan timer on or off).
+  std::function<void(bool active)> switchScheduler;
+  // Window timers other than the clock's: the scheduler's ticks.
+  std::function<void(UINT_PTR id)> onTimer;
+  // Called once the window is gone.
+  std::function<void()> onClosed;
+  std::string programFolder;  // with its trailing separator
+  int leftColumnWidth = 185;  // ZorvatChoice_Width
+  bool active = true;
+};
+
+// The main window: the four event lists with their headings, the new-event tree, the clock and
+// selection panel, the bars, the menus and the tray icon.
+class MainWindow final : public Window {
+ public:
+  static constexpr UINT_PTR kClockTimer = 1;
+  static constexpr UINT kClockInterval = 250;
+
+  MainWindow(ApplicationWindow& application, Prompts& prompts, MainWindowSetup setup);
+  ~MainWindow() override;
+
+  HACCEL Accelerators() const { return accelerators_.get(); }
+  EventKind ShownList() const { return shownList_; }
+  int LeftColumnWidth() const { return leftColumnWidth_; }
+  bool Active() const { return active_; }
+  const TrayIcon& Tray() const { return *tray_; }
+  HMENU TrayMenu() const { return GetSubMenu(trayMenu_.get(), 0); }
+
+  // Copies the document's rows into the four views; after every document command.
+  void MirrorLists();
+  // The active switch as the check box and the tray item set it.
+  void SetActive(bool active);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  static constexpr std::array<int, 4> kListButtonIds = {IDC_SHOW_GENERAL, IDC_SHOW_DAILY,
+                                                        IDC_SHOW_WEEKLY, IDC_SHOW_MONTHLY};
+
+  struct Fonts {
+    shellkit::Font client;   // Arial 11
+    shellkit::Font heading;  // Tahoma 24 bold
+    shellkit::Font caption;  // Arial 12 bold
+    shellkit::Font clock;    // Arial 27 bold
+    shellkit::Font product;  // Tahoma 43 bold
+    shellkit::Font symbol;   // Marlett
+    shellkit::Font maker;    // Arial 12 bold, turned
+  };
+
+  // Creation, in MainWindowControls.cpp.
+  void CreateFonts();
+  void CreateImageLists();
+  void CreateToolImages();
+  void CreateTopBar();
+  void CreateLeftColumn();
+  void CreateRightArea();
+  void CreateStatusBar();
+  void ApplyFonts();
+  HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, HWND parent, int id,
+                  DWORD exStyle = 0);
+
+  // Layout, in MainWindowLayout.cpp.
+  void Layout();
+  void LayoutTopBar(int width);
+  void LayoutLeftColumn(const RECT& column);
+  void LayoutRightArea(const RECT& area);
+  void LayoutStatusBar();
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  void PaintBevels();
+  void DrawStatusImages(const DRAWITEMSTRUCT& item);
+
+  // Behaviour.
+  void OnCommand(int id, int code, HWND control);
+  void OnTimer(UINT_PTR id);
+  void OnClockTick();
+  bool OnSetCursor(HWND control);
+  void ShowList(EventKind kind);
+  void OnCheckChanged(EventKind kind, std::size_t row, bool checked);
+  void OnSelected(EventKind kind, std::size_t row);
+  void OnSplitterMoved(int left);
+  void OnHideNewEvents();
+  void OnActiveCheck();
+  void OnActiveItem();
+  void OnOpenFromTray();
+  void OnNewEventTreeDoubleClick(int item);
+
+  // Commands whose windows and actions come with later work; named so the menus, the toolbar
+  // and the keyboard reach them already.
+  void OnNewList();
+  void OnOpenList();
+  void OnSaveList();
+  void OnSaveListAs();
+  void OnOpenRecent1();
+  void OnOpenRecent2();
+  void OnOpenRecent3();
+  void OnListInfo();
+  void OnTaskList();
+  void OnProperties();
+  void OnDeleteEvent();
+  void OnUndeleteEvent();
+  void OnOptions();
+  void OnSwitchToExplorer();
+  void OnAbout();
+  void OnExit();
+
+  ApplicationWindow& application_;
+  Prompts& prompts_;
+  MainWindowSetup setup_;
+  Dpi dpi_;
+  Fonts fonts_;
+  int leftColumnWidth_;
+  bool active_;
+  EventKind shownList_ = EventKind::General;
+
+  shellkit::Menu mainMenu_;
+  shellkit::Menu trayMenu_;
+  shellkit::Menu listMenu_;
+  shellkit::AcceleratorTable accelerators_;
+  shellkit::ImageList kindIcons_;
+  shellkit::ImageList coldTools_;
+  shellkit::ImageList hotTools_;
+  std::array<shellkit::Icon, 3> statusIcons_;
+  shellkit::Bitmap logo_;
+  shellkit::Bitmap sideCalendar_;
+  shellkit::Bitmap sideClock_;
+  shellkit::Icon programIcon_;
+
+  // Top bar.
+  HWND coolBar_ = nullptr;
+  HWND toolBar_ = nullptr;
+  HWND commandLine_ = nullptr;
+  std::unique_ptr<Panel> topRight_;
+  std::unique_ptr<Panel> animationFrame_;
+  HWND animation_ = nullptr;
+  HWND activeCheck_ = nullptr;
+
+  // Left column.
+  std::unique_ptr<Panel> leftColumn_;
+  std::unique_ptr<Panel> newEventsHeader_;
+  HWND newEventsLabel_ = nullptr;
+  HWND hideButton_ = nullptr;
+  std::unique_ptr<Panel> logoPanel_;
+  std::unique_ptr<RotatedLabel> makerLabel_;
+  std::unique_ptr<NewEventTree> tree_;
+  std::unique_ptr<Splitter> splitter_;
+
+  // Right area.
+  std::unique_ptr<Panel> rightArea_;
+  std::unique_ptr<Panel> sidePanel_;
+  HWND heading_ = nullptr;
+  HWND todayLabel_ = nullptr;
+  HWND dayLabel_ = nullptr;
+  HWND timeLabel_ = nullptr;
+  HWND selectionLabel_ = nullptr;
+  HWND selectionText_ = nullptr;
+  std::unique_ptr<Panel> listCarrier_;
+  std::unique_ptr<Panel> headingStrip_;
+  HWND stripHeading_ = nullptr;
+  std::array<std::unique_ptr<EventListView>, 4> lists_;
+  std::unique_ptr<Panel> bottomStrip_;
+  HWND tasksLabel_ = nullptr;
+  std::array<HWND, 4> listButtons_{};
+
+  HWND statusBar_ = nullptr;
+  std::unique_ptr<TrayIcon> tray_;
+};
+
+}  // namespace zorvat::ui

@@ -1,0 +1,85 @@
+#include "ui/Window.h"
+
+#include <string>
+#include <system_error>
+#include <utility>
+
+#include "base/Error.h"
+
+namespace zorvat::ui {
+namespace {
+
+void RegisterOnce(const wchar_t* className, WNDPROC procedure, HBRUSH background, HICON icon) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExW(instance, className, &existing)) {
+    return;
+  }
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = background;
+  windowClass.hIcon = icon;
+  windowClass.lpszClassName = className;
+  if (!RegisterClassExW(&windowClass)) {
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                            "RegisterClassExW");
+  }
+}
+
+}  // namespace
+
+void Window::Create(const wchar_t* className, DWORD exStyle, const wchar_t* title, DWORD style,
+                    const RECT& bounds, HWND parent, HMENU menuOrId, HBRUSH background,
+                    HICON icon) {
+  RegisterOnce(className, &Procedure, background, icon);
+  const HWND created = CreateWindowExW(exStyle, className, title, style, bounds.left, bounds.top,
+                                       bounds.right - bounds.left, bounds.bottom - bounds.top,
+                                       parent, menuOrId, GetModuleHandleW(nullptr), this);
+  if (!created) {
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                            "CreateWindowExW");
+  }
+}
+
+void Window::Destroy() {
+  if (window_) {
+    // Messages of the destruction go to the default procedure: the object is going away.
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(std::exchange(window_, nullptr));
+  }
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return Default(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Window* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  }
+  if (!self) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (const Error& error) {
+    self->errors_.ShowError(error.what());
+    return 0;
+  }
+}
+
+}  // namespace zorvat::ui

@@ -1,0 +1,276 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/DateTime.h"
+#include "events/ListDocument.h"
+#include "events/ScriptedFileDialogs.h"
+#include "settings/LiveSettings.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+#include "ui/ApplicationWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/TrayIcon.h"
+#include "ui/WindowIds.h"
+#include "ui/WindowText.h"
+#include "win/WinTestSupport.h"
+
+namespace zorvat::ui {
+namespace {
+
+// One single event of every command, one event in each other list.
+constexpr char kList[] =
+    "[BaseInfo]\r\nProgID=Brumsel! Zorvat v1.1\r\n[General]\r\n"
+    "12/24/2026 6:30:00 PM=0|Hi & bye||0|1\r\n"
+    "12/24/2026 6:30:01 PM=1|C:\\a.wav||0|1\r\n"
+    "12/24/2026 6:30:02 PM=2|C:\\windows\\notepad.exe|/x|1|1\r\n"
+    "12/24/2026 6:30:03 PM=3|C:\\a.txt|C:\\b.txt|1|0\r\n"
+    "12/24/2026 6:30:04 PM=4|C:\\a.txt|C:\\c.txt|0|1\r\n"
+    "12/24/2026 6:30:05 PM=5|C:\\a.txt||0|1\r\n"
+    "12/24/2026 6:30:06 PM=6|||1|1\r\n"
+    "12/24/2026 6:30:07 PM=7|||0|1\r\n"
+    "12/24/2026 6:30:08 PM=8|||0|1\r\n"
+    "12/24/2026 6:30:09 PM=9|||0|1\r\n"
+    "12/24/2026 6:30:10 PM=10|||0|1\r\n"
+    "12/24/2026 6:30:11 PM=11|800|16|0|1\r\n"
+    "12/24/2026 6:30:12 PM=12|||0|1\r\n"
+    "[Daily]\r\n7:15:00 AM=1|C:\\wake.wav||0|1\r\n"
+    "[Weekly]\r\n5:00:00 PM=0|Backup||1|1\r\n"
+    "[Monthly]\r\n9:00:00 AM=0|Rent||1|0\r\n";
+
+HWND FindControl(HWND root, int id) {
+  struct Search {
+    int id;
+    HWND found = nullptr;
+  } search{id};
+  EnumChildWindows(
+      root,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (GetDlgCtrlID(child) == s->id) {
+          s->found = child;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string ItemText(HWND list, int row, int column) {
+  wchar_t text[512] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = 512;
+  SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+  return Narrow(text);
+}
+
+int ItemImage(HWND list, int row) {
+  LVITEMW item{};
+  item.mask = LVIF_IMAGE;
+  item.iItem = row;
+  SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  return item.iImage;
+}
+
+int Width(HWND window) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  return bounds.right - bounds.left;
+}
+
+int LeftIn(HWND window, HWND parent) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
+  return bounds.left;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
+    zorvat::testing::WriteBytes(temp.File("list.zrl"), kList);
+    document.ReadFile(temp.File("list.zrl"));
+    UpdateWeekDayName(live);
+    MainWindowSetup setup{document, live, clock, RegionalFormats::EnUs()};
+    setup.switchScheduler = [this](bool on) { switches.push_back(on); };
+    setup.programFolder = temp.path() + "\\";
+    window = std::make_unique<MainWindow>(application, prompts, setup);
+  }
+
+  HWND Control(int id) const { return FindControl(window->Handle(), id); }
+  void Command(int id) { SendMessageW(window->Handle(), WM_COMMAND, id, 0); }
+
+  zorvat::testing::TempFolder temp;
+  zorvat::testing::ScriptedPrompts prompts;
+  zorvat::testing::ScriptedFileDialogs dialogs;
+  ManualClock clock{EncodeDateTime({2026, 12, 7}, {9, 5, 3, 0})};
+  LiveSettings live;
+  ListDocument document{prompts, dialogs, clock, RegionalFormats::EnUs(), temp.path()};
+  ApplicationWindow application{prompts};
+  std::vector<bool> switches;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, RadioButtonsBringTheirListToTheFrontUnderItsHeading) {
+  struct Case {
+    int button;
+    int list;
+    const char* heading;
+  };
+  const Case cases[] = {
+      {IDC_SHOW_WEEKLY, IDC_WEEKLY_LIST, "Events: Fridays"},
+      {IDC_SHOW_MONTHLY, IDC_MONTHLY_LIST, "Events: every 1. of the month"},
+      {IDC_SHOW_DAILY, IDC_DAILY_LIST, "daily events"},
+      {IDC_SHOW_GENERAL, IDC_GENERAL_LIST, "Events"},
+  };
+  EXPECT_EQ(GetText(Control(IDC_HEADING)), "Events");
+  EXPECT_TRUE(IsWindowVisible(Control(IDC_GENERAL_LIST)) || !IsWindowVisible(window->Handle()));
+  for (const Case& c : cases) {
+    SendMessageW(Control(c.button), BM_CLICK, 0, 0);
+    EXPECT_EQ(GetText(Control(IDC_HEADING)), c.heading);
+    EXPECT_EQ(GetText(Control(IDC_STRIP_HEADING)), c.heading);
+    for (const int list : {IDC_GENERAL_LIST, IDC_DAILY_LIST, IDC_WEEKLY_LIST, IDC_MONTHLY_LIST}) {
+      EXPECT_EQ((GetWindowLongW(Control(list), GWL_STYLE) & WS_VISIBLE) != 0, list == c.list)
+          << c.heading;
+    }
+    for (const int button : {IDC_SHOW_GENERAL, IDC_SHOW_DAILY, IDC_SHOW_WEEKLY, IDC_SHOW_MONTHLY}) {
+      EXPECT_EQ(SendMessageW(Control(button), BM_GETCHECK, 0, 0) == BST_CHECKED,
+                button == c.button);
+    }
+  }
+}
+
+TEST_F(MainWindowTest, ViewsShowTheDocumentsRowsWithIcons) {
+  const HWND list = Control(IDC_GENERAL_LIST);
+  const EventRows& rows = document.Rows(EventKind::General);
+  ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 13);
+  for (int i = 0; i < 13; ++i) {
+    const EventRow& row = rows[static_cast<std::size_t>(i)];
+    EXPECT_EQ(ItemText(list, i, 0), row.caption);
+    EXPECT_EQ(ItemText(list, i, 1), row.eventText);
+    EXPECT_EQ(ItemText(list, i, 2), row.queryText);
+    EXPECT_EQ(ListView_GetCheckState(list, i) != 0, row.checked);
+  }
+  EXPECT_EQ(ItemText(list, 3, 1), "Copy file, from \"C:\\a.txt\" to \"C:\\b.txt\"");
+  EXPECT_EQ(ItemImage(list, 0), 9);
+  EXPECT_EQ(ItemImage(list, 1), 12);
+  EXPECT_EQ(ItemImage(list, 8), 8);
+  // An existing file's icon comes after the 13 kind icons.
+  EXPECT_GE(ItemImage(list, 2), 13);
+  EXPECT_EQ(SendMessageW(Control(IDC_DAILY_LIST), LVM_GETITEMCOUNT, 0, 0), 1);
+  EXPECT_EQ(ItemText(Control(IDC_MONTHLY_LIST), 0, 0), "9:00:00 AM");
+}
+
+TEST_F(MainWindowTest, EventColumnTakesWhatTheOtherTwoLeaveAtEverySize) {
+  for (const SIZE size : {SIZE{648, 526}, SIZE{900, 600}, SIZE{500, 400}}) {
+    SetWindowPos(window->Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    for (const int id : {IDC_GENERAL_LIST, IDC_WEEKLY_LIST}) {
+      const HWND list = Control(id);
+      RECT client{};
+      GetClientRect(list, &client);
+      EXPECT_EQ(ListView_GetColumnWidth(list, 0), 150);
+      EXPECT_EQ(ListView_GetColumnWidth(list, 2), 80);
+      EXPECT_EQ(ListView_GetColumnWidth(list, 1), std::max(Width(list) - 150 - 80, 0)) << size.cx;
+    }
+  }
+}
+
+// Unchecking a row makes its event inactive at once.
+TEST_F(MainWindowTest, CheckBoxesGoToTheRecordsAndTheSelectionIsDescribed) {
+  const HWND list = Control(IDC_GENERAL_LIST);
+  ListView_SetCheckState(list, 4, FALSE);
+  EXPECT_FALSE(document.Lists()[EventKind::General][4].Active);
+  ListView_SetCheckState(list, 3, TRUE);
+  EXPECT_TRUE(document.Lists()[EventKind::General][3].Active);
+
+  ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  EXPECT_EQ(GetText(Control(IDC_SELECTION_TEXT)),
+            "Date: 12/24/2026 6:30:00 PM, Type && Content: Message: \"Hi && bye\"");
+  SendMessageW(Control(IDC_SHOW_MONTHLY), BM_CLICK, 0, 0);
+  ListView_SetItemState(Control(IDC_MONTHLY_LIST), 0, LVIS_SELECTED, LVIS_SELECTED);
+  EXPECT_EQ(GetText(Control(IDC_SELECTION_TEXT)),
+            "Date: 9:00:00 AM, Type && Contents: Message: \"Rent\"");
+  // The text stays when the selection goes.
+  ListView_SetItemState(Control(IDC_MONTHLY_LIST), 0, 0, LVIS_SELECTED);
+  EXPECT_EQ(GetText(Control(IDC_SELECTION_TEXT)),
+            "Date: 9:00:00 AM, Type && Contents: Message: \"Rent\"");
+}
+
+TEST_F(MainWindowTest, SplitterAndHideButtonSizeTheLeftColumn) {
+  const HWND splitter = Control(IDC_SPLITTER);
+  const HWND tree = Control(IDC_NEW_EVENT_TREE);
+  const HWND hide = Control(IDC_HIDE_NEW_EVENTS);
+  EXPECT_EQ(window->LeftColumnWidth(), 185);
+  EXPECT_EQ(Width(tree), 185 - 24);
+  SendMessageW(splitter, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 10));
+  SendMessageW(splitter, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(41, 10));
+  // The bar has moved under the mouse.
+  SendMessageW(splitter, WM_LBUTTONUP, 0, MAKELPARAM(1, 10));
+  EXPECT_EQ(window->LeftColumnWidth(), 225);
+  EXPECT_EQ(Width(tree), 225 - 24);
+  EXPECT_EQ(LeftIn(hide, GetParent(hide)), 225 - 16 - 2);
+  EXPECT_EQ(LeftIn(splitter, window->Handle()), 225);
+
+  SendMessageW(hide, BM_CLICK, 0, 0);
+  EXPECT_EQ(window->LeftColumnWidth(), 1);
+  EXPECT_EQ(LeftIn(splitter, window->Handle()), 1);
+  EXPECT_EQ(Width(tree), 0);
+}
+
+TEST_F(MainWindowTest, CheckBoxAndTrayItemSwitchTheSchedulerTogether) {
+  const HWND check = Control(IDC_ACTIVE_CHECK);
+  const auto itemChecked = [&] {
+    return (GetMenuState(window->TrayMenu(), IDC_ACTIVE_ITEM, MF_BYCOMMAND) & MF_CHECKED) != 0;
+  };
+  EXPECT_EQ(switches, std::vector<bool>{true});
+  EXPECT_EQ(window->Tray().Hint(), "Brumsel! Zorvat (active)");
+
+  SendMessageW(check, BM_CLICK, 0, 0);
+  EXPECT_EQ(switches, (std::vector<bool>{true, false}));
+  EXPECT_FALSE(itemChecked());
+  EXPECT_EQ(window->Tray().Hint(), "Brumsel! Zorvat (inactive)");
+
+  Command(IDC_ACTIVE_ITEM);
+  EXPECT_EQ(switches, (std::vector<bool>{true, false, true}));
+  EXPECT_TRUE(itemChecked());
+  EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(window->Tray().Hint(), "Brumsel! Zorvat (active)");
+
+  Command(IDC_ACTIVE_ITEM);
+  EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(window->Tray().Hint(), "Brumsel! Zorvat (inactive)");
+}
+
+TEST_F(MainWindowTest, ClockTickShowsTodayAndKeepsTheApplicationWindowHidden) {
+  clock.Set(EncodeDateTime({2027, 1, 3}, {23, 59, 58, 0}));
+  ShowWindow(application.Handle(), SW_SHOWNA);
+  SendMessageW(window->Handle(), WM_TIMER, MainWindow::kClockTimer, 0);
+  EXPECT_EQ(GetText(Control(IDC_TIME_LABEL)), "11:59:58 PM");
+  EXPECT_EQ(GetText(Control(IDC_DAY_LABEL)), "Sunday, 1/3/2027");
+  wchar_t status[64] = {};
+  SendMessageW(Control(IDC_STATUS_BAR), SB_GETTEXTW, 4, reinterpret_cast<LPARAM>(status));
+  EXPECT_EQ(Narrow(status), "1/3/2027 11:59:58 PM");
+  EXPECT_FALSE(IsWindowVisible(application.Handle()));
+}
+
+TEST_F(MainWindowTest, MinimizingHidesTheWindowAndTheTrayBringsItBack) {
+  ShowWindow(window->Handle(), SW_SHOWNA);
+  SendMessageW(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_FALSE(IsWindowVisible(window->Handle()));
+  Command(IDC_OPEN_FROM_TRAY);
+  EXPECT_TRUE(IsWindowVisible(window->Handle()));
+  EXPECT_TRUE(prompts.shown.empty());
+}
+
+}  // namespace
+}  // namespace zorvat::ui

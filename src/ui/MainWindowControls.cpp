@@ -178,8 +178,8 @@ void MainWindow::CreateRightArea() {
   rightArea_ = std::make_unique<Panel>(prompts_, Handle(), GetSysColor(COLOR_BTNFACE), true);
 
   sidePanel_ = std::make_unique<Panel>(prompts_, rightArea_->Handle(), kWhite);
-  heading_ =
-      AddControl(WC_STATICW, nullptr, SS_LEFT | SS_NOPREFIX, sidePanel_->Handle(), IDC_HEADING);
+  heading_ = AddControl(WC_STATICW, nullptr, SS_LEFT | SS_NOPREFIX, sidePanel_->Handle(),
+                        IDC_LIST_HEADING);
   todayLabel_ = AddControl(WC_STATICW, L"Today:", SS_LEFT, sidePanel_->Handle(), 0);
   dayLabel_ = AddControl(WC_STATICW, L"[Dunno day]", SS_LEFT | SS_NOPREFIX, sidePanel_->Handle(),
                          IDC_DAY_LABEL);

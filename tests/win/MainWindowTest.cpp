@@ -133,11 +133,11 @@ TEST_F(MainWindowTest, RadioButtonsBringTheirListToTheFrontUnderItsHeading) {
       {IDC_SHOW_DAILY, IDC_DAILY_LIST, "daily events"},
       {IDC_SHOW_GENERAL, IDC_GENERAL_LIST, "Events"},
   };
-  EXPECT_EQ(GetText(Control(IDC_HEADING)), "Events");
+  EXPECT_EQ(GetText(Control(IDC_LIST_HEADING)), "Events");
   EXPECT_TRUE(IsWindowVisible(Control(IDC_GENERAL_LIST)) || !IsWindowVisible(window->Handle()));
   for (const Case& c : cases) {
     SendMessageW(Control(c.button), BM_CLICK, 0, 0);
-    EXPECT_EQ(GetText(Control(IDC_HEADING)), c.heading);
+    EXPECT_EQ(GetText(Control(IDC_LIST_HEADING)), c.heading);
     EXPECT_EQ(GetText(Control(IDC_STRIP_HEADING)), c.heading);
     for (const int list : {IDC_GENERAL_LIST, IDC_DAILY_LIST, IDC_WEEKLY_LIST, IDC_MONTHLY_LIST}) {
       EXPECT_EQ((GetWindowLongW(Control(list), GWL_STYLE) & WS_VISIBLE) != 0, list == c.list)

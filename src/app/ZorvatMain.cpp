@@ -10,25 +10,21 @@
 
 #include "base/Error.h"
 #include "events/ListDocument.h"
-#include "platform/Win32FileDialogs.h"
+#include "events/StartupList.h"
 #include "platform/MessageBoxPrompts.h"
+#include "platform/ProgramFile.h"
 #include "platform/SystemClock.h"
 #include "platform/UserRegionalFormats.h"
+#include "platform/Win32FileDialogs.h"
 #include "settings/LiveSettings.h"
+#include "settings/ProgramFolder.h"
 #include "settings/SettingsStore.h"
-#include "shellkit/Paths.h"
 #include "shellkit/WideText.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/MainWindow.h"
 
 namespace zorvat {
 namespace {
-
-std::string ProgramFolder() {
-  std::wstring path(32768, L'\0');
-  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-  return shellkit::FolderPart(Narrow(path)) + "\\";
-}
 
 // Keyboard shortcuts go to the main window, except Del inside the command line's edit box.
 bool TranslateShortcut(const MSG& message, HWND main, HACCEL shortcuts) {
@@ -42,18 +38,8 @@ bool TranslateShortcut(const MSG& message, HWND main, HACCEL shortcuts) {
   return TranslateAcceleratorW(main, shortcuts, const_cast<MSG*>(&message)) != 0;
 }
 
-// The list DefaultLibMode names: 1 the one open at the last close, 2 the one the options chose.
-void OpenStartList(const SettingsFile& settings, ListDocument& document) {
-  const std::int32_t mode = settings.Read(keys::kDefaultLibMode);
-  if (mode == 1) {
-    document.ReadFile(settings.Read(keys::kLastOpened));
-  } else if (mode == 2) {
-    document.ReadFile(settings.Read(keys::kDefaultLib));
-  }
-}
-
 int Run() {
-  const std::string folder = ProgramFolder();
+  const std::string folder = ProgramFolderOf(ProgramFilePath());
   SystemClock clock;
   ui::MainWindow* main = nullptr;
   const auto owner = [&main] { return main ? main->Handle() : nullptr; };
@@ -68,7 +54,7 @@ int Run() {
   }
   const RegionalFormats formats = ReadUserRegionalFormats();
   ListDocument document(prompts, dialogs, clock, formats, folder);
-  OpenStartList(settings, document);
+  OpenStartupList(settings, document);
 
   ui::ApplicationWindow application(prompts);
   ui::MainWindowSetup setup{document, live, clock, formats};

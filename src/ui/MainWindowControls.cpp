@@ -7,6 +7,7 @@
 #include "PictureIds.h"
 #include "events/ListHeadings.h"
 #include "events/MainWindowTexts.h"
+#include "settings/ProgramFolder.h"
 #include "ui/EventListView.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
@@ -138,9 +139,8 @@ void MainWindow::CreateTopBar() {
   animationFrame_->SetFramed(true);
   animation_ = AddControl(ANIMATE_CLASSW, nullptr, ACS_CENTER | ACS_TRANSPARENT,
                           animationFrame_->Handle(), IDC_ANIMATION);
-  const std::string clip = setup_.programFolder + "Data\\Seq01.dll";
-  if (GetFileAttributesW(Widen(clip).c_str()) != INVALID_FILE_ATTRIBUTES) {
-    Animate_Open(animation_, Widen(clip).c_str());
+  if (const std::optional<std::string> clip = AnimationClipFile(setup_.programFolder)) {
+    Animate_Open(animation_, Widen(*clip).c_str());
   } else {
     // The system's find-computer clip in the shell's resources.
     Animate_OpenEx(animation_, GetModuleHandleW(L"shell32.dll"), MAKEINTRESOURCEW(152));

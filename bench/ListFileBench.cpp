@@ -106,9 +106,10 @@ void NaiveWriteAndRead(const std::string& path, const EventLists& lists) {
   for (EventKind kind : kAllKinds) {
     for (std::size_t i = 0; i < lists[kind].Count(); ++i) {
       const EventRecord& r = lists[kind][i];
-      WriteProfileKey(path, SectionName(kind), EventTimeText(kind, r.Time, kFormats),
-                      std::to_string(r.Command) + "|" + r.Operator1 + "|" + r.Operator2 + "|" +
-                          (r.Query ? "1" : "0") + "|" + (r.Active ? "1" : "0"));
+      WriteProfileKey(path, SectionName(kind), EventTimeText(kind, r.task.time, kFormats),
+                      std::to_string(r.task.command) + "|" + r.task.operand1 + "|" +
+                          r.task.operand2 + "|" + (r.task.query ? "1" : "0") + "|" +
+                          (r.active ? "1" : "0"));
     }
   }
   std::size_t values = 0;

@@ -48,7 +48,7 @@ class LatencyLog final : public TaskLog {
  public:
   void Record(const TaskReport& r) override {
     if (r.what == TaskEvent::Ran) {
-      latencies.push_back(ToMilliseconds(r.at) - ToMilliseconds(r.due));
+      latencies.push_back(ToMilliseconds(r.at) - ToMilliseconds(r.task.time));
     } else if (r.what != TaskEvent::Asked) {
       ++lost;
     }
@@ -91,9 +91,11 @@ LatencyLog SimulateDay(const FullLists& full, std::uint32_t jitterMs, std::int64
   NullPlayer player;
   YesPrompts prompts;
   LatencyLog log;
-  VirtualTimers timers({full.StartMs() - 60'000 + phaseMs, UtcAsLocal, true, jitterMs, 1});
-  Scheduler scheduler(full.lists, full.settings,
-                      {timers.clock(), prompts, shell, player, timers, [] { return 0; }, &log});
+  VirtualTimers timers({full.StartMs() - 60'000 + phaseMs, UtcAsLocal, jitterMs, 1});
+  Scheduler scheduler(
+      full.lists, full.settings,
+      {timers.LocalClock(), prompts, shell, player, timers, [] { return 0; }, &log});
+  scheduler.SetActive(true);
   timers.Run(scheduler, full.StartMs() + kDayMs, prompts);
   return log;
 }

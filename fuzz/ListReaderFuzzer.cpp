@@ -25,8 +25,8 @@ void Check(bool condition) {
 }
 
 bool SameFields(const EventRecord& a, const EventRecord& b) {
-  return a.Command == b.Command && a.Operator1 == b.Operator1 && a.Operator2 == b.Operator2 &&
-         a.Query == b.Query && a.Active == b.Active;
+  return a.task.command == b.task.command && a.task.operand1 == b.task.operand1 &&
+         a.task.operand2 == b.task.operand2 && a.task.query == b.task.query && a.active == b.active;
 }
 
 void CheckWrittenLists(const EventLists& read, const EventLists& reread,
@@ -34,11 +34,11 @@ void CheckWrittenLists(const EventLists& read, const EventLists& reread,
   for (EventKind kind : kAllKinds) {
     std::map<std::string, const EventRecord*> lastByKey;
     for (std::size_t i = 0; i < read[kind].Count(); ++i) {
-      lastByKey[EventTimeText(kind, read[kind][i].Time, formats)] = &read[kind][i];
+      lastByKey[EventTimeText(kind, read[kind][i].task.time, formats)] = &read[kind][i];
     }
     Check(reread[kind].Count() == lastByKey.size());
     for (std::size_t i = 0; i < reread[kind].Count(); ++i) {
-      const auto found = lastByKey.find(EventTimeText(kind, reread[kind][i].Time, formats));
+      const auto found = lastByKey.find(EventTimeText(kind, reread[kind][i].task.time, formats));
       Check(found != lastByKey.end() && SameFields(*found->second, reread[kind][i]));
     }
   }

@@ -30,16 +30,16 @@ void EventList::Replace(std::size_t i, const EventRecord& record) {
 }
 
 void EventList::SetDeleted(std::size_t i, bool deleted) {
-  slots_.at(i).Deleted = deleted;
+  slots_.at(i).deleted = deleted;
 }
 
 void EventList::SetActive(std::size_t i, bool active) {
-  slots_.at(i).Active = active;
+  slots_.at(i).active = active;
 }
 
 void EventList::Clear(DateTime now) {
   for (std::size_t i = 0; i < count_; ++i) {
-    slots_[i] = EventRecord{now, kCmdCleared, {}, {}, false, false, true};
+    slots_[i] = EventRecord{{now, kCmdCleared, {}, {}, false}, false, true};
   }
   count_ = 0;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/DateTime.h"
+#include "events/Task.h"
 
 namespace zorvat {
 
@@ -27,24 +28,14 @@ enum CommandCode : std::uint8_t {
   kCmdCleared = 255,
 };
 
-// One event. The four kinds share this layout; for daily, weekly and monthly events only the
-// time of day of `Time` counts.
+// One event of a list. The four kinds share this layout.
 struct EventRecord {
-  DateTime Time = 0;
-  std::uint8_t Command = 0;
-  std::string Operator1;
-  std::string Operator2;
-  bool Query = false;
-  bool Active = false;
-  bool Deleted = false;
+  Task task;
+  bool active = false;
+  bool deleted = false;
 
   friend bool operator==(const EventRecord&, const EventRecord&) = default;
 };
-
-using TGeneralEv = EventRecord;
-using TDailyEv = EventRecord;
-using TWeeklyEv = EventRecord;
-using TMonthlyEv = EventRecord;
 
 inline constexpr std::string_view kUnstorableOperandMessage =
     "Brumsel! Zorvat\n\nThe character \"|\" and line breaks cannot be stored in an event.";

@@ -18,21 +18,21 @@ std::string_view QueryText(bool query) {
   return query ? "Yes" : "No";
 }
 
-std::string DescribeEvent(std::uint8_t command, std::string_view operator1,
-                          std::string_view operator2) {
+std::string DescribeEvent(std::uint8_t command, std::string_view operand1,
+                          std::string_view operand2) {
   switch (command) {
     case kCmdMessage:
-      return "Message: " + Quoted(operator1);
+      return "Message: " + Quoted(operand1);
     case kCmdAlert:
       return "Alert";
     case kCmdAppStart:
-      return "AppStart: " + Quoted(operator1) + " (Parameter: " + Quoted(operator2) + ")";
+      return "AppStart: " + Quoted(operand1) + " (Parameter: " + Quoted(operand2) + ")";
     case kCmdCopyFile:
-      return "Copy file, from " + Quoted(operator1) + " to " + Quoted(operator2);
+      return "Copy file, from " + Quoted(operand1) + " to " + Quoted(operand2);
     case kCmdRenameFile:
-      return "Rename file, from " + Quoted(operator1) + " to " + Quoted(operator2);
+      return "Rename file, from " + Quoted(operand1) + " to " + Quoted(operand2);
     case kCmdDeleteFile:
-      return "Delete file: " + Quoted(operator1);
+      return "Delete file: " + Quoted(operand1);
     case kCmdExitWindows:
       return "Exit Windows";
     case kCmdTurnOff:
@@ -44,14 +44,14 @@ std::string DescribeEvent(std::uint8_t command, std::string_view operator1,
     case kCmdLogOff:
       return "Log off user";
     case kCmdDisplayMode:
-      return "Change display resolution in " + std::string(operator1) + " and " +
-             std::string(operator2);
+      return "Change display resolution in " + std::string(operand1) + " and " +
+             std::string(operand2);
     default:
       return "[Unknown]";
   }
 }
 
-std::optional<RowIcon> RowIconFor(std::uint8_t command, std::string_view operator1) {
+std::optional<RowIcon> RowIconFor(std::uint8_t command, std::string_view operand1) {
   switch (command) {
     case kCmdMessage:
       return RowIcon::Kind(9);
@@ -61,7 +61,7 @@ std::optional<RowIcon> RowIconFor(std::uint8_t command, std::string_view operato
     case kCmdCopyFile:
     case kCmdRenameFile:
     case kCmdDeleteFile:
-      return RowIcon::OfFile(std::string(operator1));
+      return RowIcon::OfFile(std::string(operand1));
     case kCmdExitWindows:
     case kCmdTurnOff:
     case kCmdDisplayMode:
@@ -82,10 +82,10 @@ std::string EventTimeText(EventKind kind, DateTime time, const RegionalFormats& 
 }
 
 EventRow RowFor(EventKind kind, const EventRecord& record, const RegionalFormats& formats) {
-  EventRow row{EventTimeText(kind, record.Time, formats),
-               DescribeEvent(record.Command, record.Operator1, record.Operator2),
-               std::string(QueryText(record.Query)), record.Active, RowIcon{}};
-  if (auto icon = RowIconFor(record.Command, record.Operator1)) {
+  EventRow row{EventTimeText(kind, record.task.time, formats),
+               DescribeEvent(record.task.command, record.task.operand1, record.task.operand2),
+               std::string(QueryText(record.task.query)), record.active, RowIcon{}};
+  if (auto icon = RowIconFor(record.task.command, record.task.operand1)) {
     row.icon = std::move(*icon);
   }
   return row;
@@ -99,8 +99,8 @@ bool EventRows::Append(EventRow row) {
   return true;
 }
 
-void EventRows::SetRowIcon(std::size_t row, std::uint8_t command, std::string_view operator1) {
-  if (auto icon = RowIconFor(command, operator1)) {
+void EventRows::SetRowIcon(std::size_t row, std::uint8_t command, std::string_view operand1) {
+  if (auto icon = RowIconFor(command, operand1)) {
     rows_.at(row).icon = std::move(*icon);
   }
 }

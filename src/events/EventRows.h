@@ -43,11 +43,11 @@ inline constexpr std::string_view kNoQueryText = "-";
 std::string_view QueryText(bool query);  // "Yes" or "No"
 
 // The column "Event" text of a command and its operands.
-std::string DescribeEvent(std::uint8_t command, std::string_view operator1,
-                          std::string_view operator2);
+std::string DescribeEvent(std::uint8_t command, std::string_view operand1,
+                          std::string_view operand2);
 
 // The icon a command gets; nothing for commands without one (the row keeps what it had).
-std::optional<RowIcon> RowIconFor(std::uint8_t command, std::string_view operator1);
+std::optional<RowIcon> RowIconFor(std::uint8_t command, std::string_view operand1);
 
 // How an event's time is written, as list file key and as row caption: single events with their
 // date, the others by their time of day alone.
@@ -67,7 +67,7 @@ class EventRows {
   // False, and nothing changes, when the rows are at the list's capacity.
   bool Append(EventRow row);
   void Clear() { rows_.clear(); }
-  void SetRowIcon(std::size_t row, std::uint8_t command, std::string_view operator1);
+  void SetRowIcon(std::size_t row, std::uint8_t command, std::string_view operand1);
 
  private:
   std::vector<EventRow> rows_;

@@ -34,7 +34,6 @@ class ListDocument {
   const RecentFiles& Recent() const { return recent_; }
   // Set by a read that skipped events; saving over that file then asks, autosave leaves it.
   bool ReadIncompletely() const { return !incompleteFile_.empty(); }
-  void SetRegionalFormats(RegionalFormats formats) { formats_ = std::move(formats); }
 
   // Document commands.
   void New();

@@ -7,7 +7,7 @@ namespace zorvat {
 namespace {
 
 void RequireStorable(const EventRecord& record) {
-  if (auto message = CheckOperands(record.Operator1, record.Operator2)) {
+  if (auto message = CheckOperands(record.task.operand1, record.task.operand2)) {
     throw Error(*message);
   }
 }
@@ -39,11 +39,11 @@ void ListDocument::ReplaceEvent(EventKind kind, std::size_t i, const EventRecord
   RequireStorable(record);
   lists_[kind].Replace(i, record);
   EventRow& row = RowsOf(kind)[i];
-  row.caption = EventTimeText(kind, record.Time, formats_);
-  row.eventText = DescribeEvent(record.Command, record.Operator1, record.Operator2);
+  row.caption = EventTimeText(kind, record.task.time, formats_);
+  row.eventText = DescribeEvent(record.task.command, record.task.operand1, record.task.operand2);
   row.queryText = queryText;
-  row.checked = record.Active;
-  RowsOf(kind).SetRowIcon(i, record.Command, record.Operator1);
+  row.checked = record.active;
+  RowsOf(kind).SetRowIcon(i, record.task.command, record.task.operand1);
   dirty_ = true;
 }
 
@@ -54,7 +54,7 @@ void ListDocument::DeleteEvent(EventKind kind, std::size_t i) {
   EventRow& row = RowsOf(kind)[i];
   row.eventText = kRemovedEventText;
   row.checked = false;
-  if (!lists_[kind][i].Deleted) {
+  if (!lists_[kind][i].deleted) {
     lists_[kind].SetDeleted(i, true);
     dirty_ = true;
   }
@@ -64,9 +64,9 @@ void ListDocument::UndeleteEvent(EventKind kind, std::size_t i) {
   CheckIndex(kind, i);
   const EventRecord& record = lists_[kind][i];
   EventRow& row = RowsOf(kind)[i];
-  row.eventText = DescribeEvent(record.Command, record.Operator1, record.Operator2);
-  row.checked = record.Active;
-  if (record.Deleted) {
+  row.eventText = DescribeEvent(record.task.command, record.task.operand1, record.task.operand2);
+  row.checked = record.active;
+  if (record.deleted) {
     lists_[kind].SetDeleted(i, false);
     dirty_ = true;
   }
@@ -75,7 +75,7 @@ void ListDocument::UndeleteEvent(EventKind kind, std::size_t i) {
 void ListDocument::SetEventActive(EventKind kind, std::size_t i, bool active) {
   CheckIndex(kind, i);
   RowsOf(kind)[i].checked = active;
-  if (lists_[kind][i].Active != active) {
+  if (lists_[kind][i].active != active) {
     lists_[kind].SetActive(i, active);
     dirty_ = true;
   }

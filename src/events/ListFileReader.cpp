@@ -21,15 +21,15 @@ std::string Field(std::string_view value, unsigned index) {
 EventRecord RecordOf(EventKind kind, std::string_view key, std::string_view value,
                      const RegionalFormats& formats, int currentYear) {
   EventRecord record;
-  record.Time = kind == EventKind::General ? ParseDateTime(key, formats, currentYear)
-                                           : ParseTime(key, formats);
-  record.Active = Field(value, 4) != "0";
-  record.Command =
+  record.task.time = kind == EventKind::General ? ParseDateTime(key, formats, currentYear)
+                                                : ParseTime(key, formats);
+  record.active = Field(value, 4) != "0";
+  record.task.command =
       static_cast<std::uint8_t>(static_cast<std::uint32_t>(ParseInteger(Field(value, 0))) & 0xFF);
-  record.Operator1 = Field(value, 1);
-  record.Operator2 = Field(value, 2);
-  record.Deleted = false;
-  record.Query = Field(value, 3) != "0";
+  record.task.operand1 = Field(value, 1);
+  record.task.operand2 = Field(value, 2);
+  record.deleted = false;
+  record.task.query = Field(value, 3) != "0";
   return record;
 }
 

@@ -8,13 +8,13 @@ namespace zorvat {
 namespace {
 
 std::string ValueOf(const EventRecord& record) {
-  std::string value = std::to_string(record.Command);
+  std::string value = std::to_string(record.task.command);
   value += '|';
-  value += record.Operator1;
+  value += record.task.operand1;
   value += '|';
-  value += record.Operator2;
-  value += record.Query ? "|1" : "|0";
-  value += record.Active ? "|1" : "|0";
+  value += record.task.operand2;
+  value += record.task.query ? "|1" : "|0";
+  value += record.active ? "|1" : "|0";
   return value;
 }
 
@@ -26,8 +26,9 @@ std::string RenderListFile(const EventLists& lists, const RegionalFormats& forma
   for (EventKind kind : kAllKinds) {
     const EventList& list = lists[kind];
     for (std::size_t i = 0; i < list.Count(); ++i) {
-      if (!list[i].Deleted) {
-        file.Write(SectionName(kind), EventTimeText(kind, list[i].Time, formats), ValueOf(list[i]));
+      if (!list[i].deleted) {
+        file.Write(SectionName(kind), EventTimeText(kind, list[i].task.time, formats),
+                   ValueOf(list[i]));
       }
     }
   }

@@ -16,7 +16,7 @@ class RecentFiles {
 
   explicit RecentFiles(Entries entries = StartCaptions()) : entries_(std::move(entries)) {}
 
-  const Entries& entries() const { return entries_; }
+  const Entries& All() const { return entries_; }
   const std::string& operator[](std::size_t i) const { return entries_.at(i); }
 
   // A path already present (compared exactly) keeps its place; otherwise it fills the first

@@ -27,7 +27,7 @@ void AlertPlayback::Start(const std::string& soundFile) {
   playCount_ = 1;
   if (!playTimerRunning_) {
     playTimerRunning_ = true;
-    ports_.timers.StartPlayTimer();
+    ports_.timers.Start(SchedulerTimer::Play, SpecOf(SchedulerTimer::Play).interval);
   }
   const int mode = ports_.alertMode ? ports_.alertMode() : 0;
   if (mode == kAlertModeBox) {
@@ -35,11 +35,11 @@ void AlertPlayback::Start(const std::string& soundFile) {
                           "Brumsel! Zorvat sez: This alert shall you remind to something...!");
   } else if (mode == kAlertModeBlink && !blinkerRunning_) {
     blinkerRunning_ = true;
-    ports_.timers.StartWTBlinker();
+    ports_.timers.Start(SchedulerTimer::Blink, SpecOf(SchedulerTimer::Blink).interval);
   }
 }
 
-void AlertPlayback::PlayTimerTimer() {
+void AlertPlayback::OnPlayTick() {
   // A failed open of a later alert has closed the earlier file: nothing is left to play.
   if (!ports_.sound.IsOpen()) {
     StopPlaying();
@@ -73,15 +73,15 @@ void AlertPlayback::PlayOnAtTheEnd() {
 void AlertPlayback::StopPlaying() {
   playCount_ = 1;
   playTimerRunning_ = false;
-  ports_.timers.StopPlayTimer();
+  ports_.timers.Stop(SchedulerTimer::Play);
 }
 
-void AlertPlayback::WTBlinkerTimer() {
+void AlertPlayback::OnBlinkTick() {
   if (blinkCount_ == kBlinkSteps) {
     blinkState_ = 0;
     blinkCount_ = 0;
     blinkerRunning_ = false;
-    ports_.timers.StopWTBlinker();
+    ports_.timers.Stop(SchedulerTimer::Blink);
     return;
   }
   blinkState_ = 1 - blinkState_;

@@ -15,7 +15,7 @@ namespace zorvat {
 // The settings key AlertMode, read afresh at every alert: 0 none, 1 a box, 2 taskbar blinks.
 using AlertModeReader = std::function<int()>;
 
-// The alert's sound, repeated by `PlayTimer`, and the taskbar blinking of `WTBlinker`.
+// The alert's sound, repeated by the play timer, and the taskbar blinking of the blink timer.
 class AlertPlayback {
  public:
   struct Ports {
@@ -30,12 +30,12 @@ class AlertPlayback {
   // Command 1. An error opening the file leaves the play count, the timers and the visual
   // signal as they were; an error playing it also closes the file.
   void Start(const std::string& soundFile);
-  void PlayTimerTimer();
-  void WTBlinkerTimer();
+  void OnPlayTick();
+  void OnBlinkTick();
 
-  std::uint8_t playCount() const { return playCount_; }
-  bool playing() const { return playTimerRunning_; }
-  bool blinking() const { return blinkerRunning_; }
+  std::uint8_t PlayCount() const { return playCount_; }
+  bool Playing() const { return playTimerRunning_; }
+  bool Blinking() const { return blinkerRunning_; }
 
  private:
   void PlayOnAtTheEnd();

@@ -42,19 +42,19 @@ bool OnDay(EventKind kind, DateTime day, const LiveSettings& settings) {
 }
 
 bool Wanted(const EventRecord& record) {
-  return !record.Deleted && record.Active;
+  return !record.deleted && record.active;
 }
 
 void ScanSingle(const EventList& list, const DueWindow& window, const OfferDue& offer) {
   const RoughSpan rough(window.from, window.to);
   for (std::size_t i = 0; i < list.Count(); ++i) {
     const EventRecord& record = list[i];
-    if (!Wanted(record) || !rough.Holds(record.Time)) {
+    if (!Wanted(record) || !rough.Holds(record.task.time)) {
       continue;
     }
-    const std::int64_t instant = ToMilliseconds(record.Time);
+    const std::int64_t instant = ToMilliseconds(record.task.time);
     if (instant >= window.from && instant < window.to) {
-      offer(record, record.Time);
+      offer(record, record.task.time);
     }
   }
 }
@@ -79,11 +79,11 @@ void ScanRecurring(EventKind kind, const EventList& list, const LiveSettings& se
     if (!Wanted(record)) {
       continue;
     }
-    const double fraction = DayFraction(record.Time);
+    const double fraction = DayFraction(record.task.time);
     if (!rough.Holds(fraction) && !rough.Holds(fraction + 1)) {
       continue;
     }
-    const std::int64_t timeOfDay = ToMilliseconds(TimePart(record.Time));
+    const std::int64_t timeOfDay = ToMilliseconds(TimePart(record.task.time));
     if (todayCounts && timeOfDay >= from && timeOfDay < to) {
       offer(record, FromMilliseconds(todayStart + timeOfDay));
     }

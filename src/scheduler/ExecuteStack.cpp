@@ -4,21 +4,20 @@
 
 namespace zorvat {
 
-bool ExecuteStack::Add(const TWaitingTask& task) {
+bool ExecuteStack::Add(const Task& task) {
   const auto free =
-      std::find_if(slots_.begin(), slots_.end(), [](const TWaitingTask& s) { return s.Done == 1; });
+      std::find_if(slots_.begin(), slots_.end(), [](const ExecuteSlot& s) { return !s.waiting; });
   if (free == slots_.end()) {
     return false;
   }
-  *free = task;
-  free->Done = 0;
+  *free = {task, true};
   return true;
 }
 
-TWaitingTask ExecuteStack::Take(std::size_t i) {
-  TWaitingTask& slot = slots_.at(i);
-  slot.Done = 1;
-  return slot;
+Task ExecuteStack::Take(std::size_t i) {
+  ExecuteSlot& slot = slots_.at(i);
+  slot.waiting = false;
+  return slot.task;
 }
 
 }  // namespace zorvat

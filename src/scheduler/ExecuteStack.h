@@ -5,18 +5,14 @@
 #include <cstdint>
 #include <string>
 
-#include "base/DateTime.h"
+#include "events/EventRecord.h"
 
 namespace zorvat {
 
-// A task handed on by the hot stack. `Due` is the instant of the occurrence it came from.
-struct TWaitingTask {
-  std::uint8_t Command = 255;
-  std::string Operator1;
-  std::string Operator2;
-  std::uint8_t Query = 0;
-  std::uint8_t Done = 1;  // 1 = free, 0 = waits for the execute timer
-  DateTime Due = 0;
+// A task handed on by the hot stack; `task.time` is the instant of the occurrence it came from.
+struct ExecuteSlot {
+  Task task{0, kCmdCleared, {}, {}, false};
+  bool waiting = false;  // waits for the execute tick; a free slot keeps its last task
 };
 
 // Six slots. A freed slot keeps its last task for the waiting-tasks window to show.
@@ -25,15 +21,15 @@ class ExecuteStack {
   static constexpr std::size_t kSize = 6;
 
   // Fills the lowest free slot; false, and nothing stored, when all six wait.
-  bool Add(const TWaitingTask& task);
+  bool Add(const Task& task);
   // Frees slot i and returns its task: called before anything is shown or done, so that a tick
   // running inside a box opened for this task cannot take it again.
-  TWaitingTask Take(std::size_t i);
+  Task Take(std::size_t i);
 
-  const TWaitingTask& operator[](std::size_t i) const { return slots_.at(i); }
+  const ExecuteSlot& operator[](std::size_t i) const { return slots_.at(i); }
 
  private:
-  std::array<TWaitingTask, kSize> slots_{};
+  std::array<ExecuteSlot, kSize> slots_{};
 };
 
 }  // namespace zorvat

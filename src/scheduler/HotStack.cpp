@@ -13,50 +13,48 @@ constexpr std::int64_t kRememberAhead = 24 * 60 * 60 * 1000;
 
 }  // namespace
 
-bool SameOccurrence(const THotEv& a, const THotEv& b) {
-  return ToMilliseconds(a.Time) == ToMilliseconds(b.Time) && a.Command == b.Command &&
-         a.Operator1 == b.Operator1 && a.Operator2 == b.Operator2;
+bool SameOccurrence(const Task& a, const Task& b) {
+  return ToMilliseconds(a.time) == ToMilliseconds(b.time) && a.command == b.command &&
+         a.operand1 == b.operand1 && a.operand2 == b.operand2;
 }
 
-bool HotStack::Knows(const THotEv& event) const {
+bool HotStack::Knows(const Task& task) const {
   const bool inTable = std::any_of(entries_.begin(), entries_.end(),
-                                   [&](const THotEv& e) { return SameOccurrence(e, event); });
+                                   [&](const HotEntry& e) { return SameOccurrence(e.task, task); });
   if (inTable) {
     return true;
   }
-  const auto [first, last] = recent_.equal_range(ToMilliseconds(event.Time));
+  const auto [first, last] = recent_.equal_range(ToMilliseconds(task.time));
   return std::any_of(first, last, [&](const auto& item) {
     const Recent& r = item.second;
-    return r.command == event.Command && r.operator1 == event.Operator1 &&
-           r.operator2 == event.Operator2;
+    return r.command == task.command && r.operand1 == task.operand1 && r.operand2 == task.operand2;
   });
 }
 
-HotStack::AddResult HotStack::Add(const THotEv& event, DateTime now) {
+HotStack::AddResult HotStack::Add(const Task& task, DateTime now) {
   Forget(now);
-  if (Knows(event)) {
+  if (Knows(task)) {
     return AddResult::Duplicate;
   }
-  const auto free = std::find_if(entries_.begin(), entries_.end(),
-                                 [](const THotEv& e) { return e.Waiting == 0; });
+  const auto free =
+      std::find_if(entries_.begin(), entries_.end(), [](const HotEntry& e) { return !e.waiting; });
   if (free == entries_.end()) {
     return AddResult::Full;
   }
-  *free = event;
-  free->Waiting = 1;
+  *free = {task, true};
   ++waiting_;
   return AddResult::Filed;
 }
 
 void HotStack::Release(std::size_t i, DateTime now) {
-  THotEv& entry = entries_.at(i);
-  if (entry.Waiting == 1) {
+  HotEntry& entry = entries_.at(i);
+  if (entry.waiting) {
     --waiting_;
   }
-  entry.Waiting = 0;
+  entry.waiting = false;
   Forget(now);
-  recent_.emplace(ToMilliseconds(entry.Time),
-                  Recent{entry.Command, entry.Operator1, entry.Operator2});
+  recent_.emplace(ToMilliseconds(entry.task.time),
+                  Recent{entry.task.command, entry.task.operand1, entry.task.operand2});
 }
 
 void HotStack::Forget(DateTime now) {

@@ -37,8 +37,6 @@ struct SchedulerPorts {
 // before it shows anything.
 class Scheduler {
  public:
-  // `Timer` has this interval until its first tick sets the live period.
-  static constexpr std::uint32_t kFirstTimerInterval = 5000;
   // An entry whose instant is further behind than this is given up.
   static constexpr std::int64_t kMaxLateness = 60'000;
 
@@ -46,29 +44,33 @@ class Scheduler {
   Scheduler(const Scheduler&) = delete;
   Scheduler& operator=(const Scheduler&) = delete;
 
-  void TimerTimer();
-  void HotTimerTimer();
-  void ExecTimerTimer();
-  void PlayTimerTimer() { alert_.PlayTimerTimer(); }
-  void WTBlinkerTimer() { alert_.WTBlinkerTimer(); }
+  void OnScanTick();
+  void OnHotTick();
+  void OnExecuteTick();
+  void OnPlayTick() { alert_.OnPlayTick(); }
+  void OnBlinkTick() { alert_.OnBlinkTick(); }
 
-  void AddToHotStack(std::uint8_t command, const std::string& operator1,
-                     const std::string& operator2, DateTime time, std::uint8_t query);
+  // The active switch: on arms the scan timer afresh with its current period, which is always
+  // the clamped one (see ScanPeriod); off stops it. The hot and execute timers run on.
+  void SetActive(bool active);
+  bool Active() const { return active_; }
+
+  // `task.time` is the occurrence's instant.
+  void AddToHotStack(const Task& task);
   // False when all six slots wait; the caller keeps the task then.
-  bool AddToExecuteStack(const TWaitingTask& task);
+  bool AddToExecuteStack(const Task& task);
   void RunTask(std::size_t slot);
 
-  const HotStack& hotStack() const { return hot_; }
-  const ExecuteStack& executeStack() const { return exec_; }
-  const AlertPlayback& alert() const { return alert_; }
-  std::uint32_t timerInterval() const { return timerInterval_; }
+  const HotStack& HotEntries() const { return hot_; }
+  const ExecuteStack& ExecuteSlots() const { return exec_; }
+  const AlertPlayback& Alert() const { return alert_; }
+  std::uint32_t ScanInterval() const { return scanInterval_; }
 
  private:
-  void ArmTimer();
+  void ArmScanTimer();
   void HandOn(std::size_t entry, DateTime now);
   void DropRefused(DateTime now);
-  void Report(TaskEvent what, DateTime due, std::uint8_t command, const std::string& operator1,
-              const std::string& operator2);
+  void Report(TaskEvent what, const Task& task);
 
   const EventLists& lists_;
   const LiveSettings& settings_;
@@ -77,9 +79,10 @@ class Scheduler {
   ExecuteStack exec_;
   AlertPlayback alert_;
   TaskActions actions_;
-  std::uint32_t timerInterval_ = kFirstTimerInterval;
+  bool active_ = false;
+  std::uint32_t scanInterval_ = SpecOf(SchedulerTimer::Scan).interval;
   // Occurrences turned away by a full hot stack: dropped when their window has passed unfilled.
-  std::vector<THotEv> refused_;
+  std::vector<Task> refused_;
 };
 
 }  // namespace zorvat

@@ -2,21 +2,20 @@
 
 #include <cstdint>
 
+#include "scheduler/SchedulerTimerTable.h"
+
 namespace zorvat {
 
-// Arming of the scheduler's window timers. `HotTimer` and `ExecTimer` run from start to exit and
-// the active switch starts and stops `Timer`; these are the changes the handlers make themselves.
+// Arming of the scheduler's window timers, as the scheduler's handlers and its active switch do
+// it; the timers that run from start are armed by their owner from the table.
 class SchedulerTimers {
  public:
   virtual ~SchedulerTimers() = default;
 
-  // Re-arms `Timer`: its next tick comes `milliseconds` from now, and every interval after.
-  virtual void SetTimerInterval(std::uint32_t milliseconds) = 0;
-  // Start is never called while the timer runs, so a running count is never restarted.
-  virtual void StartPlayTimer() = 0;
-  virtual void StopPlayTimer() = 0;
-  virtual void StartWTBlinker() = 0;
-  virtual void StopWTBlinker() = 0;
+  // Arms the timer, or re-arms a running one: its next tick comes `milliseconds` from now, and
+  // every interval after.
+  virtual void Start(SchedulerTimer timer, std::uint32_t milliseconds) = 0;
+  virtual void Stop(SchedulerTimer timer) = 0;
 };
 
 }  // namespace zorvat

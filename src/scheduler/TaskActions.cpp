@@ -47,11 +47,11 @@ bool HasAction(std::uint8_t command) {
   return command <= kCmdDisplayMode;
 }
 
-std::optional<std::string> ConfirmationText(const TWaitingTask& task) {
-  const std::string& op1 = task.Operator1;
-  const std::string& op2 = task.Operator2;
+std::optional<std::string> ConfirmationText(const Task& task) {
+  const std::string& op1 = task.operand1;
+  const std::string& op2 = task.operand2;
   std::string question;
-  switch (task.Command) {
+  switch (task.command) {
     case kCmdAppStart:
       question = "Execute Zorvat " + Quoted(op1) + " now?";
       break;
@@ -102,32 +102,32 @@ std::optional<DisplayMode> ParseDisplayMode(const std::string& resolution,
   return DisplayMode{*width, *depth};
 }
 
-void TaskActions::Run(const TWaitingTask& task) {
-  switch (task.Command) {
+void TaskActions::Run(const Task& task) {
+  switch (task.command) {
     case kCmdMessage:
-      prompts_.Inform("Information", std::string(kProductLine) + task.Operator1);
+      prompts_.Inform("Information", std::string(kProductLine) + task.operand1);
       break;
     case kCmdAlert:
-      alert_.Start(task.Operator1);
+      alert_.Start(task.operand1);
       break;
     case kCmdAppStart:
-      shell_.StartProgramWithParameters(task.Operator1, task.Operator2);
+      shell_.StartProgramWithParameters(task.operand1, task.operand2);
       break;
     case kCmdCopyFile:
-      shell_.CopyFileForced(task.Operator1, task.Operator2);
+      shell_.CopyFileForced(task.operand1, task.operand2);
       break;
     case kCmdRenameFile:
-      shell_.MoveFileTo(task.Operator1, task.Operator2);
+      shell_.MoveFileTo(task.operand1, task.operand2);
       break;
     case kCmdDeleteFile:
-      shell_.RemoveFile(task.Operator1);
+      shell_.RemoveFile(task.operand1);
       break;
     case kCmdExitWindows:
     case kCmdTurnOff:
     case kCmdReboot:
     case kCmdDosMode:
     case kCmdLogOff:
-      shell_.EndSession(SessionModeOf(task.Command));
+      shell_.EndSession(SessionModeOf(task.command));
       break;
     case kCmdDisplayMode:
       ChangeDisplayMode(task);
@@ -137,9 +137,9 @@ void TaskActions::Run(const TWaitingTask& task) {
   }
 }
 
-void TaskActions::ChangeDisplayMode(const TWaitingTask& task) {
+void TaskActions::ChangeDisplayMode(const Task& task) {
   constexpr int kChangeNowWithoutStoring = 1;
-  const std::optional<DisplayMode> mode = ParseDisplayMode(task.Operator1, task.Operator2);
+  const std::optional<DisplayMode> mode = ParseDisplayMode(task.operand1, task.operand2);
   if (!mode || shell_.SetDisplayMode(mode->width, mode->depth, kChangeNowWithoutStoring) != 0) {
     prompts_.Show("Error", "Error", PromptIcon::Error, PromptButtons::Ok);
   }

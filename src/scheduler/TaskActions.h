@@ -4,8 +4,8 @@
 #include <string>
 
 #include "base/Prompts.h"
+#include "events/Task.h"
 #include "scheduler/AlertPlayback.h"
-#include "scheduler/ExecuteStack.h"
 #include "scheduler/Shell.h"
 
 namespace zorvat {
@@ -15,7 +15,7 @@ bool HasAction(std::uint8_t command);
 
 // The question asked before a task whose Query is 1; nothing for Message and Alert, which never
 // ask, and for codes without an action.
-std::optional<std::string> ConfirmationText(const TWaitingTask& task);
+std::optional<std::string> ConfirmationText(const Task& task);
 
 struct DisplayMode {
   int width;
@@ -34,10 +34,10 @@ class TaskActions {
   TaskActions(Shell& shell, Prompts& prompts, AlertPlayback& alert)
       : shell_(shell), prompts_(prompts), alert_(alert) {}
 
-  void Run(const TWaitingTask& task);
+  void Run(const Task& task);
 
  private:
-  void ChangeDisplayMode(const TWaitingTask& task);
+  void ChangeDisplayMode(const Task& task);
 
   Shell& shell_;
   Prompts& prompts_;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/DateTime.h"
+#include "events/Task.h"
 
 namespace zorvat {
 
@@ -17,11 +18,8 @@ enum class TaskEvent {
 
 struct TaskReport {
   TaskEvent what;
-  DateTime at;   // the clock when it happened
-  DateTime due;  // the occurrence's instant
-  std::uint8_t command;
-  std::string operator1;
-  std::string operator2;
+  DateTime at;  // the clock when it happened
+  Task task;    // task.time is the occurrence's instant
 };
 
 // What became of each task, for the waiting-tasks window and the dry run.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "base/Error.h"
 #include "scheduler/Scheduler.h"
 
 namespace zorvat {
@@ -20,11 +19,10 @@ DateTime UtcAsLocal(std::int64_t utcMilliseconds) {
 VirtualTimers::VirtualTimers(Options options) : jitterMs_(options.jitterMs), random_(options.seed) {
   clock_.utcMs = options.startMs;
   clock_.localTime = std::move(options.localTime);
-  Arm(kHotTimer, 500);
-  Arm(kExecTimer, 1000);
-  timers_[kTimer].interval = Scheduler::kFirstTimerInterval;
-  if (options.active) {
-    Arm(kTimer, Scheduler::kFirstTimerInterval);
+  for (const SchedulerTimerSpec& spec : kSchedulerTimers) {
+    if (spec.fromStart) {
+      Start(spec.timer, spec.interval);
+    }
   }
 }
 
@@ -35,12 +33,20 @@ std::int64_t VirtualTimers::Delay() {
   return std::uniform_int_distribution<std::int64_t>(0, jitterMs_)(random_);
 }
 
-void VirtualTimers::Arm(Id id, std::uint32_t interval) {
-  Ticking& t = timers_[id];
+void VirtualTimers::Start(SchedulerTimer timer, std::uint32_t milliseconds) {
+  Ticking& t = timers_[static_cast<std::size_t>(timer)];
   t.running = true;
-  t.interval = interval;
-  t.nominal = clock_.utcMs + interval;
+  t.interval = milliseconds;
+  t.nominal = clock_.utcMs + milliseconds;
   t.due = t.nominal + Delay();
+}
+
+void VirtualTimers::Stop(SchedulerTimer timer) {
+  timers_[static_cast<std::size_t>(timer)].running = false;
+}
+
+void VirtualTimers::SwitchActiveAt(std::int64_t utcMs, bool active) {
+  switches_.emplace(utcMs, active);
 }
 
 // The next tick keeps to the timer's own beat; a tick that came later than a whole interval
@@ -55,58 +61,23 @@ void VirtualTimers::Run(Scheduler& scheduler, std::int64_t endMs, Prompts& error
     const auto next = std::min_element(timers_.begin(), timers_.end(), [](auto& a, auto& b) {
       return a.running && (!b.running || a.due < b.due);
     });
-    if (!next->running || next->due > endMs) {
+    const bool ticks = next->running && next->due <= endMs;
+    // A switch may stop or re-arm any timer, so the next tick is looked for again after it.
+    if (!switches_.empty() && switches_.begin()->first <= (ticks ? next->due : endMs)) {
+      const auto [at, active] = *switches_.begin();
+      switches_.erase(switches_.begin());
+      clock_.utcMs = std::max(clock_.utcMs, at);
+      scheduler.SetActive(active);
+      continue;
+    }
+    if (!ticks) {
       break;
     }
     clock_.utcMs = std::max(clock_.utcMs, next->due);
     Reschedule(*next);
-    try {
-      Dispatch(static_cast<Id>(next - timers_.begin()), scheduler);
-    } catch (const Error& e) {
-      errorBox.ShowError(e.what());
-    }
+    DispatchSchedulerTick(scheduler, static_cast<SchedulerTimer>(next - timers_.begin()), errorBox);
   }
   clock_.utcMs = std::max(clock_.utcMs, endMs);
-}
-
-void VirtualTimers::Dispatch(Id id, Scheduler& scheduler) {
-  switch (id) {
-    case kTimer:
-      scheduler.TimerTimer();
-      break;
-    case kHotTimer:
-      scheduler.HotTimerTimer();
-      break;
-    case kExecTimer:
-      scheduler.ExecTimerTimer();
-      break;
-    case kPlayTimer:
-      scheduler.PlayTimerTimer();
-      break;
-    default:
-      scheduler.WTBlinkerTimer();
-      break;
-  }
-}
-
-void VirtualTimers::SetTimerInterval(std::uint32_t milliseconds) {
-  Arm(kTimer, milliseconds);
-}
-
-void VirtualTimers::StartPlayTimer() {
-  Arm(kPlayTimer, 1000);
-}
-
-void VirtualTimers::StopPlayTimer() {
-  timers_[kPlayTimer].running = false;
-}
-
-void VirtualTimers::StartWTBlinker() {
-  Arm(kWTBlinker, 1500);
-}
-
-void VirtualTimers::StopWTBlinker() {
-  timers_[kWTBlinker].running = false;
 }
 
 }  // namespace zorvat

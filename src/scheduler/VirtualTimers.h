@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <random>
 
 #include "base/Clock.h"
@@ -20,34 +21,33 @@ DateTime UtcAsLocal(std::int64_t utcMilliseconds);
 
 // The scheduler's five window timers on a virtual timeline: time jumps from tick to tick, so a
 // dry run covers days in milliseconds. Each tick may come late by a random delay of up to the
-// jitter; a late tick does not delay the ones after it.
+// jitter; a late tick does not delay the ones after it. The timers that run from start are armed
+// at construction; the scan timer waits for the scheduler's active switch.
 class VirtualTimers final : public SchedulerTimers {
  public:
   struct Options {
     std::int64_t startMs = 0;  // UTC
     LocalTimeOf localTime = UtcAsLocal;
-    bool active = true;  // the active switch: `Timer` runs
     std::uint32_t jitterMs = 0;
     std::uint32_t seed = 1;
   };
 
   explicit VirtualTimers(Options options);
 
-  const Clock& clock() const { return clock_; }
-  std::int64_t nowMs() const { return clock_.utcMs; }
+  const Clock& LocalClock() const { return clock_; }
+  std::int64_t NowMs() const { return clock_.utcMs; }
 
-  // Dispatches every tick up to and including `endMs`, as the window's timer dispatch does:
-  // an error ends its handler and is shown in the application's error box.
+  // Flips the scheduler's active switch at `utcMs` of a later Run, before the ticks due then.
+  void SwitchActiveAt(std::int64_t utcMs, bool active);
+
+  // Dispatches every tick up to and including `endMs` through DispatchSchedulerTick, as the
+  // window's WM_TIMER does.
   void Run(Scheduler& scheduler, std::int64_t endMs, Prompts& errorBox);
 
-  void SetTimerInterval(std::uint32_t milliseconds) override;
-  void StartPlayTimer() override;
-  void StopPlayTimer() override;
-  void StartWTBlinker() override;
-  void StopWTBlinker() override;
+  void Start(SchedulerTimer timer, std::uint32_t milliseconds) override;
+  void Stop(SchedulerTimer timer) override;
 
  private:
-  enum Id { kTimer, kHotTimer, kExecTimer, kPlayTimer, kWTBlinker, kTimerCount };
   struct Ticking {
     bool running = false;
     std::uint32_t interval = 0;
@@ -61,13 +61,12 @@ class VirtualTimers final : public SchedulerTimers {
     LocalTimeOf localTime;
   };
 
-  void Arm(Id id, std::uint32_t interval);
   void Reschedule(Ticking& t);
   std::int64_t Delay();
-  static void Dispatch(Id id, Scheduler& scheduler);
 
   VirtualClock clock_;
-  std::array<Ticking, kTimerCount> timers_{};
+  std::array<Ticking, kSchedulerTimers.size()> timers_{};
+  std::multimap<std::int64_t, bool> switches_;  // by instant, in the order given
   std::uint32_t jitterMs_;
   std::mt19937 random_;
 };

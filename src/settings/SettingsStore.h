@@ -19,7 +19,7 @@ class SettingsFile {
   // programFolder: UTF-8, with or without its trailing separator.
   explicit SettingsFile(std::string_view programFolder);
 
-  const std::string& path() const { return path_; }
+  const std::string& Path() const { return path_; }
 
   // Up to 2047 characters, blanks at both ends dropped, one pair of enclosing quotes removed.
   std::string ReadString(std::string_view section, std::string_view key,

@@ -27,7 +27,7 @@ TEST(ReplaceFileAtomically, CreatesAndReplacesWithoutLeftovers) {
   EXPECT_EQ(ReadFileBytes(path), "first\r\n");
   ReplaceFileAtomically(path, std::string(100000, 'x'));
   EXPECT_EQ(ReadFileBytes(path)->size(), 100000u);
-  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+  EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
 
 TEST(ReplaceFileAtomically, NonAsciiPaths) {
@@ -52,14 +52,14 @@ TEST(ReplaceFileAtomically, ReadOnlyTargetIsRefusedAndKept) {
     EXPECT_EQ(e.what(), "Unable to write to " + PathToUtf8(fs::absolute(PathFromUtf8(path))));
   }
   EXPECT_EQ(ReadFileBytes(path), "old");
-  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+  EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
 
 TEST(ReplaceFileAtomically, MissingFolderIsRefused) {
   TempFolder dir;
   const std::string path = dir.File("no such folder/list.zrl");
   EXPECT_THROW(ReplaceFileAtomically(path, "x"), Error);
-  EXPECT_EQ(EntriesIn(dir.path()), 0u);
+  EXPECT_EQ(EntriesIn(dir.Path()), 0u);
 }
 
 TEST(ReplaceFileAtomically, AFolderInTheWayIsRefusedAndKept) {
@@ -68,16 +68,16 @@ TEST(ReplaceFileAtomically, AFolderInTheWayIsRefusedAndKept) {
   fs::create_directory(PathFromUtf8(path));
   EXPECT_THROW(ReplaceFileAtomically(path, "x"), Error);
   EXPECT_TRUE(fs::is_directory(PathFromUtf8(path)));
-  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+  EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
 
 TEST(Files, ExistenceAndReading) {
   TempFolder dir;
   EXPECT_FALSE(FileExists(dir.File("missing")));
-  EXPECT_FALSE(FileExists(dir.path()));  // a folder is not a file
+  EXPECT_FALSE(FileExists(dir.Path()));  // a folder is not a file
   EXPECT_FALSE(FileExists(""));
   EXPECT_EQ(ReadFileBytes(dir.File("missing")), std::nullopt);
-  EXPECT_EQ(ReadFileBytes(dir.path()), std::nullopt);
+  EXPECT_EQ(ReadFileBytes(dir.Path()), std::nullopt);
   // A file whose reading fails is no empty file: a write would put one key in place of it all.
   ASSERT_TRUE(FileExists("/proc/self/mem"));  // reading at offset 0 fails with EIO
   EXPECT_EQ(ReadFileBytes("/proc/self/mem"), std::nullopt);

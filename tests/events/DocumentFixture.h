@@ -22,7 +22,7 @@ class DocumentTest : public ::testing::Test {
 
   std::string File(const std::string& name) const { return folder.File(name); }
   std::string LibFile(const std::string& name) const {
-    return PathToUtf8(PathFromUtf8(folder.path()) / "Lib" / PathFromUtf8(name));
+    return PathToUtf8(PathFromUtf8(folder.Path()) / "Lib" / PathFromUtf8(name));
   }
   std::string Bytes(const std::string& path) const { return ReadFileBytes(path).value_or("-"); }
   void Put(const std::string& path, std::string_view bytes) const {
@@ -44,7 +44,7 @@ class DocumentTest : public ::testing::Test {
   ScriptedPrompts prompts;
   ScriptedFileDialogs dialogs;
   ManualClock clock{EncodeDateTime({2026, 3, 5}, {10, 0, 0, 0})};
-  ListDocument doc{prompts, dialogs, clock, RegionalFormats::DeDe(), folder.path()};
+  ListDocument doc{prompts, dialogs, clock, RegionalFormats::DeDe(), folder.Path()};
 };
 
 inline constexpr std::string_view kExampleFile =

@@ -72,7 +72,7 @@ TEST(RowFor, CaptionsInBothRegionalSets) {
   EXPECT_EQ(RowFor(EventKind::General, record, us).caption, "12/24/1998 6:30:00 PM");
   EXPECT_EQ(RowFor(EventKind::Daily, record, us).caption, "6:30:00 PM");
   EXPECT_EQ(RowFor(EventKind::Monthly, record, de).caption, "18:30:00");
-  record.Time = EncodeDate(1998, 12, 24);
+  record.task.time = EncodeDate(1998, 12, 24);
   EXPECT_EQ(RowFor(EventKind::General, record, de).caption, "24.12.1998");
   EXPECT_EQ(RowFor(EventKind::Weekly, record, de).caption, "00:00:00");
 }

@@ -214,7 +214,7 @@ TEST_F(DocumentTest, OpenStartsInTheLibFolder) {
   EXPECT_EQ(doc.CurrentFileName(), "");
   dialogs.Choose(path);
   doc.Open();
-  const std::string lib = PathToUtf8(PathFromUtf8(folder.path()) / "Lib");
+  const std::string lib = PathToUtf8(PathFromUtf8(folder.Path()) / "Lib");
   EXPECT_EQ(dialogs.opened, (std::vector<std::string>{lib, lib}));
   EXPECT_EQ(doc.CurrentFileName(), path);
 }
@@ -250,15 +250,15 @@ TEST_F(RecentFilesTest, NewPathsFillTheFirstEntryWithoutAFile) {
   recent.Offer(a);
   recent.Offer(b);
   recent.Offer(c);
-  EXPECT_EQ(recent.entries(), (RecentFiles::Entries{a, b, c}));
+  EXPECT_EQ(recent.All(), (RecentFiles::Entries{a, b, c}));
 
   recent.Offer(b);  // present: keeps its place
-  EXPECT_EQ(recent.entries(), (RecentFiles::Entries{a, b, c}));
+  EXPECT_EQ(recent.All(), (RecentFiles::Entries{a, b, c}));
 
   fs::remove(PathFromUtf8(b));
   const std::string d = Existing("d.zrl");
   recent.Offer(d);  // the entry of a vanished file is free again
-  EXPECT_EQ(recent.entries(), (RecentFiles::Entries{a, d, c}));
+  EXPECT_EQ(recent.All(), (RecentFiles::Entries{a, d, c}));
 }
 
 TEST_F(RecentFilesTest, WhenAllThreeExistTheNewestGoesOnTop) {
@@ -266,11 +266,11 @@ TEST_F(RecentFilesTest, WhenAllThreeExistTheNewestGoesOnTop) {
   RecentFiles recent({a, b, c});
   const std::string d = Existing("d.zrl");
   recent.Offer(d);
-  EXPECT_EQ(recent.entries(), (RecentFiles::Entries{d, a, b}));
+  EXPECT_EQ(recent.All(), (RecentFiles::Entries{d, a, b}));
   const std::string upper = File("D.ZRL");  // compared exactly: another entry
   Put(upper, kEmptyList);
   recent.Offer(upper);
-  EXPECT_EQ(recent.entries(), (RecentFiles::Entries{upper, d, a}));
+  EXPECT_EQ(recent.All(), (RecentFiles::Entries{upper, d, a}));
 }
 
 }  // namespace

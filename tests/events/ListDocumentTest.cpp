@@ -15,7 +15,7 @@ TEST_F(DocumentTest, StartsEmptyAndUnnamed) {
   EXPECT_EQ(doc.InfoItemCaption(), "&Info about...");
   EXPECT_EQ(doc.CurrentFileName(), "");
   EXPECT_FALSE(doc.Dirty());
-  EXPECT_EQ(doc.Recent().entries(), RecentFiles::StartCaptions());
+  EXPECT_EQ(doc.Recent().All(), RecentFiles::StartCaptions());
 }
 
 TEST_F(DocumentTest, ReadingFillsListsRowsAndState) {
@@ -62,12 +62,12 @@ TEST_F(DocumentTest, ReadingOverUnsavedChangesAsksFirst) {
   doc.ReadFile(path);
   ASSERT_EQ(Texts(), Boxes{kDiscardQuestion});
   EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::YesCancel);
-  EXPECT_EQ(doc.Lists()[EventKind::Daily][0].Operator1, "unsaved");
+  EXPECT_EQ(doc.Lists()[EventKind::Daily][0].task.operand1, "unsaved");
   EXPECT_EQ(doc.CurrentFileName(), "");
 
   prompts.Answer(PromptAnswer::Yes);
   doc.ReadFile(path);
-  EXPECT_EQ(doc.Lists()[EventKind::Daily][0].Operator1, "C:\\Sounds\\wake.wav");
+  EXPECT_EQ(doc.Lists()[EventKind::Daily][0].task.operand1, "C:\\Sounds\\wake.wav");
   EXPECT_EQ(doc.Lists()[EventKind::Daily].Count(), 1u);
   EXPECT_FALSE(doc.Dirty());
 }
@@ -157,8 +157,8 @@ TEST_F(DocumentTest, DeletingUndeletingAndTickingAreUnsavedChanges) {
   EXPECT_TRUE(doc.Dirty());
   EXPECT_EQ(doc.Rows(EventKind::Daily)[0].eventText, "[removed]");
   EXPECT_FALSE(doc.Rows(EventKind::Daily)[0].checked);
-  EXPECT_TRUE(doc.Lists()[EventKind::Daily][0].Active);
-  EXPECT_TRUE(doc.Lists()[EventKind::Daily][0].Deleted);
+  EXPECT_TRUE(doc.Lists()[EventKind::Daily][0].active);
+  EXPECT_TRUE(doc.Lists()[EventKind::Daily][0].deleted);
   prompts.Answer(PromptAnswer::Cancel);
   doc.New();
   EXPECT_EQ(Texts(), Boxes{kDiscardQuestion});
@@ -182,7 +182,7 @@ TEST_F(DocumentTest, DeletingUndeletingAndTickingAreUnsavedChanges) {
   doc.SetEventActive(EventKind::Monthly, 0, true);
   EXPECT_TRUE(doc.Dirty());
   EXPECT_TRUE(doc.Rows(EventKind::Monthly)[0].checked);
-  EXPECT_TRUE(doc.Lists()[EventKind::Monthly][0].Active);
+  EXPECT_TRUE(doc.Lists()[EventKind::Monthly][0].active);
 }
 
 TEST_F(DocumentTest, AppendAndReplaceKeepRowsInStepWithRecords) {
@@ -200,7 +200,7 @@ TEST_F(DocumentTest, AppendAndReplaceKeepRowsInStepWithRecords) {
   EXPECT_EQ(doc.Rows(EventKind::General)[0],
             (EventRow{"01.04.2026 09:00:00", "[Unknown]", "-", true,
                       RowIcon::OfFile("C:\\x.tmp")}));  // no icon of its own: the old one stays
-  EXPECT_EQ(doc.Lists()[EventKind::General][0].Command, kCmdControlPanel);
+  EXPECT_EQ(doc.Lists()[EventKind::General][0].task.command, kCmdControlPanel);
   EXPECT_THROW(doc.ReplaceEvent(EventKind::General, 1, Message("x"), "-"), std::out_of_range);
   EXPECT_THROW(doc.DeleteEvent(EventKind::Daily, 0), std::out_of_range);
 }
@@ -219,7 +219,7 @@ TEST_F(DocumentTest, OperandsThatCannotBeStoredAreRefused) {
   doc.AppendEvent(EventKind::Daily, Message("ok"), "-");
   for (const char* bad : {"a|b", "two\r\nlines", "\n"}) {
     EventRecord record = Message("fine");
-    record.Operator2 = bad;
+    record.task.operand2 = bad;
     try {
       doc.AppendEvent(EventKind::Daily, record, "-");
       ADD_FAILURE() << "stored " << bad;
@@ -229,7 +229,7 @@ TEST_F(DocumentTest, OperandsThatCannotBeStoredAreRefused) {
     EXPECT_THROW(doc.ReplaceEvent(EventKind::Daily, 0, Message(bad), "-"), Error);
   }
   EXPECT_EQ(doc.Lists()[EventKind::Daily].Count(), 1u);
-  EXPECT_EQ(doc.Lists()[EventKind::Daily][0].Operator1, "ok");
+  EXPECT_EQ(doc.Lists()[EventKind::Daily][0].task.operand1, "ok");
   EXPECT_EQ(doc.Rows(EventKind::Daily).Count(), 1u);
 }
 

@@ -99,9 +99,9 @@ TEST(ListFileReading, ASkippedKeyDoesNotEndTheRead) {
       "99:00=0|x||0|1\r\n";
   const ListFileContents read = ParseListFile(text, kDe, kYear);
   ASSERT_EQ(read.lists[EventKind::General].Count(), 2u);
-  EXPECT_EQ(read.lists[EventKind::General][1].Operator1, "two");
+  EXPECT_EQ(read.lists[EventKind::General][1].task.operand1, "two");
   ASSERT_EQ(read.lists[EventKind::Daily].Count(), 1u);
-  EXPECT_EQ(read.lists[EventKind::Daily][0].Operator1, "three");
+  EXPECT_EQ(read.lists[EventKind::Daily][0].task.operand1, "three");
   EXPECT_FALSE(read.Complete());
   EXPECT_EQ(read.skippedKeys, 3u);
   EXPECT_EQ(SkippedKeysMessage(read),
@@ -125,10 +125,11 @@ TEST(ListFileReading, KeysInTheUsersFormats) {
       "7:05=0|d||0|1\r\n";
   const ListFileContents read = ParseListFile(text, kUs, kYear);
   ASSERT_TRUE(read.Complete()) << *read.firstSkipMessage;
-  EXPECT_EQ(read.lists[EventKind::General][0].Time, EncodeDateTime({1998, 12, 24}, {18, 30, 0, 0}));
-  EXPECT_EQ(read.lists[EventKind::General][1].Time, EncodeDate(kYear, 3, 1));
-  EXPECT_EQ(read.lists[EventKind::Daily][0].Time, 0.0);
-  EXPECT_EQ(read.lists[EventKind::Daily][1].Time, EncodeTime(7, 5, 0, 0));
+  EXPECT_EQ(read.lists[EventKind::General][0].task.time,
+            EncodeDateTime({1998, 12, 24}, {18, 30, 0, 0}));
+  EXPECT_EQ(read.lists[EventKind::General][1].task.time, EncodeDate(kYear, 3, 1));
+  EXPECT_EQ(read.lists[EventKind::Daily][0].task.time, 0.0);
+  EXPECT_EQ(read.lists[EventKind::Daily][1].task.time, EncodeTime(7, 5, 0, 0));
 }
 
 TEST(ListFileReading, AKeyListedTwiceFindsTheFirstValueBothTimes) {
@@ -138,8 +139,8 @@ TEST(ListFileReading, AKeyListedTwiceFindsTheFirstValueBothTimes) {
   const ListFileContents read = ParseListFile(text, kDe, kYear);
   const EventList& daily = read.lists[EventKind::Daily];
   ASSERT_EQ(daily.Count(), 2u);
-  EXPECT_EQ(daily[0].Operator1, "first");
-  EXPECT_EQ(daily[1].Operator1, "first");
+  EXPECT_EQ(daily[0].task.operand1, "first");
+  EXPECT_EQ(daily[1].task.operand1, "first");
 }
 
 std::string Keys(int count, int firstMinute = 0) {
@@ -160,7 +161,7 @@ TEST(ListFileReading, ASectionStopsAtTheListsCapacity) {
       "[Daily]\r\n" + Keys(300) + "[Weekly]\r\n" + Keys(257) + "[Monthly]\r\n" + Keys(3), kDe,
       kYear);
   EXPECT_EQ(over.lists[EventKind::Daily].Count(), 256u);
-  EXPECT_EQ(over.lists[EventKind::Daily][255].Operator1, "255");
+  EXPECT_EQ(over.lists[EventKind::Daily][255].task.operand1, "255");
   EXPECT_EQ(over.lists[EventKind::Weekly].Count(), 256u);
   EXPECT_EQ(over.lists[EventKind::Monthly].Count(), 3u);
   EXPECT_FALSE(over.Complete());

@@ -62,7 +62,7 @@ TEST(ListFile, KeysOfOtherRegionalFormatsAreSkippedWithTheConversionMessage) {
   EXPECT_EQ(read.skippedKeys, 1u);
   EXPECT_EQ(read.firstSkipMessage, "'12/24/1998 6:30:00 PM' is not a valid date and time");
   // Times still read: "AM" and "PM" are understood in every locale.
-  EXPECT_EQ(read.lists[EventKind::Weekly][0].Time, TimeOfDay(17, 0));
+  EXPECT_EQ(read.lists[EventKind::Weekly][0].task.time, TimeOfDay(17, 0));
 }
 
 TEST(ListFile, DeletedEventsAreLeftOutAndSectionsWithoutEvents) {
@@ -92,8 +92,8 @@ TEST(ListFile, EqualKeysKeepThePlaceOfTheFirstAndTheValueOfTheLast) {
       << text;
   const ListFileContents read = ParseListFile(text, kDe, kYear);
   ASSERT_EQ(read.lists[EventKind::Daily].Count(), 2u);
-  EXPECT_EQ(read.lists[EventKind::Daily][0].Operator1, "last");
-  EXPECT_EQ(read.lists[EventKind::Daily][0].Time, TimeOfDay(8, 0));
+  EXPECT_EQ(read.lists[EventKind::Daily][0].task.operand1, "last");
+  EXPECT_EQ(read.lists[EventKind::Daily][0].task.time, TimeOfDay(8, 0));
 }
 
 TEST(ListFile, MidnightSingleEventIsKeyedByItsDateAlone) {
@@ -106,7 +106,7 @@ TEST(ListFile, MidnightSingleEventIsKeyedByItsDateAlone) {
     EXPECT_NE(text.find("\r\n" + key + "8|||1|1\r\n"), std::string::npos) << text;
     const ListFileContents read = ParseListFile(text, formats, kYear);
     ASSERT_EQ(read.lists[EventKind::General].Count(), 1u);
-    EXPECT_EQ(read.lists[EventKind::General][0].Time, EncodeDate(2026, 3, 1));
+    EXPECT_EQ(read.lists[EventKind::General][0].task.time, EncodeDate(2026, 3, 1));
   }
 }
 

@@ -11,15 +11,15 @@ namespace {
 
 struct AlertRig : SchedulerRig {
   void Alert(const std::string& file) {
-    ASSERT_TRUE(scheduler.AddToExecuteStack({kCmdAlert, file, "", 0, 0, 0}));
-    scheduler.ExecTimerTimer();
+    ASSERT_TRUE(scheduler.AddToExecuteStack({0, kCmdAlert, file, "", false}));
+    scheduler.OnExecuteTick();
   }
   // Play timer ticks until it stops itself; each play ends before the next tick.
   int PlayToTheEnd() {
     int ticks = 0;
     while (timers.playRunning && ticks < 100) {
       sound.FinishPlay();
-      scheduler.PlayTimerTimer();
+      scheduler.OnPlayTick();
       ++ticks;
     }
     return ticks;
@@ -42,7 +42,7 @@ TEST(AlertPlayback, PlaysAsOftenAsTheRepeatCountThenCloses) {
     EXPECT_FALSE(rig.sound.IsOpen());
     EXPECT_EQ(rig.sound.closes, 1);
     EXPECT_FALSE(rig.timers.playRunning);
-    EXPECT_EQ(rig.scheduler.alert().playCount(), 1);
+    EXPECT_EQ(rig.scheduler.Alert().PlayCount(), 1);
   }
 }
 
@@ -51,12 +51,12 @@ TEST(AlertPlayback, WaitsWhileTheSoundStillPlays) {
   rig.settings.alertRepeat = 2;
   rig.Alert("ding.wav");
   rig.sound.position = 999;
-  rig.scheduler.PlayTimerTimer();
+  rig.scheduler.OnPlayTick();
   EXPECT_EQ(rig.sound.plays, 1);
   rig.sound.FinishPlay();
-  rig.scheduler.PlayTimerTimer();
+  rig.scheduler.OnPlayTick();
   EXPECT_EQ(rig.sound.plays, 2);
-  EXPECT_EQ(rig.scheduler.alert().playCount(), 2);
+  EXPECT_EQ(rig.scheduler.Alert().PlayCount(), 2);
 }
 
 TEST(AlertPlayback, SecondAlertStopsTheFirstAndStartsAtCountOne) {
@@ -64,11 +64,11 @@ TEST(AlertPlayback, SecondAlertStopsTheFirstAndStartsAtCountOne) {
   rig.settings.alertRepeat = 3;
   rig.Alert("first.wav");
   rig.sound.FinishPlay();
-  rig.scheduler.PlayTimerTimer();
+  rig.scheduler.OnPlayTick();
   rig.Alert("second.wav");
   EXPECT_EQ(rig.sound.file, "second.wav");
   EXPECT_EQ(rig.sound.closes, 1);
-  EXPECT_EQ(rig.scheduler.alert().playCount(), 1);
+  EXPECT_EQ(rig.scheduler.Alert().PlayCount(), 1);
   EXPECT_EQ(rig.timers.playStarts, 1);  // the running timer goes on
   rig.PlayToTheEnd();
   EXPECT_EQ(rig.sound.plays, 2 + 3);
@@ -81,10 +81,10 @@ TEST(AlertPlayback, FailedOpenLeavesNothingToPlayAndTheTimerStopsSilently) {
   rig.settings.alertRepeat = 3;
   rig.Alert("first.wav");
   rig.sound.unplayable.insert("gone.wav");
-  ASSERT_TRUE(rig.scheduler.AddToExecuteStack({kCmdAlert, "gone.wav", "", 0, 0, 0}));
-  EXPECT_THROW(rig.scheduler.ExecTimerTimer(), Error);
+  ASSERT_TRUE(rig.scheduler.AddToExecuteStack({0, kCmdAlert, "gone.wav", "", false}));
+  EXPECT_THROW(rig.scheduler.OnExecuteTick(), Error);
   EXPECT_EQ(rig.timers.blinkStarts, 1);  // no visual signal for the failed one
-  EXPECT_NO_THROW(rig.scheduler.PlayTimerTimer());
+  EXPECT_NO_THROW(rig.scheduler.OnPlayTick());
   EXPECT_FALSE(rig.timers.playRunning);
   EXPECT_TRUE(rig.prompts.shown.empty());
 }
@@ -98,14 +98,14 @@ TEST(AlertPlayback, DeviceErrorWhilePlayingIsRaisedOnceAndEndsThePlayback) {
     rig.Alert("first.wav");
     rig.sound.deviceFails = true;
     if (atStart) {
-      ASSERT_TRUE(rig.scheduler.AddToExecuteStack({kCmdAlert, "second.wav", "", 0, 0, 0}));
-      EXPECT_THROW(rig.scheduler.ExecTimerTimer(), Error);
+      ASSERT_TRUE(rig.scheduler.AddToExecuteStack({0, kCmdAlert, "second.wav", "", false}));
+      EXPECT_THROW(rig.scheduler.OnExecuteTick(), Error);
     } else {
       rig.sound.FinishPlay();
-      EXPECT_THROW(rig.scheduler.PlayTimerTimer(), Error);
+      EXPECT_THROW(rig.scheduler.OnPlayTick(), Error);
     }
     EXPECT_FALSE(rig.sound.IsOpen()) << atStart;
-    EXPECT_NO_THROW(rig.scheduler.PlayTimerTimer()) << atStart;
+    EXPECT_NO_THROW(rig.scheduler.OnPlayTick()) << atStart;
     EXPECT_FALSE(rig.timers.playRunning) << atStart;
   }
 }
@@ -117,11 +117,11 @@ TEST(AlertPlayback, RepeatCountLoweredDuringPlaybackEndsItAtTheNextEnd) {
   rig.Alert("ding.wav");
   for (int k = 0; k < 3; ++k) {
     rig.sound.FinishPlay();
-    rig.scheduler.PlayTimerTimer();
+    rig.scheduler.OnPlayTick();
   }
   rig.settings.alertRepeat = 2;
   rig.sound.FinishPlay();
-  rig.scheduler.PlayTimerTimer();
+  rig.scheduler.OnPlayTick();
   EXPECT_FALSE(rig.sound.IsOpen());
   EXPECT_FALSE(rig.timers.playRunning);
 }
@@ -149,18 +149,18 @@ TEST(AlertPlayback, BlinkRunShowsHidesShowsThenStops) {
   rig.alertMode = 2;
   rig.Alert("a.wav");
   for (int k = 0; k < 2; ++k) {
-    rig.scheduler.WTBlinkerTimer();
+    rig.scheduler.OnBlinkTick();
   }
   rig.Alert("a.wav");  // during a run: it goes on with its count
   EXPECT_EQ(rig.timers.blinkStarts, 1);
-  rig.scheduler.WTBlinkerTimer();
+  rig.scheduler.OnBlinkTick();
   EXPECT_TRUE(rig.timers.blinkRunning);
-  rig.scheduler.WTBlinkerTimer();
+  rig.scheduler.OnBlinkTick();
   EXPECT_FALSE(rig.timers.blinkRunning);
   EXPECT_EQ(rig.shell.calls,
             (std::vector<std::string>{"taskbar show", "taskbar hide", "taskbar show"}));
   rig.Alert("a.wav");  // a new run starts from rest
-  rig.scheduler.WTBlinkerTimer();
+  rig.scheduler.OnBlinkTick();
   EXPECT_EQ(rig.timers.blinkStarts, 2);
   EXPECT_EQ(rig.shell.calls.back(), "taskbar show");
 }

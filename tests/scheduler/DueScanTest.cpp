@@ -105,7 +105,7 @@ TEST(DueScan, SkipsInactiveAndDeletedEvents) {
   lists[EventKind::Daily].Append({Clock(10, 5, 0), 0, "live", "", false, true, false});
   std::vector<std::string> offered;
   ScanDueEvents(lists, LiveSettings{}, now,
-                [&](const EventRecord& r, DateTime) { offered.push_back(r.Operator1); });
+                [&](const EventRecord& r, DateTime) { offered.push_back(r.task.operand1); });
   EXPECT_EQ(offered, std::vector<std::string>{"live"});
 }
 
@@ -119,7 +119,7 @@ TEST(DueScan, WalksSingleDailyWeeklyMonthlyInListOrder) {
   lists[EventKind::General].Append({At(2024, 3, 1, 10, 4, 1), 0, "single", "", false, true, false});
   std::vector<std::string> offered;
   ScanDueEvents(lists, LiveSettings{}, now,
-                [&](const EventRecord& r, DateTime) { offered.push_back(r.Operator1); });
+                [&](const EventRecord& r, DateTime) { offered.push_back(r.task.operand1); });
   EXPECT_EQ(offered,
             (std::vector<std::string>{"single", "daily 1", "daily 2", "weekly", "monthly"}));
 }

@@ -25,7 +25,7 @@ TEST(HotStack, DailyEventEnteredAMinuteAheadFiresInItsSecondOnce) {
   rig.SetClock(Rig::At(3, 1, 10, 4, 0));
   rig.RunFor(89'000);  // to 10:05:29
   EXPECT_TRUE(rig.log.reports.empty());
-  EXPECT_EQ(rig.scheduler.hotStack()[0].Waiting, 1);
+  EXPECT_TRUE(rig.scheduler.HotEntries()[0].waiting);
   rig.RunFor(1'000);  // 10:05:30: handed on at once, started within the second
   ASSERT_EQ(rig.log.reports.size(), 1u);
   EXPECT_EQ(rig.log.reports[0].what, TaskEvent::Ran);
@@ -65,12 +65,12 @@ TEST(HotStack, OccurrenceNotFiledAgainWhenItsFreedEntryIsRefilled) {
   Rig rig;
   rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "first");
   rig.SetClock(Rig::At(3, 1, 10, 4, 58));
-  rig.scheduler.TimerTimer();
+  rig.scheduler.OnScanTick();
   rig.RunFor(4'000);  // filed into entry 0, fired at 10:05:00, freed
   ASSERT_EQ(rig.log.Lines(TaskEvent::Ran).size(), 1u);
   rig.Add(EventKind::Daily, EncodeTime(10, 5, 55, 0), kCmdMessage, "second");
-  rig.scheduler.TimerTimer();
-  EXPECT_EQ(rig.scheduler.hotStack()[0].Operator1, "second");  // entry 0 overwritten
+  rig.scheduler.OnScanTick();
+  EXPECT_EQ(rig.scheduler.HotEntries()[0].task.operand1, "second");  // entry 0 overwritten
   rig.RunFor(60'000);
   EXPECT_EQ(rig.log.Lines(TaskEvent::Ran), (std::vector<std::string>{"0 first ", "0 second "}));
 }
@@ -118,12 +118,12 @@ TEST(HotStack, SixtyFirstEventWaitsForAFreeEntryWithinItsWindow) {
   rig.SetClock(Rig::At(3, 1, 10, 4, 0));
   rig.RunFor(5'000);
   for (std::size_t i = 0; i < HotStack::kSize; ++i) {
-    EXPECT_NE(rig.scheduler.hotStack()[i].Operator1, "late");
+    EXPECT_NE(rig.scheduler.HotEntries()[i].task.operand1, "late");
   }
   rig.RunFor(2 * 60'000);
   EXPECT_EQ(rig.shell.calls.size(), 61u);
   const TaskReport& last = rig.log.reports.back();
-  EXPECT_EQ(last.operator1, "late");
+  EXPECT_EQ(last.task.operand1, "late");
   EXPECT_LE(ToMilliseconds(last.at) - ToMilliseconds(Rig::At(3, 1, 10, 5, 30)), 1000);
 }
 
@@ -134,7 +134,7 @@ TEST(HotStack, OccurrenceRefusedByAFullStackThroughItsWindowIsDropped) {
   }
   rig.Add(EventKind::Daily, EncodeTime(10, 6, 0, 0), kCmdDeleteFile, "crowded out");
   rig.SetClock(Rig::At(3, 1, 10, 5, 0));
-  rig.scheduler.TimerTimer();  // all sixty entries wait for 10:06:59 from now on
+  rig.scheduler.OnScanTick();  // all sixty entries wait for 10:06:59 from now on
   rig.RunFor(150'000);
   EXPECT_EQ(rig.log.Lines(TaskEvent::Dropped), std::vector<std::string>{"5 crowded out "});
   EXPECT_EQ(rig.shell.calls.size(), 60u);

@@ -76,11 +76,45 @@ void FakeSoundPlayer::Close() {
   file.clear();
 }
 
+void RecordingTimers::Start(SchedulerTimer timer, std::uint32_t milliseconds) {
+  switch (timer) {
+    case SchedulerTimer::Scan:
+      intervals.push_back(milliseconds);
+      scanRunning = true;
+      break;
+    case SchedulerTimer::Play:
+      ++playStarts, playRunning = true;
+      break;
+    case SchedulerTimer::Blink:
+      ++blinkStarts, blinkRunning = true;
+      break;
+    default:
+      break;
+  }
+}
+
+void RecordingTimers::Stop(SchedulerTimer timer) {
+  switch (timer) {
+    case SchedulerTimer::Scan:
+      scanRunning = false;
+      break;
+    case SchedulerTimer::Play:
+      playRunning = false;
+      break;
+    case SchedulerTimer::Blink:
+      blinkRunning = false;
+      break;
+    default:
+      break;
+  }
+}
+
 std::vector<std::string> RecordingLog::Lines(TaskEvent what) const {
   std::vector<std::string> lines;
   for (const TaskReport& r : reports) {
     if (r.what == what) {
-      lines.push_back(std::to_string(r.command) + " " + r.operator1 + " " + r.operator2);
+      lines.push_back(std::to_string(r.task.command) + " " + r.task.operand1 + " " +
+                      r.task.operand2);
     }
   }
   return lines;
@@ -99,11 +133,11 @@ void SchedulerRig::RunFor(std::int64_t ms, std::int64_t mainPeriod) {
     clock.Advance(500);
     elapsed += 500;
     if (elapsed % mainPeriod == 0) {
-      scheduler.TimerTimer();
+      DispatchSchedulerTick(scheduler, SchedulerTimer::Scan, prompts);
     }
-    scheduler.HotTimerTimer();
+    DispatchSchedulerTick(scheduler, SchedulerTimer::Hot, prompts);
     if (elapsed % 1000 == 0) {
-      scheduler.ExecTimerTimer();
+      DispatchSchedulerTick(scheduler, SchedulerTimer::Execute, prompts);
     }
   }
 }
@@ -111,7 +145,7 @@ void SchedulerRig::RunFor(std::int64_t ms, std::int64_t mainPeriod) {
 std::size_t SchedulerRig::Add(EventKind kind, DateTime time, std::uint8_t command, std::string op1,
                               std::string op2, bool query) {
   EventList& list = lists[kind];
-  list.Append({time, command, std::move(op1), std::move(op2), query, true, false});
+  list.Append({{time, command, std::move(op1), std::move(op2), query}, true, false});
   return list.Count() - 1;
 }
 

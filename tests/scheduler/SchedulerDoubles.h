@@ -54,13 +54,11 @@ class FakeSoundPlayer : public SoundPlayer {
 
 class RecordingTimers : public SchedulerTimers {
  public:
-  void SetTimerInterval(std::uint32_t milliseconds) override { intervals.push_back(milliseconds); }
-  void StartPlayTimer() override { ++playStarts, playRunning = true; }
-  void StopPlayTimer() override { playRunning = false; }
-  void StartWTBlinker() override { ++blinkStarts, blinkRunning = true; }
-  void StopWTBlinker() override { blinkRunning = false; }
+  void Start(SchedulerTimer timer, std::uint32_t milliseconds) override;
+  void Stop(SchedulerTimer timer) override;
 
-  std::vector<std::uint32_t> intervals;
+  std::vector<std::uint32_t> intervals;  // the scan timer's, as armed
+  bool scanRunning = false;
   int playStarts = 0;
   int blinkStarts = 0;
   bool playRunning = false;

@@ -15,8 +15,8 @@ using Rig = SchedulerRig;
 
 // Puts a task straight into the execute stack, as the hot timer does.
 void Queue(Rig& rig, std::uint8_t command, std::string op1, std::string op2 = {},
-           std::uint8_t query = 0) {
-  ASSERT_TRUE(rig.scheduler.AddToExecuteStack({command, op1, op2, query, 0, rig.clock.Now()}));
+           bool query = false) {
+  ASSERT_TRUE(rig.scheduler.AddToExecuteStack({rig.clock.Now(), command, op1, op2, query}));
 }
 
 TEST(Scheduler, TimerPeriodFollowsTheLiveSettingWithinItsBounds) {
@@ -34,8 +34,8 @@ TEST(Scheduler, TimerPeriodFollowsTheLiveSettingWithinItsBounds) {
   for (const Case& c : cases) {
     Rig rig;
     rig.settings.mainTimerPeriod = c.period;
-    rig.scheduler.TimerTimer();
-    rig.scheduler.TimerTimer();
+    rig.scheduler.OnScanTick();
+    rig.scheduler.OnScanTick();
     EXPECT_EQ(rig.timers.intervals, c.armed) << c.period;
     EXPECT_EQ(rig.settings.mainTimerPeriod, c.period);
   }
@@ -44,9 +44,9 @@ TEST(Scheduler, TimerPeriodFollowsTheLiveSettingWithinItsBounds) {
 TEST(Scheduler, PeriodZeroAfterAnotherReturnsToFiveSeconds) {
   Rig rig;
   rig.settings.mainTimerPeriod = 20000;
-  rig.scheduler.TimerTimer();
+  rig.scheduler.OnScanTick();
   rig.settings.mainTimerPeriod = 0;
-  rig.scheduler.TimerTimer();
+  rig.scheduler.OnScanTick();
   EXPECT_EQ(rig.timers.intervals, (std::vector<std::uint32_t>{20000, 5000}));
 }
 
@@ -55,7 +55,7 @@ TEST(Scheduler, EntryFiledAfterItsSecondFiresAtOnceNotTomorrow) {
   Rig rig;
   rig.Add(EventKind::Daily, EncodeTime(11, 0, 2, 0), kCmdDeleteFile, "x");
   rig.SetClock(Rig::At(3, 1, 11, 0, 40));
-  rig.scheduler.TimerTimer();
+  rig.scheduler.OnScanTick();
   rig.RunFor(1'000);
   EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
 }
@@ -70,13 +70,13 @@ TEST(Scheduler, LateHotTickFiresUpToAMinuteLateAndMissesBeyond) {
     Rig rig;
     rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdDeleteFile, "x");
     rig.SetClock(Rig::At(3, 1, 10, 4, 30));
-    rig.scheduler.TimerTimer();
+    rig.scheduler.OnScanTick();
     rig.clock.Advance(30'000 + c.lateMs);  // no hot tick in between, as under a hung machine
-    rig.scheduler.HotTimerTimer();
-    rig.scheduler.ExecTimerTimer();
+    rig.scheduler.OnHotTick();
+    rig.scheduler.OnExecuteTick();
     EXPECT_EQ(rig.shell.calls.size(), c.runs ? 1u : 0u) << c.lateMs;
     EXPECT_EQ(rig.log.Lines(TaskEvent::Missed).size(), c.runs ? 0u : 1u) << c.lateMs;
-    EXPECT_EQ(rig.scheduler.hotStack()[0].Waiting, 0) << c.lateMs;
+    EXPECT_FALSE(rig.scheduler.HotEntries()[0].waiting) << c.lateMs;
   }
 }
 
@@ -84,9 +84,9 @@ TEST(Scheduler, MissedEntryDoesNotComeBackTheNextDayAtTheSameTime) {
   Rig rig;
   rig.Add(EventKind::General, Rig::At(3, 1, 10, 5, 0), kCmdDeleteFile, "x");
   rig.SetClock(Rig::At(3, 1, 10, 4, 30));
-  rig.scheduler.TimerTimer();
+  rig.scheduler.OnScanTick();
   rig.clock.Advance(120'000);
-  rig.scheduler.HotTimerTimer();
+  rig.scheduler.OnHotTick();
   rig.SetClock(Rig::At(3, 2, 10, 4, 30));
   rig.RunFor(120'000);
   EXPECT_TRUE(rig.shell.calls.empty());
@@ -100,14 +100,14 @@ TEST(Scheduler, FullExecuteStackKeepsTheHotEntryWaiting) {
     rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdDeleteFile, std::to_string(k));
   }
   rig.SetClock(Rig::At(3, 1, 10, 4, 59, 500));
-  rig.scheduler.TimerTimer();
+  rig.scheduler.OnScanTick();
   rig.clock.Advance(500);
-  rig.scheduler.HotTimerTimer();
-  EXPECT_EQ(rig.scheduler.hotStack()[6].Waiting, 1);
-  rig.scheduler.ExecTimerTimer();
+  rig.scheduler.OnHotTick();
+  EXPECT_TRUE(rig.scheduler.HotEntries()[6].waiting);
+  rig.scheduler.OnExecuteTick();
   rig.clock.Advance(500);
-  rig.scheduler.HotTimerTimer();
-  rig.scheduler.ExecTimerTimer();
+  rig.scheduler.OnHotTick();
+  rig.scheduler.OnExecuteTick();
   EXPECT_EQ(rig.shell.calls.size(), 7u);
   EXPECT_EQ(rig.shell.calls.back(), "delete 6");
   EXPECT_TRUE(rig.log.Lines(TaskEvent::Dropped).empty());
@@ -119,13 +119,13 @@ TEST(Scheduler, CommandsWithoutActionAreFreedAndDoNotBlockTheStack) {
   for (std::uint8_t command : {12, 12, 12, 12, 12, 200}) {
     Queue(rig, command, "p");
   }
-  rig.scheduler.ExecTimerTimer();
+  rig.scheduler.OnExecuteTick();
   for (std::size_t i = 0; i < ExecuteStack::kSize; ++i) {
-    EXPECT_EQ(rig.scheduler.executeStack()[i].Done, 1);
+    EXPECT_FALSE(rig.scheduler.ExecuteSlots()[i].waiting);
   }
   EXPECT_EQ(rig.log.Lines(TaskEvent::Dropped).size(), 6u);
   Queue(rig, kCmdDeleteFile, "x");
-  rig.scheduler.ExecTimerTimer();
+  rig.scheduler.OnExecuteTick();
   EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
   EXPECT_TRUE(rig.prompts.shown.empty());
 }
@@ -133,9 +133,9 @@ TEST(Scheduler, CommandsWithoutActionAreFreedAndDoNotBlockTheStack) {
 TEST(Scheduler, ConfirmationAsksAndOnlyNoSkips) {
   for (const PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No, PromptAnswer::Cancel}) {
     Rig rig;
-    Queue(rig, kCmdDeleteFile, "notes.txt", "", 1);
+    Queue(rig, kCmdDeleteFile, "notes.txt", "", true);
     rig.prompts.Answer(answer);
-    rig.scheduler.ExecTimerTimer();
+    rig.scheduler.OnExecuteTick();
     ASSERT_EQ(rig.prompts.shown.size(), 1u);
     const auto& box = rig.prompts.shown[0];
     EXPECT_EQ(box.title, "Confirm");
@@ -145,15 +145,15 @@ TEST(Scheduler, ConfirmationAsksAndOnlyNoSkips) {
     const bool ran = answer != PromptAnswer::No;
     EXPECT_EQ(rig.shell.calls.size(), ran ? 1u : 0u);
     EXPECT_EQ(rig.log.Lines(TaskEvent::Skipped).size(), ran ? 0u : 1u);
-    EXPECT_EQ(rig.scheduler.executeStack()[0].Done, 1);
+    EXPECT_FALSE(rig.scheduler.ExecuteSlots()[0].waiting);
   }
 }
 
 TEST(Scheduler, MessageAndAlertNeverAsk) {
   Rig rig;
-  Queue(rig, kCmdMessage, "hello", "", 1);
-  Queue(rig, kCmdAlert, "ding.wav", "", 1);
-  rig.scheduler.ExecTimerTimer();
+  Queue(rig, kCmdMessage, "hello", "", true);
+  Queue(rig, kCmdAlert, "ding.wav", "", true);
+  rig.scheduler.OnExecuteTick();
   ASSERT_EQ(rig.prompts.shown.size(), 1u);
   EXPECT_EQ(rig.prompts.shown[0].title, "Information");
   EXPECT_EQ(rig.sound.file, "ding.wav");
@@ -162,7 +162,7 @@ TEST(Scheduler, MessageAndAlertNeverAsk) {
 
 TEST(Scheduler, SecondTaskComesUpOnTopOfAnOpenConfirmation) {
   Rig rig;
-  Queue(rig, kCmdDeleteFile, "first", "", 1);
+  Queue(rig, kCmdDeleteFile, "first", "", true);
   rig.prompts.Answer(PromptAnswer::Yes);
   rig.prompts.Answer(PromptAnswer::Yes);
   int depth = 0;
@@ -170,12 +170,12 @@ TEST(Scheduler, SecondTaskComesUpOnTopOfAnOpenConfirmation) {
     if (++depth == 1) {
       // While the first box is open, the execute timer ticks again: the first slot is taken
       // already, and the second task falls due.
-      rig.scheduler.ExecTimerTimer();
-      Queue(rig, kCmdRenameFile, "second", "third", 1);
-      rig.scheduler.ExecTimerTimer();
+      rig.scheduler.OnExecuteTick();
+      Queue(rig, kCmdRenameFile, "second", "third", true);
+      rig.scheduler.OnExecuteTick();
     }
   };
-  rig.scheduler.ExecTimerTimer();
+  rig.scheduler.OnExecuteTick();
   ASSERT_EQ(rig.prompts.shown.size(), 2u);
   EXPECT_EQ(rig.prompts.shown[1].text, "Brumsel! Zorvat\n\nRename file \"second\" to \"third\" ?");
   // The inner box is answered first, so its task runs first.
@@ -185,16 +185,16 @@ TEST(Scheduler, SecondTaskComesUpOnTopOfAnOpenConfirmation) {
 // Fault fixed: the action read the slot after the box, which a nested tick may have refilled.
 TEST(Scheduler, TaskRunsWithItsOwnOperandsWhenItsSlotIsRefilledWhileAsking) {
   Rig rig;
-  Queue(rig, kCmdCopyFile, "a", "b", 1);
+  Queue(rig, kCmdCopyFile, "a", "b", true);
   rig.prompts.Answer(PromptAnswer::Yes);
   rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
     rig.prompts.onShow = nullptr;
     Queue(rig, kCmdDeleteFile, "other");  // lands in the freed slot 0
   };
-  rig.scheduler.ExecTimerTimer();
+  rig.scheduler.OnExecuteTick();
   EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"copy a -> b"});
-  EXPECT_EQ(rig.scheduler.executeStack()[0].Done, 0);
-  rig.scheduler.ExecTimerTimer();
+  EXPECT_TRUE(rig.scheduler.ExecuteSlots()[0].waiting);
+  rig.scheduler.OnExecuteTick();
   EXPECT_EQ(rig.shell.calls, (std::vector<std::string>{"copy a -> b", "delete other"}));
 }
 
@@ -203,7 +203,7 @@ TEST(Scheduler, HotAndExecuteTicksGoOnWhileAMessageIsOpen) {
   rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "stand up");
   rig.Add(EventKind::Daily, EncodeTime(10, 5, 3, 0), kCmdDeleteFile, "x");
   rig.SetClock(Rig::At(3, 1, 10, 4, 59));
-  rig.scheduler.TimerTimer();
+  rig.scheduler.OnScanTick();
   rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
     rig.prompts.onShow = nullptr;
     rig.RunFor(4'000);  // nobody answers for four seconds
@@ -219,11 +219,11 @@ TEST(Scheduler, ErrorInAnActionEndsThePassAndFreesItsSlot) {
   rig.sound.unplayable.insert("missing.wav");
   Queue(rig, kCmdAlert, "missing.wav");
   Queue(rig, kCmdDeleteFile, "x");
-  EXPECT_THROW(rig.scheduler.ExecTimerTimer(), Error);
-  EXPECT_EQ(rig.scheduler.executeStack()[0].Done, 1);
-  EXPECT_EQ(rig.scheduler.executeStack()[1].Done, 0);
+  EXPECT_THROW(rig.scheduler.OnExecuteTick(), Error);
+  EXPECT_FALSE(rig.scheduler.ExecuteSlots()[0].waiting);
+  EXPECT_TRUE(rig.scheduler.ExecuteSlots()[1].waiting);
   EXPECT_TRUE(rig.shell.calls.empty());
-  rig.scheduler.ExecTimerTimer();
+  rig.scheduler.OnExecuteTick();
   EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
 }
 
@@ -231,11 +231,11 @@ TEST(Scheduler, ActiveSwitchOffStillFiresWaitingEntries) {
   Rig rig;
   rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdDeleteFile, "x");
   rig.SetClock(Rig::At(3, 1, 10, 4, 30));
-  rig.scheduler.TimerTimer();
+  rig.scheduler.OnScanTick();
   for (int k = 0; k < 70; ++k) {  // from here on no main tick
     rig.clock.Advance(500);
-    rig.scheduler.HotTimerTimer();
-    rig.scheduler.ExecTimerTimer();
+    rig.scheduler.OnHotTick();
+    rig.scheduler.OnExecuteTick();
   }
   EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
 }

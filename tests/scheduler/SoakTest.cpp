@@ -27,8 +27,8 @@ class RunCounter : public TaskLog {
  public:
   void Record(const TaskReport& r) override {
     if (r.what == TaskEvent::Ran) {
-      ++runs[{ToMilliseconds(r.due), r.operator1}];
-      maxLateness = std::max(maxLateness, ToMilliseconds(r.at) - ToMilliseconds(r.due));
+      ++runs[{ToMilliseconds(r.task.time), r.task.operand1}];
+      maxLateness = std::max(maxLateness, ToMilliseconds(r.at) - ToMilliseconds(r.task.time));
     } else if (r.what != TaskEvent::Asked) {
       ++others;
     }
@@ -53,7 +53,7 @@ std::map<std::pair<std::int64_t, std::string>, int> RandomLists::Expected(int fi
     for (std::size_t i = 0; i < list.Count(); ++i) {
       const EventRecord& r = list[i];
       if (kind == EventKind::General) {
-        expected[{ToMilliseconds(r.Time), r.Operator1}] = 1;
+        expected[{ToMilliseconds(r.task.time), r.task.operand1}] = 1;
         continue;
       }
       for (int day = first; day <= last; ++day) {
@@ -61,7 +61,7 @@ std::map<std::pair<std::int64_t, std::string>, int> RandomLists::Expected(int fi
                            (kind == EventKind::Weekly && DayOfWeek(day) == settings.weekDay) ||
                            (kind == EventKind::Monthly && DecodeDate(day).day == settings.monthDay);
         if (onDay) {
-          expected[{day * kDayMs + ToMilliseconds(r.Time), r.Operator1}] = 1;
+          expected[{day * kDayMs + ToMilliseconds(r.task.time), r.task.operand1}] = 1;
         }
       }
     }
@@ -109,9 +109,11 @@ TEST(Soak, ThirtyDaysOfRandomListsRunEveryOccurrenceExactlyOnce) {
   FakeSoundPlayer sound;
   RunCounter counter;
   const std::int64_t startMs = (firstDay - kUnixEpochDay) * kDayMs;
-  VirtualTimers timers({startMs, UtcAsLocal, true, 400, 7});
-  Scheduler scheduler(made.lists, made.settings,
-                      {timers.clock(), prompts, shell, sound, timers, [] { return 0; }, &counter});
+  VirtualTimers timers({startMs, UtcAsLocal, 400, 7});
+  Scheduler scheduler(
+      made.lists, made.settings,
+      {timers.LocalClock(), prompts, shell, sound, timers, [] { return 0; }, &counter});
+  scheduler.SetActive(true);
 
   const std::uint16_t periods[] = {5000, 17000, 30000, 60000, 0, 65535, 2500, 9000};
   for (int d = 0; d < kDays; ++d) {

@@ -45,11 +45,11 @@ const CommandCase kCommands[] = {
 TEST(TaskActions, EachCommandAsksItsQuestionAndCallsTheShell) {
   for (const CommandCase& c : kCommands) {
     SchedulerRig rig;
-    const TWaitingTask task{c.command, c.op1, c.op2, 1, 0, 0};
+    const Task task{0, c.command, c.op1, c.op2, true};
     EXPECT_EQ(ConfirmationText(task).value_or("none"), c.question) << int(c.command);
     rig.prompts.Answer(PromptAnswer::Yes);
     ASSERT_TRUE(rig.scheduler.AddToExecuteStack(task));
-    rig.scheduler.ExecTimerTimer();
+    rig.scheduler.OnExecuteTick();
     EXPECT_EQ(rig.shell.calls, std::vector<std::string>{c.call}) << int(c.command);
     EXPECT_EQ(rig.prompts.shown.size(), 1u) << "only the question";
   }
@@ -58,8 +58,8 @@ TEST(TaskActions, EachCommandAsksItsQuestionAndCallsTheShell) {
 TEST(TaskActions, MessageShowsTheProductLineAndTheText) {
   for (const std::string text : {"Christmas dinner", ""}) {
     SchedulerRig rig;
-    ASSERT_TRUE(rig.scheduler.AddToExecuteStack({kCmdMessage, text, "", 0, 0, 0}));
-    rig.scheduler.ExecTimerTimer();
+    ASSERT_TRUE(rig.scheduler.AddToExecuteStack({0, kCmdMessage, text, "", false}));
+    rig.scheduler.OnExecuteTick();
     ASSERT_EQ(rig.prompts.shown.size(), 1u);
     EXPECT_EQ(rig.prompts.shown[0].title, "Information");
     EXPECT_EQ(rig.prompts.shown[0].text, "Brumsel! Zorvat\n\n" + text);
@@ -71,9 +71,9 @@ TEST(TaskActions, MessageShowsTheProductLineAndTheText) {
 TEST(TaskActions, CopyErrorReachesTheCaller) {
   SchedulerRig rig;
   rig.shell.copyFails = true;
-  ASSERT_TRUE(rig.scheduler.AddToExecuteStack({kCmdCopyFile, "a", "b", 0, 0, 0}));
+  ASSERT_TRUE(rig.scheduler.AddToExecuteStack({0, kCmdCopyFile, "a", "b", false}));
   try {
-    rig.scheduler.ExecTimerTimer();
+    rig.scheduler.OnExecuteTick();
     FAIL() << "no error";
   } catch (const Error& e) {
     EXPECT_STREQ(e.what(), "Unable to create directory");
@@ -116,8 +116,8 @@ TEST(TaskActions, UnknownDisplayTextsOrARefusedModeShowTheErrorBox) {
     SchedulerRig rig;
     rig.shell.displayResult = c.result;
     ASSERT_TRUE(
-        rig.scheduler.AddToExecuteStack({kCmdDisplayMode, c.resolution, "16 bit", 0, 0, 0}));
-    rig.scheduler.ExecTimerTimer();
+        rig.scheduler.AddToExecuteStack({0, kCmdDisplayMode, c.resolution, "16 bit", false}));
+    rig.scheduler.OnExecuteTick();
     EXPECT_EQ(rig.shell.calls, c.calls);
     ASSERT_EQ(rig.prompts.shown.size(), 1u);
     EXPECT_EQ(rig.prompts.shown[0].title, "Error");

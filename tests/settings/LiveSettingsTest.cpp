@@ -15,14 +15,14 @@ using testing::TempFolder;
 class LiveSettingsTest : public ::testing::Test {
  protected:
   LiveSettings LoadFrom(const std::string& ini) {
-    ReplaceFileAtomically(settings.path(), ini);
+    ReplaceFileAtomically(settings.Path(), ini);
     LiveSettings live;
     LoadLiveSettings(settings, live);
     return live;
   }
 
   TempFolder dir;
-  SettingsFile settings{dir.path()};
+  SettingsFile settings{dir.Path()};
 };
 
 TEST_F(LiveSettingsTest, NoSettingsFileGivesTheStartUpDefaults) {
@@ -93,16 +93,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LiveSettingsTest, WeekDayOutOfRangeLeavesTheNameAsItWas) {
   LiveSettings live;
-  ReplaceFileAtomically(settings.path(), "[Config]\r\nWeekEVDay=0\r\n");
+  ReplaceFileAtomically(settings.Path(), "[Config]\r\nWeekEVDay=0\r\n");
   LoadWeekDay(settings, live);
   EXPECT_EQ(live.weekDay, 0);
   EXPECT_EQ(live.weekDayName, "");  // empty at start-up
   live.weekDayName = "Tuesday";
-  ReplaceFileAtomically(settings.path(), "[Config]\r\nWeekEVDay=8\r\n");
+  ReplaceFileAtomically(settings.Path(), "[Config]\r\nWeekEVDay=8\r\n");
   LoadWeekDay(settings, live);
   EXPECT_EQ(live.weekDay, 8);
   EXPECT_EQ(live.weekDayName, "Tuesday");
-  ReplaceFileAtomically(settings.path(), "[Config]\r\nWeekEVDay=263\r\n");  // low byte 7
+  ReplaceFileAtomically(settings.Path(), "[Config]\r\nWeekEVDay=263\r\n");  // low byte 7
   LoadWeekDay(settings, live);
   EXPECT_EQ(live.weekDayName, "Saturday");
 }
@@ -120,7 +120,7 @@ TEST(UpdateWeekDayName, OneToSevenSundayToSaturdayElseUnchanged) {
 }
 
 TEST_F(LiveSettingsTest, StepsReadOnlyTheirOwnKeys) {
-  ReplaceFileAtomically(settings.path(),
+  ReplaceFileAtomically(settings.Path(),
                         "[Config]\r\nMainRefresh=100\r\nWeekEVDay=1\r\nMonthEVDay=15\r\n"
                         "NewItem_Active=0\r\nNewItem_Req=0\r\nAlertRepeat=9\r\n");
   LiveSettings live;

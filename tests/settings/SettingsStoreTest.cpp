@@ -17,19 +17,19 @@ using testing::TempFolder;
 
 class SettingsFileTest : public ::testing::Test {
  protected:
-  void WriteIni(const std::string& text) { ReplaceFileAtomically(settings.path(), text); }
-  std::string IniBytes() const { return ReadFileBytes(settings.path()).value_or("<missing>"); }
+  void WriteIni(const std::string& text) { ReplaceFileAtomically(settings.Path(), text); }
+  std::string IniBytes() const { return ReadFileBytes(settings.Path()).value_or("<missing>"); }
 
   TempFolder dir;
-  SettingsFile settings{dir.path()};
+  SettingsFile settings{dir.Path()};
 };
 
 TEST(SettingsFile_Path, ZorvatIniInTheProgramFolder) {
   TempFolder dir;
   const std::string expected = dir.File("Zorvat.ini");
-  EXPECT_EQ(SettingsFile(dir.path()).path(), expected);
+  EXPECT_EQ(SettingsFile(dir.Path()).Path(), expected);
   const char separator = static_cast<char>(fs::path::preferred_separator);
-  EXPECT_EQ(SettingsFile(dir.path() + separator).path(), expected);
+  EXPECT_EQ(SettingsFile(dir.Path() + separator).Path(), expected);
 }
 
 TEST_F(SettingsFileTest, MissingFileReadsAsEveryReadersDefault) {
@@ -58,7 +58,7 @@ TEST_F(SettingsFileTest, MissingFileReadsAsEveryReadersDefault) {
     EXPECT_EQ(settings.Read(keys::kShortCutName[i]), "");
     EXPECT_EQ(settings.Read(keys::kShortCutFile[i]), "");
   }
-  EXPECT_FALSE(FileExists(settings.path()));  // reading creates nothing
+  EXPECT_FALSE(FileExists(settings.Path()));  // reading creates nothing
 }
 
 TEST_F(SettingsFileTest, OptionsOkUnchangedOnAFreshFolderWritesActiveAndAlertRepeat) {
@@ -142,7 +142,7 @@ TEST_F(SettingsFileTest, NoCacheEveryReadSeesTheFile) {
   EXPECT_EQ(settings.Read(keys::kAlertMode), 1);
   WriteIni("[Config]\r\nAlertMode=2\r\n");  // changed behind the object's back
   EXPECT_EQ(settings.Read(keys::kAlertMode), 2);
-  fs::remove(PathFromUtf8(settings.path()));
+  fs::remove(PathFromUtf8(settings.Path()));
   EXPECT_EQ(settings.Read(keys::kAlertMode), 0);
 }
 
@@ -160,14 +160,14 @@ TEST_F(SettingsFileTest, WriteKeepsEverythingElse) {
 
 TEST_F(SettingsFileTest, ReadOnlyFileRefusesTheWriteWithItsFullPathAndStaysUnchanged) {
   WriteIni("[Config]\r\nMax=0\r\n");
-  fs::permissions(PathFromUtf8(settings.path()),
+  fs::permissions(PathFromUtf8(settings.Path()),
                   fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   try {
     settings.Write(keys::kMax, true);
     ADD_FAILURE() << "the read-only settings file was written";
   } catch (const Error& e) {
-    const std::string fullPath = PathToUtf8(fs::absolute(PathFromUtf8(settings.path())));
+    const std::string fullPath = PathToUtf8(fs::absolute(PathFromUtf8(settings.Path())));
     EXPECT_EQ(std::string(e.what()), "Unable to write to " + fullPath);
     EXPECT_EQ(ErrorBoxText(e.what()), "Unable to write to " + fullPath + ".");
   }
@@ -177,7 +177,7 @@ TEST_F(SettingsFileTest, ReadOnlyFileRefusesTheWriteWithItsFullPathAndStaysUncha
 TEST(SettingsFile_Write, RelativeProgramFolderIsReportedWithTheFullPath) {
   TempFolder dir;
   const fs::path previous = fs::current_path();
-  fs::current_path(PathFromUtf8(dir.path()));
+  fs::current_path(PathFromUtf8(dir.Path()));
   const fs::path here = fs::current_path();
   SettingsFile settings("missing-folder");
   std::string message;

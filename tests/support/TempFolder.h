@@ -12,8 +12,8 @@ class TempFolder {
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
-  const std::string& path() const { return path_; }
-  // path() + separator + name, UTF-8.
+  const std::string& Path() const { return path_; }
+  // Path() + separator + name, UTF-8.
   std::string File(const std::string& name) const;
 
  private:

@@ -50,10 +50,10 @@ class FileDetailTest : public ::testing::Test {
 TEST_F(FileDetailTest, MissingFileOrFolderGivesZeroForEveryKind) {
   for (const std::uint8_t kind : {1, 2, 3, 4}) {
     EXPECT_EQ(GetFileDetail(temp.File("missing.txt"), kind), "0");
-    EXPECT_EQ(GetFileDetail(temp.path(), kind), "0");
+    EXPECT_EQ(GetFileDetail(temp.Path(), kind), "0");
     EXPECT_EQ(GetFileDetail("", kind), "0");
     // A pattern names no file even where files match it.
-    EXPECT_EQ(GetFileDetail(temp.path() + "\\*", kind), "0");
+    EXPECT_EQ(GetFileDetail(temp.Path() + "\\*", kind), "0");
   }
 }
 

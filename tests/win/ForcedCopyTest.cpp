@@ -68,7 +68,7 @@ TEST_F(CopyFileForcedTest, MissingSourceDoesNothingAtAll) {
 }
 
 TEST_F(CopyFileForcedTest, SourceThatIsAFolderIsNoFile) {
-  CopyFileForced(temp.path(), temp.File("a\\x.txt"));
+  CopyFileForced(temp.Path(), temp.File("a\\x.txt"));
   EXPECT_FALSE(PathExists(temp.File("a")));
 }
 

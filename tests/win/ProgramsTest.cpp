@@ -32,7 +32,7 @@ TEST(StartProgramWithParameters, RunsTheProgramWithItsParametersInItsFolder) {
   const std::string result = temp.File("where.txt");
   ASSERT_TRUE(WaitFor([&] { return zorvat::testing::PathExists(result); }, 20000))
       << "the script did not run";
-  EXPECT_EQ(ReadBytes(result), temp.path() + "\r\nhello\r\n");
+  EXPECT_EQ(ReadBytes(result), temp.Path() + "\r\nhello\r\n");
 }
 
 }  // namespace

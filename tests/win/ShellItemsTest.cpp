@@ -131,7 +131,7 @@ TEST_F(WithoutRecentItemsTest, NewItemMakesTheShortcutItselfWorkingInTheTargetsF
   EXPECT_FALSE(PathExists(RecentShortcut("Zorvat Target.exe.lnk")));
   const Shortcut made = ReadShortcut(Destination("Brumsel! Zorvat"));
   EXPECT_EQ(made.target, target);
-  EXPECT_EQ(made.workingFolder, temp.path());
+  EXPECT_EQ(made.workingFolder, temp.Path());
 }
 
 TEST_F(WithoutRecentItemsTest, ExistingShortcutOfTheTitleIsKept) {

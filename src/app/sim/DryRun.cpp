@@ -97,19 +97,21 @@ std::string Stamp(DateTime value) {
 }  // namespace
 
 std::string TaskLine(const TaskReport& report) {
-  return Stamp(report.at) + "\t" + WhatText(report.what) + "\t" + std::to_string(report.command) +
-         "\t" + Column(report.operator1) + "\t" + Column(report.operator2);
+  return Stamp(report.at) + "\t" + WhatText(report.what) + "\t" +
+         std::to_string(report.task.command) + "\t" + Column(report.task.operand1) + "\t" +
+         Column(report.task.operand2);
 }
 
 void DryRun(const EventLists& lists, const LiveSettings& settings, const AlertModeReader& alertMode,
             const DryRunSpan& span, bool answerYes, std::ostream& out, std::ostream& errors) {
-  VirtualTimers timers({span.fromMs, span.localTime, span.active, span.jitterMs, 1});
+  VirtualTimers timers({span.fromMs, span.localTime, span.jitterMs, 1});
   RecordingShell shell;
-  OneSecondPlayer player([&timers] { return timers.nowMs(); });
+  OneSecondPlayer player([&timers] { return timers.NowMs(); });
   AnsweringPrompts prompts(answerYes, errors);
   LinePrinter printer(out);
   Scheduler scheduler(lists, settings,
-                      {timers.clock(), prompts, shell, player, timers, alertMode, &printer});
+                      {timers.LocalClock(), prompts, shell, player, timers, alertMode, &printer});
+  scheduler.SetActive(span.active);
   timers.Run(scheduler, span.toMs, prompts);
 }
 

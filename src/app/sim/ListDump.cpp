@@ -26,9 +26,10 @@ void DumpLists(const EventLists& lists, const RegionalFormats& formats, std::ost
     const EventList& list = lists[kind];
     for (std::size_t i = 0; i < list.Count(); ++i) {
       const EventRecord& r = list[i];
-      out << SectionName(kind) << '\t' << i << '\t' << EventTimeText(kind, r.Time, formats) << '\t'
-          << int(r.Command) << '\t' << Column(r.Operator1) << '\t' << Column(r.Operator2) << '\t'
-          << (r.Query ? 1 : 0) << '\t' << (r.Active ? 1 : 0) << '\n';
+      out << SectionName(kind) << '\t' << i << '\t' << EventTimeText(kind, r.task.time, formats)
+          << '\t' << int(r.task.command) << '\t' << Column(r.task.operand1) << '\t'
+          << Column(r.task.operand2) << '\t' << (r.task.query ? 1 : 0) << '\t' << (r.active ? 1 : 0)
+          << '\n';
     }
   }
 }

@@ -1,0 +1,52 @@
+#include "scheduler/SchedulerTimerTable.h"
+
+#include <algorithm>
+
+#include "base/Error.h"
+#include "base/Prompts.h"
+#include "scheduler/Scheduler.h"
+
+namespace zorvat {
+
+std::optional<SchedulerTimer> SchedulerTimerWithId(std::uintptr_t id) {
+  for (const SchedulerTimerSpec& spec : kSchedulerTimers) {
+    if (spec.id == id) {
+      return spec.timer;
+    }
+  }
+  return std::nullopt;
+}
+
+std::uint32_t ScanPeriod(std::uint16_t mainTimerPeriod) {
+  constexpr std::uint32_t kLongest = 60'000;
+  if (mainTimerPeriod == 0) {
+    return SpecOf(SchedulerTimer::Scan).interval;
+  }
+  return std::min<std::uint32_t>(mainTimerPeriod, kLongest);
+}
+
+void DispatchSchedulerTick(Scheduler& scheduler, SchedulerTimer timer, Prompts& errors) {
+  try {
+    switch (timer) {
+      case SchedulerTimer::Scan:
+        scheduler.OnScanTick();
+        break;
+      case SchedulerTimer::Hot:
+        scheduler.OnHotTick();
+        break;
+      case SchedulerTimer::Execute:
+        scheduler.OnExecuteTick();
+        break;
+      case SchedulerTimer::Play:
+        scheduler.OnPlayTick();
+        break;
+      case SchedulerTimer::Blink:
+        scheduler.OnBlinkTick();
+        break;
+    }
+  } catch (const Error& e) {
+    errors.ShowError(e.what());
+  }
+}
+
+}  // namespace zorvat

@@ -1,11 +1,16 @@
 #include "scheduler/SchedulerDoubles.h"
 
+#include <stdexcept>
+
 #include "base/Error.h"
 
 namespace zorvat::testing {
 
 void RecordingShell::StartProgramWithParameters(const std::string& program,
                                                 const std::string& parameters) {
+  if (startFailsBadly) {
+    throw std::logic_error("not a user's error");
+  }
   calls.push_back("start " + program + " " + parameters);
 }
 

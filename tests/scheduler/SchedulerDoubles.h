@@ -27,7 +27,8 @@ class RecordingShell : public Shell {
 
   std::vector<std::string> calls;
   int displayResult = 0;
-  bool copyFails = false;  // throws "Unable to create directory"
+  bool copyFails = false;        // throws "Unable to create directory"
+  bool startFailsBadly = false;  // throws std::logic_error, which is no message for the user
 };
 
 // A player whose position the test sets; opening a file in `unplayable` throws.

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "base/Error.h"
 #include "scheduler/SchedulerDoubles.h"
+#include "scheduler/VirtualTimers.h"
 
 namespace zorvat::testing {
 namespace {
@@ -214,17 +216,70 @@ TEST(Scheduler, HotAndExecuteTicksGoOnWhileAMessageIsOpen) {
   EXPECT_EQ(ToMilliseconds(rig.log.reports.back().at), ToMilliseconds(Rig::At(3, 1, 10, 5, 3)));
 }
 
-TEST(Scheduler, ErrorInAnActionEndsThePassAndFreesItsSlot) {
+// The window's timer boundary: an error ends the tick, is shown once, and its slot stays freed
+// for the next tick; anything but zorvat::Error is no message for the user and is not caught.
+TEST(Scheduler, ErrorThroughTheTimerDispatchEndsTheTickWithOneErrorBox) {
   Rig rig;
   rig.sound.unplayable.insert("missing.wav");
   Queue(rig, kCmdAlert, "missing.wav");
   Queue(rig, kCmdDeleteFile, "x");
-  EXPECT_THROW(rig.scheduler.OnExecuteTick(), Error);
+  DispatchSchedulerTick(rig.scheduler, SchedulerTimer::Execute, rig.prompts);
+  ASSERT_EQ(rig.prompts.shown.size(), 1u);
+  EXPECT_EQ(rig.prompts.shown[0].text,
+            "The specified file cannot be played on the specified MCI device.");
+  EXPECT_EQ(rig.prompts.shown[0].icon, PromptIcon::Error);
   EXPECT_FALSE(rig.scheduler.ExecuteSlots()[0].waiting);
-  EXPECT_TRUE(rig.scheduler.ExecuteSlots()[1].waiting);
   EXPECT_TRUE(rig.shell.calls.empty());
-  rig.scheduler.OnExecuteTick();
+  DispatchSchedulerTick(rig.scheduler, SchedulerTimer::Execute, rig.prompts);
   EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
+  EXPECT_EQ(rig.prompts.shown.size(), 1u);
+
+  rig.shell.startFailsBadly = true;
+  Queue(rig, kCmdAppStart, "tool.exe");
+  EXPECT_THROW(DispatchSchedulerTick(rig.scheduler, SchedulerTimer::Execute, rig.prompts),
+               std::logic_error);
+  EXPECT_EQ(rig.prompts.shown.size(), 1u);
+}
+
+// Switching on starts the scan timer afresh with its own period: the first interval before its
+// first tick, the clamped live period after it, never the raw setting.
+TEST(Scheduler, ActiveSwitchArmsTheClampedPeriodAndOffStopsTheScanTimer) {
+  Rig rig;
+  rig.settings.mainTimerPeriod = 65535;
+  rig.scheduler.SetActive(true);
+  rig.scheduler.OnScanTick();
+  rig.scheduler.SetActive(false);
+  EXPECT_FALSE(rig.timers.scanRunning);
+  rig.scheduler.SetActive(true);
+  EXPECT_TRUE(rig.timers.scanRunning);
+  EXPECT_EQ(rig.timers.intervals, (std::vector<std::uint32_t>{5000, 60000, 60000}));
+}
+
+// Off for twenty minutes in the middle of a run: the event due then is never filed, the ones
+// before and after run.
+TEST(Scheduler, VirtualTimersSwitchTheScanTimerDuringARun) {
+  EventLists lists;
+  for (const auto& [minute, name] : {std::pair{5, "a"}, {20, "b"}, {40, "c"}}) {
+    lists[EventKind::Daily].Append(
+        {{EncodeTime(10, minute, 0, 0), kCmdDeleteFile, name, {}, false}, true, false});
+  }
+  const auto utcMs = [](int minute) {
+    constexpr std::int64_t kUnixEpochDayMs = 25569LL * 86'400'000;
+    return ToMilliseconds(Rig::At(3, 1, 10, minute, 0)) - kUnixEpochDayMs;
+  };
+  VirtualTimers timers({utcMs(0), UtcAsLocal});
+  ScriptedPrompts prompts;
+  RecordingShell shell;
+  FakeSoundPlayer sound;
+  LiveSettings settings;
+  Scheduler scheduler(lists, settings,
+                      {timers.LocalClock(), prompts, shell, sound, timers, [] { return 0; }});
+  scheduler.SetActive(true);
+  timers.SwitchActiveAt(utcMs(10), false);
+  timers.SwitchActiveAt(utcMs(30), true);
+  timers.Run(scheduler, utcMs(50), prompts);
+  EXPECT_EQ(shell.calls, (std::vector<std::string>{"delete a", "delete c"}));
+  EXPECT_TRUE(scheduler.Active());
 }
 
 TEST(Scheduler, ActiveSwitchOffStillFiresWaitingEntries) {

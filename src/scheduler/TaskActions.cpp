@@ -88,6 +88,9 @@ std::optional<std::string> ConfirmationText(const Task& task) {
   return std::string(kProductLine) + question;
 }
 
+// These are the beginnings of the texts the display dialog offers, not the modes ShellKit's
+// SetDisplayMode knows (which adds 1600 pixels and 32 bits for its other callers): a width typed
+// in by hand that the dialog never offers stays the "Error" box rather than a guess.
 std::optional<DisplayMode> ParseDisplayMode(const std::string& resolution,
                                             const std::string& colourDepth) {
   static constexpr std::array<std::pair<std::string_view, int>, 5> kWidths{

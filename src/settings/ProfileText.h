@@ -11,7 +11,7 @@
 namespace zorvat {
 
 // The text of one profile (INI) file, held as its lines, read and changed by the rules Windows'
-// profile functions follow (docs: shared/reference/profile-files.md). Text is UTF-8; encodings
+// profile functions follow (docs/profile-files.md). Text is UTF-8; encodings
 // are the file layer's business. Look-ups go through a hash index built on first use after a
 // change, so reading every key of a section is linear.
 class ProfileText {

@@ -6,6 +6,8 @@
 namespace zorvat::shellkit {
 namespace {
 
+// Every mode this service can ask for; the display task recognises only the dialog's five widths
+// and four depths among them (scheduler/TaskActions.cpp).
 constexpr std::array<std::pair<int, int>, 6> kHeightOfWidth{
     {{640, 480}, {800, 600}, {1024, 768}, {1152, 864}, {1280, 1024}, {1600, 1200}}};
 constexpr std::array<std::uint8_t, 5> kDepths{4, 8, 16, 24, 32};

@@ -25,7 +25,7 @@ class StartAndExitTest : public testing::DocumentTest {
   std::string Setting(const StringKey& key) const { return settings.Read(key); }
   void Change() { doc.AppendEvent(EventKind::Daily, Message("typed"), "-"); }
 
-  SettingsFile settings{folder.path()};
+  SettingsFile settings{folder.Path()};
   ExitPath exit{prompts, doc, settings};
   WindowLayout layout{240, true};
 };
@@ -51,7 +51,7 @@ TEST_F(StartAndExitTest, StartupListFollowsDefaultLibModeAndAnEmptyNameOpensNoth
   };
   for (const auto& c : cases) {
     testing::ScriptedPrompts boxes;
-    ListDocument fresh(boxes, dialogs, clock, RegionalFormats::DeDe(), folder.path());
+    ListDocument fresh(boxes, dialogs, clock, RegionalFormats::DeDe(), folder.Path());
     settings.Write(keys::kDefaultLibMode, c.mode);
     settings.Write(keys::kLastOpened, c.lastOpened);
     settings.Write(keys::kDefaultLib, c.defaultLib);
@@ -70,13 +70,13 @@ TEST_F(StartAndExitTest, ExitQuestionComesAfterTheSettingsAreWritten) {
   Put(path, kExampleFile);
   doc.ReadFile(path);
   for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
-    fs::remove(PathFromUtf8(settings.path()));
+    fs::remove(PathFromUtf8(settings.Path()));
     prompts.shown.clear();
     prompts.Answer(answer);
     EXPECT_EQ(exit.MayClose(layout), answer == PromptAnswer::Yes);
     EXPECT_EQ(Texts(), Boxes{kExitQuestion});  // unchanged: no save question
     EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::YesNo);
-    EXPECT_EQ(Bytes(settings.path()),
+    EXPECT_EQ(Bytes(settings.Path()),
               "[Config]\r\nZorvatChoice_Width=240\r\nMax=1\r\n[Recent]\r\nLastOpened=" + path +
                   "\r\nShortCut#1=" + path +
                   "\r\nShortCut#2=[Keine#2]\r\nShortCut#3=[Keine#3]\r\n");
@@ -152,10 +152,10 @@ TEST_F(StartAndExitTest, SessionEndSavesWhatNobodyCanBeAskedAbout) {
   prompts.Answer(PromptAnswer::No);
   prompts.Answer(PromptAnswer::Yes);
   ASSERT_TRUE(exit.MayClose(layout));
-  fs::remove(PathFromUtf8(settings.path()));
+  fs::remove(PathFromUtf8(settings.Path()));
   exit.SessionEnds(layout);
   EXPECT_TRUE(doc.Dirty());
-  EXPECT_FALSE(fs::exists(PathFromUtf8(settings.path())));
+  EXPECT_FALSE(fs::exists(PathFromUtf8(settings.Path())));
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST(StartupShortcut, MadeRenewedAndDeletedInTheStartupFolder) {
   ScopedRegistryValue folder(
       HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
       L"Startup");
-  folder.SetText(Widen(startup.path()));
+  folder.SetText(Widen(startup.Path()));
   TempFolder program;
   const std::string first = program.File("Zorvat.exe");
   const std::string moved = program.File("moved\\Zorvat.exe");

@@ -36,11 +36,13 @@ zorvat_start_xvfb() {
   return 1
 }
 
+# Its display number is free again and another run's Xvfb may take it: forget it.
 zorvat_stop_xvfb() {
   if [ -n "${zorvat_xvfb_pid:-}" ]; then
     kill "$zorvat_xvfb_pid" 2>/dev/null || true
     wait "$zorvat_xvfb_pid" 2>/dev/null || true
     zorvat_xvfb_pid=
+    unset DISPLAY
   fi
 }
 

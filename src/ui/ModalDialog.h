@@ -36,6 +36,10 @@ class ModalDialog {
   std::string ItemText(int id) const;
   void SetItemText(int id, std::string_view utf8) const;
   Prompts& Errors() const { return errors_; }
+  // Moves the input focus as the dialog manager does (default button and selection included).
+  void FocusItem(int id) const {
+    SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+  }
 
   // The dialog font in bold, for a heading; the dialog keeps it until it ends.
   void MakeBold(int id);

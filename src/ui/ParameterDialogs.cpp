@@ -176,7 +176,10 @@ class ParameterDialogWindow final : public ModalDialog {
     Operands typed{ItemText(IDC_OPERAND1), layout_.twoInputs ? ItemText(IDC_OPERAND2) : ""};
     if (auto refusal = CheckOperands(typed.operand1, typed.operand2)) {
       Errors().ShowError(*refusal);
-      SetFocus(Item(IDC_OPERAND1));
+      // The input to correct: the one holding a bar or line break, else the first.
+      const bool secondHoldsIt =
+          layout_.twoInputs && !CheckOperand(typed.operand1) && CheckOperand(typed.operand2);
+      FocusItem(secondHoldsIt ? IDC_OPERAND2 : IDC_OPERAND1);
       return false;
     }
     operands_ = std::move(typed);

@@ -81,7 +81,7 @@ class PropertiesDialog final : public ModalDialog {
   bool OnOk() override {
     const int command = ChosenCommand();
     if (command < 0) {
-      SetFocus(Item(IDC_COMMAND));
+      FocusItem(IDC_COMMAND);
       SendDlgItemMessageW(Handle(), IDC_COMMAND, CB_SHOWDROPDOWN, TRUE, 0);
       return false;
     }

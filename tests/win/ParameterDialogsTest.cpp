@@ -13,28 +13,6 @@ namespace {
 
 using testing::DialogScript;
 
-TEST(ParameterDialogs, ShowTheOperandsAndGiveBackWhatWasTyped) {
-  testing::ScriptedPrompts errors;
-  std::string shownFrom;
-  std::string shownTo;
-  DialogScript script;
-  script
-      .At("Copy file",
-          [&](HWND dialog) {
-            shownFrom = DialogScript::ItemText(dialog, IDC_OPERAND1);
-            shownTo = DialogScript::ItemText(dialog, IDC_OPERAND2);
-            return true;
-          })
-      .Type("Copy file", IDC_OPERAND2, "D:\\Backup\\nicht da.mdb")
-      .Press("Copy file", IDOK);
-  const auto result =
-      EditParameters(nullptr, errors, ParameterDialog::CopyFile, {"C:\\Data\\work.mdb", "old"});
-  EXPECT_FALSE(script.TimedOut());
-  EXPECT_EQ(shownFrom, "C:\\Data\\work.mdb");
-  EXPECT_EQ(shownTo, "old");
-  EXPECT_EQ(result, (Operands{"C:\\Data\\work.mdb", "D:\\Backup\\nicht da.mdb"}));
-}
-
 TEST(ParameterDialogs, OneInputEmptiesOperandTwoAndCancelGivesNothing) {
   testing::ScriptedPrompts errors;
   {

@@ -1,0 +1,37 @@
+#include "events/PropertiesConfirmation.h"
+
+#include "events/CommandChoices.h"
+#include "events/EventRows.h"
+#include "events/ListHeadings.h"
+
+namespace zorvat {
+
+ConfirmedEvent ConfirmProperties(EventKind kind, const PropertiesChoice& choice,
+                                 const std::optional<EventRecord>& existing, bool newEventActive) {
+  ConfirmedEvent event;
+  Task& task = event.record.task;
+  task.time = HasOwnDate(kind) ? EncodeDateTime(DecodeDate(choice.date), DecodeTime(choice.time))
+                               : choice.time;
+  task.command = CommandOfChoice(choice.command);
+  task.operand1 = choice.operand1;
+  task.operand2 = choice.operand2;
+  if (task.command == kCmdMessage || task.command == kCmdAlert) {
+    task.query = false;
+    event.queryText = kNoQueryText;
+  } else {
+    task.query = choice.query;
+    event.queryText = QueryText(choice.query);
+  }
+  event.record.active = existing ? existing->active : newEventActive;
+  event.record.deleted = false;
+  return event;
+}
+
+std::optional<std::string> NewEventRefusal(const EventList& list) {
+  if (list.Full()) {
+    return std::string(kFullListMessage);
+  }
+  return std::nullopt;
+}
+
+}  // namespace zorvat

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/DateTime.h"
+#include "events/EventLists.h"
+#include "events/EventRecord.h"
+
+namespace zorvat {
+
+// What the properties dialog holds when the user confirms it.
+struct PropertiesChoice {
+  DateTime date = 0;  // the date picker's full value
+  DateTime time = 0;  // the time picker's full value
+  int command = 0;    // the command list's index; -1: no entry chosen
+  bool query = false;
+  std::string operand1;
+  std::string operand2;
+};
+
+// The record the choice makes, and the text of its row's "Query" column.
+struct ConfirmedEvent {
+  EventRecord record;
+  std::string queryText;
+};
+
+// Single events take the date picker's date with the time picker's time of day; the other
+// lists the time picker's value. Message and alert never ask. A new event is active as
+// `NewItem_Active` says; an existing one keeps its state, so confirming an event the user
+// switched off does not switch it on again. Confirming brings a deleted event back.
+ConfirmedEvent ConfirmProperties(EventKind kind, const PropertiesChoice& choice,
+                                 const std::optional<EventRecord>& existing, bool newEventActive);
+
+inline constexpr std::string_view kFullListMessage =
+    "Brumsel! Zorvat\n\nThe list holds at most 256 events of one kind.";
+
+// The message that refuses a new event in `list`, nothing when it has room.
+std::optional<std::string> NewEventRefusal(const EventList& list);
+
+}  // namespace zorvat

@@ -103,7 +103,7 @@ class MainWindowTest : public ::testing::Test {
     UpdateWeekDayName(live);
     MainWindowSetup setup{document, live, clock, RegionalFormats::EnUs()};
     setup.switchScheduler = [this](bool on) { switches.push_back(on); };
-    setup.programFolder = temp.path() + "\\";
+    setup.programFolder = temp.Path() + "\\";
     window = std::make_unique<MainWindow>(application, prompts, setup);
   }
 
@@ -115,7 +115,7 @@ class MainWindowTest : public ::testing::Test {
   zorvat::testing::ScriptedFileDialogs dialogs;
   ManualClock clock{EncodeDateTime({2026, 12, 7}, {9, 5, 3, 0})};
   LiveSettings live;
-  ListDocument document{prompts, dialogs, clock, RegionalFormats::EnUs(), temp.path()};
+  ListDocument document{prompts, dialogs, clock, RegionalFormats::EnUs(), temp.Path()};
   ApplicationWindow application{prompts};
   std::vector<bool> switches;
   std::unique_ptr<MainWindow> window;
@@ -189,9 +189,9 @@ TEST_F(MainWindowTest, EventColumnTakesWhatTheOtherTwoLeaveAtEverySize) {
 TEST_F(MainWindowTest, CheckBoxesGoToTheRecordsAndTheSelectionIsDescribed) {
   const HWND list = Control(IDC_GENERAL_LIST);
   ListView_SetCheckState(list, 4, FALSE);
-  EXPECT_FALSE(document.Lists()[EventKind::General][4].Active);
+  EXPECT_FALSE(document.Lists()[EventKind::General][4].active);
   ListView_SetCheckState(list, 3, TRUE);
-  EXPECT_TRUE(document.Lists()[EventKind::General][3].Active);
+  EXPECT_TRUE(document.Lists()[EventKind::General][3].active);
 
   ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   EXPECT_EQ(GetText(Control(IDC_SELECTION_TEXT)),

@@ -17,6 +17,7 @@
 #include "shellkit/Handles.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/Dpi.h"
+#include "ui/EventEditing.h"
 #include "ui/Panel.h"
 #include "ui/Splitter.h"
 #include "ui/Window.h"
@@ -48,6 +49,8 @@ struct MainWindowSetup {
   std::string programFolder;  // with its trailing separator
   int leftColumnWidth = 185;  // ZorvatChoice_Width
   bool active = true;
+  // The properties dialog; empty: the program's own dialogs.
+  EventEditing::PropertiesEditor editProperties;
 };
 
 // The main window: the four event lists with their headings, the new-event tree, the clock and
@@ -205,6 +208,12 @@ class MainWindow final : public Window {
 
   HWND statusBar_ = nullptr;
   std::unique_ptr<TrayIcon> tray_;
+
+  // Editing, in MainWindowEditing.cpp.
+  EventEditing& Editing();
+  std::optional<std::size_t> SelectedRow() const;
+  void ShowEdited(bool changed);
+  std::unique_ptr<EventEditing> editing_;
 };
 
 }  // namespace zorvat::ui

@@ -71,13 +71,9 @@ void MainWindow::OnOpenRecent2() {}
 void MainWindow::OnOpenRecent3() {}
 void MainWindow::OnListInfo() {}
 void MainWindow::OnTaskList() {}
-void MainWindow::OnProperties() {}
-void MainWindow::OnDeleteEvent() {}
-void MainWindow::OnUndeleteEvent() {}
 void MainWindow::OnOptions() {}
 void MainWindow::OnSwitchToExplorer() {}
 void MainWindow::OnAbout() {}
-void MainWindow::OnNewEventTreeDoubleClick(int) {}
 
 // Until the closing question comes, closing the window ends the program.
 void MainWindow::OnExit() {

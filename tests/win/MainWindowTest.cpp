@@ -103,6 +103,11 @@ class MainWindowTest : public ::testing::Test {
     UpdateWeekDayName(live);
     MainWindowSetup setup{document, live, clock, RegionalFormats::EnUs()};
     setup.switchScheduler = [this](bool on) { switches.push_back(on); };
+    setup.editProperties = [this](HWND, EventKind kind, bool newEvent,
+                                  const EventProperties& in) -> std::optional<EventProperties> {
+      opened.push_back({kind, newEvent, in.command});
+      return std::nullopt;
+    };
     setup.programFolder = temp.Path() + "\\";
     window = std::make_unique<MainWindow>(application, prompts, setup);
   }
@@ -118,6 +123,13 @@ class MainWindowTest : public ::testing::Test {
   ListDocument document{prompts, dialogs, clock, RegionalFormats::EnUs(), temp.Path()};
   ApplicationWindow application{prompts};
   std::vector<bool> switches;
+  struct Opened {
+    EventKind kind;
+    bool newEvent;
+    int command;
+    friend bool operator==(const Opened&, const Opened&) = default;
+  };
+  std::vector<Opened> opened;  // properties dialogs
   std::unique_ptr<MainWindow> window;
 };
 
@@ -204,6 +216,48 @@ TEST_F(MainWindowTest, CheckBoxesGoToTheRecordsAndTheSelectionIsDescribed) {
   ListView_SetItemState(Control(IDC_MONTHLY_LIST), 0, 0, LVIS_SELECTED);
   EXPECT_EQ(GetText(Control(IDC_SELECTION_TEXT)),
             "Date: 9:00:00 AM, Type && Contents: Message: \"Rent\"");
+}
+
+// The tree item whose absolute index is `index`, at any depth.
+HTREEITEM TreeItem(HWND tree, HTREEITEM item, int index) {
+  for (; item; item = TreeView_GetNextSibling(tree, item)) {
+    TVITEMW data{};
+    data.mask = TVIF_PARAM;
+    data.hItem = item;
+    TreeView_GetItem(tree, &data);
+    if (data.lParam == index) {
+      return item;
+    }
+    if (HTREEITEM found = TreeView_GetChild(tree, item); found) {
+      if ((found = TreeItem(tree, found, index))) {
+        return found;
+      }
+    }
+  }
+  return nullptr;
+}
+
+TEST_F(MainWindowTest, EditingCommandsWorkOnTheShownListAndItsSelectedRow) {
+  SendMessageW(Control(IDC_SHOW_WEEKLY), BM_CLICK, 0, 0);
+  Command(IDC_PROPERTIES);  // no row selected: nothing
+  ListView_SetItemState(Control(IDC_WEEKLY_LIST), 0, LVIS_SELECTED, LVIS_SELECTED);
+  ListView_SetItemState(Control(IDC_GENERAL_LIST), 3, LVIS_SELECTED, LVIS_SELECTED);
+  prompts.Answer(PromptAnswer::Yes);
+  Command(IDC_DELETE);
+  Command(IDC_PROPERTIES);
+  const HWND tree = Control(IDC_NEW_EVENT_TREE);
+  TreeView_SelectItem(tree, TreeItem(tree, TreeView_GetRoot(tree), 14));
+  NMHDR click{tree, IDC_NEW_EVENT_TREE, static_cast<UINT>(NM_DBLCLK)};
+  SendMessageW(GetParent(tree), WM_NOTIFY, IDC_NEW_EVENT_TREE, reinterpret_cast<LPARAM>(&click));
+
+  EXPECT_TRUE(document.Lists()[EventKind::Weekly][0].deleted);
+  EXPECT_FALSE(document.Lists()[EventKind::General][3].deleted);
+  EXPECT_EQ(ItemText(Control(IDC_WEEKLY_LIST), 0, 1), "[removed]");
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].text,
+            "Remove Zorvat\n\nReally delete event \"Message: \"Backup\"\" (Uhrzeit: 5:00:00 PM) ?");
+  EXPECT_EQ(opened, (std::vector<Opened>{{EventKind::Weekly, false, kCmdMessage},
+                                         {EventKind::Weekly, true, kCmdDisplayMode}}));
 }
 
 TEST_F(MainWindowTest, SplitterAndHideButtonSizeTheLeftColumn) {

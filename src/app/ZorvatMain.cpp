@@ -6,22 +6,28 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/Error.h"
 #include "events/ListDocument.h"
 #include "events/StartupList.h"
+#include "platform/MciSoundPlayer.h"
 #include "platform/MessageBoxPrompts.h"
 #include "platform/ProgramFile.h"
+#include "platform/ShellKitShell.h"
 #include "platform/SystemClock.h"
 #include "platform/UserRegionalFormats.h"
 #include "platform/Win32FileDialogs.h"
+#include "scheduler/Scheduler.h"
+#include "scheduler/SchedulerTimerTable.h"
 #include "settings/LiveSettings.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsStore.h"
 #include "shellkit/WideText.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/WindowTimers.h"
 
 namespace zorvat {
 namespace {
@@ -56,14 +62,37 @@ int Run() {
   ListDocument document(prompts, dialogs, clock, formats, folder);
   OpenStartupList(settings, document);
 
+  ShellKitShell shell;
+  MciSoundPlayer sound;
+  ui::WindowTimers timers;
+  // Made once the window exists, whose timers it arms.
+  std::unique_ptr<Scheduler> scheduler;
+
   ui::ApplicationWindow application(prompts);
   ui::MainWindowSetup setup{document, live, clock, formats};
   setup.programFolder = folder;
   setup.leftColumnWidth = settings.Read(keys::kZorvatChoiceWidth);
   setup.active = settings.Read(keys::kActiveAtStartUp);
   setup.onClosed = [] { PostQuitMessage(0); };
+  setup.switchScheduler = [&scheduler](bool on) {
+    if (scheduler) {
+      scheduler->SetActive(on);
+    }
+  };
+  setup.onTimer = [&](UINT_PTR id) {
+    if (const std::optional<SchedulerTimer> timer = SchedulerTimerWithId(id); timer && scheduler) {
+      DispatchSchedulerTick(*scheduler, *timer, prompts);
+    }
+  };
   ui::MainWindow window(application, prompts, setup);
   main = &window;
+  timers.Attach(window.Handle());
+  scheduler = std::make_unique<Scheduler>(
+      document.Lists(), live, SchedulerPorts{clock, prompts, shell, sound, timers, [&settings] {
+                                               return settings.Read(keys::kAlertMode);
+                                             }});
+  timers.StartAlwaysRunning();
+  scheduler->SetActive(window.Active());
   ShowWindow(window.Handle(), SW_SHOW);
 
   MSG message{};
@@ -74,6 +103,7 @@ int Run() {
     }
   }
   main = nullptr;
+  scheduler.reset();
   return static_cast<int>(message.wParam);
 }
 

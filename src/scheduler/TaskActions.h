@@ -13,7 +13,7 @@ namespace zorvat {
 // Commands 0 to 11 have an action; any other code has none.
 bool HasAction(std::uint8_t command);
 
-// The question asked before a task whose Query is 1; nothing for Message and Alert, which never
+// The question asked before a task that wants one; nothing for Message and Alert, which never
 // ask, and for codes without an action.
 std::optional<std::string> ConfirmationText(const Task& task);
 

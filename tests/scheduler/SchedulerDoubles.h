@@ -82,7 +82,8 @@ struct SchedulerRig {
   static DateTime At(int month, int day, int hour, int minute, int second, int ms = 0);
   void SetClock(DateTime now) { clock.Set(now); }
   // Steps the clock by `ms`, running the hot timer every 500 ms and the execute timer every
-  // 1000 ms, and the main timer every `mainPeriod` ms, as the window would.
+  // 1000 ms, and the scan timer every `mainPeriod` ms, each through the timer dispatch as the
+  // window does.
   void RunFor(std::int64_t ms, std::int64_t mainPeriod = 5000);
 
   // Appends an active event; returns its index.

@@ -6,6 +6,7 @@
 
 #include "shellkit/FileDetails.h"
 #include "shellkit/WideText.h"
+#include "ui/Dpi.h"
 
 namespace zorvat::ui {
 namespace {
@@ -57,7 +58,7 @@ EventListView::EventListView(HWND parent, std::span<const ListColumn> columns, H
     LVCOLUMNW description{};
     description.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
     description.fmt = column.rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    description.cx = Scaled(window_.get(), column.width);
+    description.cx = Dpi::Of(window_.get())(column.width);
     description.pszText = caption.data();
     description.iSubItem = index;
     SendMessageW(window_.get(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&description));

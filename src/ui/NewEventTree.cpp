@@ -5,6 +5,7 @@
 
 #include "events/NewEventTree.h"
 #include "shellkit/WideText.h"
+#include "ui/Dpi.h"
 
 namespace zorvat::ui {
 namespace {
@@ -26,7 +27,7 @@ NewEventTree::NewEventTree(HWND parent, HIMAGELIST kindIcons,
                       0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
       "new-event tree"));
   TreeView_SetImageList(window_.get(), icons_.get(), TVSIL_NORMAL);
-  TreeView_SetIndent(window_.get(), Scaled(window_.get(), kIndent));
+  TreeView_SetIndent(window_.get(), Dpi::Of(window_.get())(kIndent));
 
   // An item's parent is the latest item one level up.
   std::vector<HTREEITEM> latestAtDepth;

@@ -26,10 +26,4 @@ HWND CheckedWindow(HWND window, const char* what) {
   return window;
 }
 
-int Scaled(HWND window, int pixels) {
-  const UINT dpi = window ? GetDpiForWindow(window) : 0;
-  return MulDiv(pixels, dpi ? static_cast<int>(dpi) : USER_DEFAULT_SCREEN_DPI,
-                USER_DEFAULT_SCREEN_DPI);
-}
-
 }  // namespace zorvat::ui

@@ -27,7 +27,4 @@ Object* BoundObject(HWND window, UINT message, LPARAM lParam) {
 // Throws std::system_error with the last Win32 error when `window` is null.
 HWND CheckedWindow(HWND window, const char* what);
 
-// A pixel length at 96 dots per inch, scaled to the window's monitor.
-int Scaled(HWND window, int pixels);
-
 }  // namespace zorvat::ui

@@ -225,6 +225,23 @@ TEST_F(EventEditingTest, DeleteAndUndeleteAskTheirQuestionsWordForWord) {
   }
 }
 
+// The command list is fixed: OK without a chosen command keeps the dialog open, so no event
+// is stored with a code outside the list.
+TEST(PropertiesDialog, OkWithoutAChosenCommandKeepsTheDialogOpen) {
+  testing::ScriptedPrompts prompts;
+  DialogScript script;
+  script.Press("properties", IDOK)
+      .Choose("properties", IDC_COMMAND, kCmdReboot)
+      .Press("properties", IDOK);
+  const EventProperties in{0, 0.5, kCmdCleared, false, {"a", "b"}};
+  const auto out = EditEventProperties(nullptr, prompts, EventKind::Daily, false, in,
+                                       SystemParameterDialogs(prompts));
+  EXPECT_TRUE(script.Finished());
+  ASSERT_TRUE(out);
+  EXPECT_EQ(out->command, kCmdReboot);
+  EXPECT_EQ(out->operands, (Operands{"a", "b"}));
+}
+
 // The tree hands the dialog its command; group items open nothing.
 TEST(EventEditingCommands, TreeItemsOpenTheDialogWithTheirCommand) {
   testing::TempFolder folder;

@@ -73,6 +73,7 @@ MainWindow::MainWindow(ApplicationWindow& application, Prompts& prompts, MainWin
   tray_->SetIcon(programIcon_.get());
   tray_->SetPopupMenu(GetSubMenu(trayMenu_.get(), 0));
   tray_->SetVisible(true);
+  AttachMenuImages();
 
   MirrorLists();
   ShowList(EventKind::General);
@@ -104,9 +105,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
-    case WM_DRAWITEM:
-      DrawStatusImages(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_MEASUREITEM:
+      MeasureMenuImage(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      item.CtlType == ODT_MENU ? DrawMenuImage(item) : DrawStatusImages(item);
+      return TRUE;
+    }
     case WM_TIMER:
       OnTimer(wParam);
       return 0;

@@ -114,6 +114,11 @@ class MainWindow final : public Window {
   void PaintBevels();
   void DrawStatusImages(const DRAWITEMSTRUCT& item);
 
+  // Menu pictures, in MainWindowMenus.cpp.
+  void AttachMenuImages();
+  void MeasureMenuImage(MEASUREITEMSTRUCT& item) const;
+  void DrawMenuImage(const DRAWITEMSTRUCT& item) const;
+
   // Behaviour.
   void OnCommand(int id, int code, HWND control);
   void OnTimer(UINT_PTR id);

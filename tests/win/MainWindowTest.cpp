@@ -281,6 +281,17 @@ TEST_F(MainWindowTest, SplitterAndHideButtonSizeTheLeftColumn) {
   EXPECT_EQ(Width(tree), 0);
 }
 
+// At 150 % every length of the layout grows with the monitor, the column's stored width included.
+TEST_F(MainWindowTest, AnotherMonitorScaleLaysTheWindowOutAgain) {
+  RECT suggested{0, 0, 972, 789};
+  SendMessageW(window->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(LeftIn(Control(IDC_SPLITTER), window->Handle()), 278);
+  EXPECT_EQ(Width(Control(IDC_SPLITTER)), 5);
+  EXPECT_EQ(Width(Control(IDC_NEW_EVENT_TREE)), 278 - 36);
+  EXPECT_EQ(window->LeftColumnWidth(), 185);
+}
+
 TEST_F(MainWindowTest, CheckBoxAndTrayItemSwitchTheSchedulerTogether) {
   const HWND check = Control(IDC_ACTIVE_CHECK);
   const auto itemChecked = [&] {

@@ -240,7 +240,7 @@ void MainWindow::OnOpenFromTray() {
 
 bool MainWindow::OnSetCursor(HWND control) {
   const bool hand =
-      control == toolBar_ || control == hideButton_ ||
+      control == toolBar_ || control == hideButton_ || control == activeCheck_ ||
       std::find(listButtons_.begin(), listButtons_.end(), control) != listButtons_.end();
   if (hand) {
     SetCursor(LoadCursorW(nullptr, IDC_HAND));

@@ -82,6 +82,22 @@ int ItemImage(HWND list, int row) {
   return item.iImage;
 }
 
+// A mouse click on the row's check box, where the list view's own hit test finds it.
+void ClickCheckBox(HWND list, int row) {
+  RECT bounds{};
+  ListView_GetItemRect(list, row, &bounds, LVIR_BOUNDS);
+  for (int x = bounds.left; x < bounds.left + 40; ++x) {
+    LVHITTESTINFO hit{};
+    hit.pt = POINT{x, (bounds.top + bounds.bottom) / 2};
+    if (ListView_HitTest(list, &hit) == row && (hit.flags & LVHT_ONITEMSTATEICON)) {
+      SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.pt.x, hit.pt.y));
+      SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(hit.pt.x, hit.pt.y));
+      return;
+    }
+  }
+  ADD_FAILURE() << "no check box in row " << row;
+}
+
 int Width(HWND window) {
   RECT bounds{};
   GetWindowRect(window, &bounds);
@@ -200,9 +216,9 @@ TEST_F(MainWindowTest, EventColumnTakesWhatTheOtherTwoLeaveAtEverySize) {
 // Unchecking a row makes its event inactive at once.
 TEST_F(MainWindowTest, CheckBoxesGoToTheRecordsAndTheSelectionIsDescribed) {
   const HWND list = Control(IDC_GENERAL_LIST);
-  ListView_SetCheckState(list, 4, FALSE);
+  ClickCheckBox(list, 4);
   EXPECT_FALSE(document.Lists()[EventKind::General][4].active);
-  ListView_SetCheckState(list, 3, TRUE);
+  ClickCheckBox(list, 3);
   EXPECT_TRUE(document.Lists()[EventKind::General][3].active);
 
   ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);

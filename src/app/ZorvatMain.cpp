@@ -1,5 +1,5 @@
-// Zorvat.exe: the application window, the main window over the list document and the live
-// settings from Zorvat.ini beside the program, and the message loop.
+// Zorvat.exe: one copy at a time; the settings, the registry, the list document and the
+// scheduler set up in the order of the main window's creation; the message loop.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,18 +10,23 @@
 #include <string>
 
 #include "base/Error.h"
+#include "base/ErrorBoundary.h"
+#include "events/ExitPath.h"
 #include "events/ListDocument.h"
 #include "events/StartupList.h"
 #include "platform/MciSoundPlayer.h"
 #include "platform/MessageBoxPrompts.h"
 #include "platform/ProgramFile.h"
 #include "platform/ShellKitShell.h"
+#include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
 #include "platform/UserRegionalFormats.h"
 #include "platform/Win32FileDialogs.h"
+#include "platform/Win32RegistryWriter.h"
 #include "scheduler/Scheduler.h"
 #include "scheduler/SchedulerTimerTable.h"
 #include "settings/LiveSettings.h"
+#include "settings/ProductRegistry.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsStore.h"
 #include "shellkit/WideText.h"
@@ -31,6 +36,8 @@
 
 namespace zorvat {
 namespace {
+
+constexpr wchar_t kInstanceName[] = L"Brumsel! Zorvat";
 
 // Keyboard shortcuts go to the main window, except Del inside the command line's edit box.
 bool TranslateShortcut(const MSG& message, HWND main, HACCEL shortcuts) {
@@ -44,23 +51,36 @@ bool TranslateShortcut(const MSG& message, HWND main, HACCEL shortcuts) {
   return TranslateAcceleratorW(main, shortcuts, const_cast<MSG*>(&message)) != 0;
 }
 
-int Run() {
-  const std::string folder = ProgramFolderOf(ProgramFilePath());
+RecentFiles RecentFromSettings(const SettingsFile& settings) {
+  RecentFiles::Entries entries;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    entries[i] = settings.Read(keys::kRecentFile[i]);
+  }
+  return RecentFiles(entries);
+}
+
+// Each step of the start that fails shows its box and ends alone; the steps after it run.
+int Run(SingleInstance& instance, const std::string& listFile) {
+  const std::string programFile = ProgramFilePath();
+  const std::string folder = ProgramFolderOf(programFile);
   SystemClock clock;
   ui::MainWindow* main = nullptr;
   const auto owner = [&main] { return main ? main->Handle() : nullptr; };
   MessageBoxPrompts prompts(owner);
   Win32FileDialogs dialogs(owner);
   SettingsFile settings(folder);
+  RunShowingErrors(prompts, [&] {
+    Win32RegistryWriter registry;
+    WriteProductRegistry(registry, ProductRegistryValues(programFile, settings.Path()));
+  });
+
   LiveSettings live;
-  try {
-    LoadLiveSettings(settings, live);
-  } catch (const Error& error) {
-    prompts.ShowError(error.what());
-  }
+  RunShowingErrors(prompts, [&] { LoadLiveSettings(settings, live); });
+  RecentFiles recent;
+  RunShowingErrors(prompts, [&] { recent = RecentFromSettings(settings); });
   const RegionalFormats formats = ReadUserRegionalFormats();
-  ListDocument document(prompts, dialogs, clock, formats, folder);
-  OpenStartupList(settings, document);
+  ListDocument document(prompts, dialogs, clock, formats, folder, recent);
+  ExitPath exitPath(prompts, document, settings);
 
   ShellKitShell shell;
   MciSoundPlayer sound;
@@ -71,8 +91,7 @@ int Run() {
   ui::ApplicationWindow application(prompts);
   ui::MainWindowSetup setup{document, live, clock, formats};
   setup.programFolder = folder;
-  setup.leftColumnWidth = settings.Read(keys::kZorvatChoiceWidth);
-  setup.active = settings.Read(keys::kActiveAtStartUp);
+  setup.exitPath = &exitPath;
   setup.onClosed = [] { PostQuitMessage(0); };
   setup.switchScheduler = [&scheduler](bool on) {
     if (scheduler) {
@@ -84,6 +103,20 @@ int Run() {
       DispatchSchedulerTick(*scheduler, *timer, prompts);
     }
   };
+  // Leaving while an alert blinks the taskbar leaves it shown.
+  setup.beforeExit = [&] {
+    if (scheduler && scheduler->Alert().Blinking()) {
+      shell.ShowTaskbar(true);
+    }
+  };
+  setup.minimizeAtStart = [&settings] { return settings.Read(keys::kMinimize); };
+  bool maximized = false;
+  RunShowingErrors(prompts, [&] {
+    setup.leftColumnWidth = settings.Read(keys::kZorvatChoiceWidth);
+    maximized = settings.Read(keys::kMax);
+    setup.autoSave = settings.Read(keys::kAutoSave);
+    setup.active = settings.Read(keys::kActiveAtStartUp);
+  });
   ui::MainWindow window(application, prompts, setup);
   main = &window;
   timers.Attach(window.Handle());
@@ -93,7 +126,24 @@ int Run() {
                                              }});
   timers.StartAlwaysRunning();
   scheduler->SetActive(window.Active());
-  ShowWindow(window.Handle(), SW_SHOW);
+
+  CreateLibFolder(folder);
+  RunShowingErrors(prompts, [&] { OpenStartupList(settings, document); });
+  // A list the user started Zorvat with comes after the one of the settings.
+  if (!listFile.empty()) {
+    RunShowingErrors(prompts, [&] { document.ReadFile(listFile); });
+  }
+  window.ShowDocument();
+  RunShowingErrors(prompts, [&] { MaintainStartupShortcut(settings.Read(keys::kAutoStart)); });
+  ShowWindow(window.Handle(), maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+
+  instance.Listen([&](const std::string& file) {
+    window.BringToFront();
+    if (!file.empty()) {
+      RunShowingErrors(prompts, [&] { document.ReadFile(file); });
+      window.ShowDocument();
+    }
+  });
 
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -114,8 +164,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_ANIMATE_CLASS};
   InitCommonControlsEx(&controls);
+  // A second start hands its list file to the running copy and ends: two would run every task
+  // twice.
+  zorvat::SingleInstance instance(zorvat::kInstanceName);
+  const std::string listFile = zorvat::ListFileArgument(GetCommandLineW());
+  if (!instance.First()) {
+    instance.HandOver(listFile);
+    return 0;
+  }
   try {
-    return zorvat::Run();
+    return zorvat::Run(instance, listFile);
   } catch (const std::exception& error) {
     MessageBoxW(nullptr, zorvat::Widen(error.what()).c_str(), L"Brumsel! Zorvat",
                 MB_OK | MB_ICONERROR);

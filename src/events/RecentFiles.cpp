@@ -20,4 +20,15 @@ void RecentFiles::Offer(const std::string& path) {
   entries_[0] = path;
 }
 
+std::string RecentMenuText(std::string_view entry, std::size_t number) {
+  std::string text;
+  for (const char c : entry) {
+    text += c;
+    if (c == '&') {
+      text += '&';
+    }
+  }
+  return text + "\tF" + std::to_string(4 + number);
+}
+
 }  // namespace zorvat

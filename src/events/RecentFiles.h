@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace zorvat {
 
@@ -27,5 +28,9 @@ class RecentFiles {
  private:
   Entries entries_;
 };
+
+// Recent entry `number` (1 .. 3) as its menu item shows it: an "&" in the path stays an "&"
+// (it does not mark a key), and the entry's shortcut key F5 .. F7 follows a tab.
+std::string RecentMenuText(std::string_view entry, std::size_t number);
 
 }  // namespace zorvat

@@ -80,6 +80,7 @@ MainWindow::MainWindow(ApplicationWindow& application, Prompts& prompts, MainWin
   SetActive(active_);
   OnClockTick();
   SetTimer(Handle(), kClockTimer, kClockInterval, nullptr);
+  StartDocumentTimers();
   Layout();
 }
 
@@ -128,7 +129,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return Default(message, wParam, lParam);
     case WM_CLOSE:
-      OnExit();
+      OnCloseAsked();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return OnQueryEndSession(lParam);
+    case WM_ENDSESSION:
+      OnEndSession(wParam != FALSE);
       return 0;
     case WM_DESTROY:
       KillTimer(Handle(), kClockTimer);
@@ -144,6 +150,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::OnTimer(UINT_PTR id) {
   if (id == kClockTimer) {
     OnClockTick();
+  } else if (id == kAutoSaveTimer) {
+    OnAutoSaveTick();
+  } else if (id == kDelayTimer) {
+    OnDelayTick();
   } else if (setup_.onTimer) {
     setup_.onTimer(id);
   }

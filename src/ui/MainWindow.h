@@ -12,6 +12,7 @@
 #include "base/Prompts.h"
 #include "base/RegionalFormats.h"
 #include "events/EventLists.h"
+#include "events/ExitPath.h"
 #include "events/ListDocument.h"
 #include "settings/LiveSettings.h"
 #include "shellkit/Handles.h"
@@ -46,8 +47,14 @@ struct MainWindowSetup {
   std::function<void(UINT_PTR id)> onTimer;
   // Called once the window is gone.
   std::function<void()> onClosed;
-  std::string programFolder;  // with its trailing separator
-  int leftColumnWidth = 185;  // ZorvatChoice_Width
+  // The close question and the end of the session; without it closing ends the program at once.
+  ExitPath* exitPath = nullptr;
+  // Runs once the program is sure to end (the taskbar shown again after an alert's blinking).
+  std::function<void()> beforeExit;
+  bool autoSave = true;                   // AutoSave: the autosave timer runs
+  std::function<bool()> minimizeAtStart;  // Minimize, read at the one-shot tick after start
+  std::string programFolder;              // with its trailing separator
+  int leftColumnWidth = 185;              // ZorvatChoice_Width
   bool active = true;
   // The properties dialog; empty: the program's own dialogs.
   EventEditing::PropertiesEditor editProperties;
@@ -59,6 +66,10 @@ class MainWindow final : public Window {
  public:
   static constexpr UINT_PTR kClockTimer = 1;
   static constexpr UINT kClockInterval = 250;
+  static constexpr UINT_PTR kAutoSaveTimer = 2;  // while AutoSave was set at start
+  static constexpr UINT kAutoSaveInterval = 70000;
+  static constexpr UINT_PTR kDelayTimer = 3;  // once, a second after start: Minimize
+  static constexpr UINT kDelayInterval = 1000;
 
   MainWindow(ApplicationWindow& application, Prompts& prompts, MainWindowSetup setup);
   ~MainWindow() override;
@@ -74,6 +85,10 @@ class MainWindow final : public Window {
   void MirrorLists();
   // The active switch as the check box and the tray item set it.
   void SetActive(bool active);
+  // Caption, lists, recent entries and info item after the document changed.
+  void ShowDocument();
+  // Restored from the tray or the taskbar and in front, as another start of the program asks.
+  void BringToFront() { OnOpenFromTray(); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -133,6 +148,16 @@ class MainWindow final : public Window {
   void OnActiveItem();
   void OnOpenFromTray();
   void OnNewEventTreeDoubleClick(int item);
+
+  // Start and end, in MainWindowLifecycle.cpp.
+  void StartDocumentTimers();
+  void OnAutoSaveTick();
+  void OnDelayTick();
+  WindowLayout CurrentLayout() const;
+  void OnCloseAsked();
+  LRESULT OnQueryEndSession(LPARAM reasons);
+  void OnEndSession(bool ending);
+  void CloseForGood();
 
   // Commands whose windows and actions come with later work; named so the menus, the toolbar
   // and the keyboard reach them already.

@@ -60,24 +60,12 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
   }
 }
 
-// Commands of the document, the editing dialogs, the options, the information windows and the
+// Commands of the editing dialogs, the options, the information windows and the
 // waiting-tasks window arrive with those windows.
-void MainWindow::OnNewList() {}
-void MainWindow::OnOpenList() {}
-void MainWindow::OnSaveList() {}
-void MainWindow::OnSaveListAs() {}
-void MainWindow::OnOpenRecent1() {}
-void MainWindow::OnOpenRecent2() {}
-void MainWindow::OnOpenRecent3() {}
 void MainWindow::OnListInfo() {}
 void MainWindow::OnTaskList() {}
 void MainWindow::OnOptions() {}
 void MainWindow::OnSwitchToExplorer() {}
 void MainWindow::OnAbout() {}
-
-// Until the closing question comes, closing the window ends the program.
-void MainWindow::OnExit() {
-  DestroyWindow(Handle());
-}
 
 }  // namespace zorvat::ui

@@ -1,0 +1,79 @@
+// The list document's commands on the menus, the toolbar, the keys and the tray, and what the
+// window shows of the document after each.
+#include <windows.h>
+
+#include "events/RecentFiles.h"
+#include "ui/MainWindow.h"
+#include "ui/WindowIds.h"
+#include "ui/WindowText.h"
+
+namespace zorvat::ui {
+namespace {
+
+constexpr std::array<int, RecentFiles::kCount> kRecentIds = {IDC_RECENT_1, IDC_RECENT_2,
+                                                             IDC_RECENT_3};
+
+// Finds the item by its command id in the menu or any of its submenus.
+void SetMenuText(HMENU menu, int id, const std::string& text) {
+  std::wstring wide = Widen(text);
+  MENUITEMINFOW item{};
+  item.cbSize = sizeof(item);
+  item.fMask = MIIM_STRING;
+  item.dwTypeData = wide.data();
+  SetMenuItemInfoW(menu, static_cast<UINT>(id), FALSE, &item);
+}
+
+// A command that fails leaves the document as it was; the window shows the document either way,
+// and the error goes on to the window's error box.
+template <typename Command>
+void ThenShow(MainWindow& window, Command command) {
+  struct Show {
+    MainWindow& window;
+    ~Show() { window.ShowDocument(); }
+  } show{window};
+  command();
+}
+
+}  // namespace
+
+void MainWindow::ShowDocument() {
+  const ListDocument& document = setup_.document;
+  MirrorLists();
+  SetText(Handle(), document.Caption());
+  const HMENU menus[] = {GetMenu(Handle()), trayMenu_.get()};
+  for (std::size_t i = 0; i < kRecentIds.size(); ++i) {
+    const std::string text = RecentMenuText(document.Recent()[i], i + 1);
+    for (const HMENU menu : menus) {
+      SetMenuText(menu, kRecentIds[i], text);
+    }
+  }
+  SetMenuText(GetMenu(Handle()), IDC_LIST_INFO, document.InfoItemCaption());
+  DrawMenuBar(Handle());
+}
+
+void MainWindow::OnNewList() {
+  ThenShow(*this, [this] { setup_.document.New(); });
+}
+void MainWindow::OnOpenList() {
+  ThenShow(*this, [this] { setup_.document.Open(); });
+}
+void MainWindow::OnSaveList() {
+  ThenShow(*this, [this] { setup_.document.Save(); });
+}
+void MainWindow::OnSaveListAs() {
+  ThenShow(*this, [this] { setup_.document.SaveAs(); });
+}
+void MainWindow::OnOpenRecent1() {
+  ThenShow(*this, [this] { setup_.document.OpenRecent(1); });
+}
+void MainWindow::OnOpenRecent2() {
+  ThenShow(*this, [this] { setup_.document.OpenRecent(2); });
+}
+void MainWindow::OnOpenRecent3() {
+  ThenShow(*this, [this] { setup_.document.OpenRecent(3); });
+}
+void MainWindow::OnAutoSaveTick() {
+  ThenShow(*this, [this] { setup_.document.AutoSave(); });
+}
+
+}  // namespace zorvat::ui

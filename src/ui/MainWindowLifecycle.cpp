@@ -1,0 +1,68 @@
+// The main window's start and end: the autosave and one-shot start timers, the close question,
+// and the end of the Windows session.
+#include <windows.h>
+
+#include "base/ErrorBoundary.h"
+#include "ui/MainWindow.h"
+
+namespace zorvat::ui {
+
+void MainWindow::StartDocumentTimers() {
+  if (setup_.autoSave) {
+    SetTimer(Handle(), kAutoSaveTimer, kAutoSaveInterval, nullptr);
+  }
+  SetTimer(Handle(), kDelayTimer, kDelayInterval, nullptr);
+}
+
+void MainWindow::OnDelayTick() {
+  KillTimer(Handle(), kDelayTimer);
+  if (setup_.minimizeAtStart && setup_.minimizeAtStart()) {
+    application_.Minimize();
+  }
+}
+
+WindowLayout MainWindow::CurrentLayout() const {
+  return WindowLayout{leftColumnWidth_, IsZoomed(Handle()) != FALSE};
+}
+
+// The "E&xit" items, the close box and Alt+F4 all come here.
+void MainWindow::OnExit() {
+  OnCloseAsked();
+}
+
+void MainWindow::OnCloseAsked() {
+  if (!setup_.exitPath || setup_.exitPath->MayClose(CurrentLayout())) {
+    CloseForGood();
+  }
+}
+
+// The session may end only when the user agrees, as to any close; a session that ends
+// regardless leaves nobody to ask, and WM_ENDSESSION saves instead.
+LRESULT MainWindow::OnQueryEndSession(LPARAM reasons) {
+  if ((reasons & ENDSESSION_CRITICAL) || !setup_.exitPath) {
+    return TRUE;
+  }
+  return setup_.exitPath->MayClose(CurrentLayout()) ? TRUE : FALSE;
+}
+
+void MainWindow::OnEndSession(bool ending) {
+  if (!setup_.exitPath) {
+    return;
+  }
+  if (!ending) {
+    setup_.exitPath->SessionGoesOn();
+    return;
+  }
+  // A write that fails is shown, and the program ends all the same: the session is going.
+  RunShowingErrors(prompts_, [this] { setup_.exitPath->SessionEnds(CurrentLayout()); });
+  CloseForGood();
+}
+
+void MainWindow::CloseForGood() {
+  if (setup_.beforeExit) {
+    setup_.beforeExit();
+  }
+  DestroyWindow(Handle());
+}
+
+}  // namespace zorvat::ui

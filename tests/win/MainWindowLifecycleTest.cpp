@@ -1,0 +1,116 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "base/DateTime.h"
+#include "base/Files.h"
+#include "events/ExitPath.h"
+#include "events/ListDocument.h"
+#include "events/ScriptedFileDialogs.h"
+#include "settings/LiveSettings.h"
+#include "settings/SettingsStore.h"
+#include "shellkit/WideText.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+#include "ui/ApplicationWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/WindowIds.h"
+#include "win/WinTestSupport.h"
+
+namespace zorvat::ui {
+namespace {
+
+std::string MenuText(HMENU menu, int id) {
+  wchar_t text[512] = {};
+  GetMenuStringW(menu, static_cast<UINT>(id), text, 512, MF_BYCOMMAND);
+  return Narrow(text);
+}
+
+// A program folder whose name holds an "&", a changed list, the exit path over scripted boxes.
+class MainWindowLifecycleTest : public ::testing::Test {
+ protected:
+  MainWindowLifecycleTest() {
+    std::filesystem::create_directories(PathFromUtf8(folder + "Lib"));
+    document.AppendEvent(EventKind::Daily, {{0.25, kCmdMessage, "typed", "", false}, true, false},
+                         "-");
+    MainWindowSetup setup{document, live, clock, RegionalFormats::EnUs()};
+    setup.programFolder = folder;
+    setup.exitPath = &exitPath;
+    setup.onClosed = [this] { ++closed; };
+    setup.beforeExit = [this] { ++leaving; };
+    window = std::make_unique<MainWindow>(application, prompts, setup);
+  }
+
+  void Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    SendMessageW(window->Handle(), message, wParam, lParam);
+  }
+  std::string Saved(const std::string& path) const { return ReadFileBytes(path).value_or("-"); }
+
+  zorvat::testing::TempFolder temp;
+  const std::string folder = temp.File("A&B") + "\\";
+  zorvat::testing::ScriptedPrompts prompts;
+  zorvat::testing::ScriptedFileDialogs dialogs;
+  ManualClock clock{EncodeDateTime({2026, 12, 7}, {9, 5, 3, 0})};
+  LiveSettings live;
+  ListDocument document{prompts, dialogs, clock, RegionalFormats::EnUs(), folder};
+  SettingsFile settings{folder};
+  ExitPath exitPath{prompts, document, settings};
+  ApplicationWindow application{prompts};
+  std::unique_ptr<MainWindow> window;
+  int closed = 0;
+  int leaving = 0;
+};
+
+TEST_F(MainWindowLifecycleTest, AutosaveTickWritesTheListAndTheMenusFollow) {
+  Send(WM_TIMER, MainWindow::kAutoSaveTimer);
+  const std::string path = folder + "Lib\\Zorvat AutoSave.zrl";
+  EXPECT_NE(Saved(path).find("typed"), std::string::npos);
+  wchar_t caption[512] = {};
+  GetWindowTextW(window->Handle(), caption, 512);
+  EXPECT_EQ(Narrow(caption), "Brumsel! Zorvat - " + path);
+  const std::string shown = temp.File("A&&B") + "\\Lib\\Zorvat AutoSave.zrl\tF5";
+  EXPECT_EQ(MenuText(GetMenu(window->Handle()), IDC_RECENT_1), shown);
+  EXPECT_EQ(MenuText(window->TrayMenu(), IDC_RECENT_1), shown);
+  EXPECT_EQ(MenuText(window->TrayMenu(), IDC_RECENT_2), "[Keine#2]\tF6");
+}
+
+TEST_F(MainWindowLifecycleTest, ExitAsksAndOnlyYesEndsTheProgram) {
+  prompts.Answer(PromptAnswer::No);  // save before exiting?
+  prompts.Answer(PromptAnswer::No);  // exit anyway?
+  Send(WM_COMMAND, IDC_EXIT);
+  EXPECT_TRUE(IsWindow(window->Handle()));
+  EXPECT_EQ(prompts.shown.size(), 2u);
+  EXPECT_EQ(settings.Read(keys::kZorvatChoiceWidth), window->LeftColumnWidth());
+
+  prompts.Answer(PromptAnswer::No);
+  prompts.Answer(PromptAnswer::Yes);
+  Send(WM_CLOSE);
+  EXPECT_EQ(closed, 1);
+  EXPECT_EQ(leaving, 1);
+  EXPECT_TRUE(document.Dirty());  // the user chose not to save
+}
+
+TEST_F(MainWindowLifecycleTest, ASessionThatEndsRegardlessSavesWithoutAsking) {
+  EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_CRITICAL), TRUE);
+  Send(WM_ENDSESSION, TRUE, ENDSESSION_CRITICAL);
+  EXPECT_TRUE(prompts.shown.empty());
+  const std::string path = folder + "Lib\\Zorvat AutoSave.zrl";
+  EXPECT_NE(Saved(path).find("typed"), std::string::npos);
+  EXPECT_EQ(settings.Read(keys::kLastOpened), path);
+  EXPECT_EQ(closed, 1);
+}
+
+TEST_F(MainWindowLifecycleTest, TheUserMayRefuseTheEndOfTheSession) {
+  prompts.Answer(PromptAnswer::Cancel);  // save before exiting?
+  EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
+  Send(WM_ENDSESSION, FALSE, 0);
+  EXPECT_TRUE(IsWindow(window->Handle()));
+  EXPECT_EQ(closed, 0);
+}
+
+}  // namespace
+}  // namespace zorvat::ui

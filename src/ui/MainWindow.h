@@ -122,6 +122,8 @@ class MainWindow final : public Window {
   // Layout, in MainWindowLayout.cpp.
   void Layout();
   void LayoutTopBar(int width);
+  void AddCoolBarBands(int width);
+  void SizeCoolBarBands();
   void LayoutLeftColumn(const RECT& column);
   void LayoutRightArea(const RECT& area);
   void LayoutStatusBar();

@@ -66,26 +66,7 @@ void MainWindow::Layout() {
 
 void MainWindow::LayoutTopBar(int width) {
   if (SendMessageW(coolBar_, RB_GETBANDCOUNT, 0, 0) == 0) {
-    SIZE tools{};
-    SendMessageW(toolBar_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&tools));
-    REBARBANDINFOW band{};
-    band.cbSize = sizeof(band);
-    band.fMask = RBBIM_STYLE | RBBIM_TEXT | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE;
-    band.fStyle = RBBS_CHILDEDGE | RBBS_GRIPPERALWAYS;
-    band.lpText = const_cast<wchar_t*>(L"Proc:");
-    band.hwndChild = toolBar_;
-    band.cxMinChild = tools.cx;
-    band.cyMinChild = dpi_(39);
-    band.cx = width;
-    SendMessageW(coolBar_, RB_INSERTBANDW, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&band));
-    band.fStyle = RBBS_CHILDEDGE | RBBS_GRIPPERALWAYS | RBBS_BREAK;
-    band.lpText = const_cast<wchar_t*>(L"CmdLine:");
-    band.hwndChild = commandLine_;
-    band.cxMinChild = dpi_(120);
-    band.cyMinChild = dpi_(21);
-    SendMessageW(coolBar_, RB_INSERTBANDW, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&band));
+    AddCoolBarBands(width);
   }
   const int top = dpi_(kBevelLine);
   const int height = dpi_(kTopBarHeight);
@@ -97,6 +78,37 @@ void MainWindow::LayoutTopBar(int width) {
   Place(animationFrame_->Handle(), dpi_(3), dpi_(2), dpi_(50), dpi_(50));
   Place(animation_, dpi_(1), dpi_(1), dpi_(48), dpi_(48));
   Place(activeCheck_, dpi_(3), dpi_(54), right - dpi_(3), dpi_(17));
+}
+
+void MainWindow::AddCoolBarBands(int width) {
+  REBARBANDINFOW band{};
+  band.cbSize = sizeof(band);
+  band.fMask = RBBIM_STYLE | RBBIM_TEXT | RBBIM_CHILD | RBBIM_SIZE;
+  band.fStyle = RBBS_CHILDEDGE | RBBS_GRIPPERALWAYS;
+  band.lpText = const_cast<wchar_t*>(L"Proc:");
+  band.hwndChild = toolBar_;
+  band.cx = width;
+  SendMessageW(coolBar_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
+  band.fStyle |= RBBS_BREAK;
+  band.lpText = const_cast<wchar_t*>(L"CmdLine:");
+  band.hwndChild = commandLine_;
+  SendMessageW(coolBar_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
+  SizeCoolBarBands();
+}
+
+// The bands' least sizes follow the toolbar's buttons and the monitor's scale.
+void MainWindow::SizeCoolBarBands() {
+  SIZE tools{};
+  SendMessageW(toolBar_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&tools));
+  const std::array<SIZE, 2> least = {SIZE{tools.cx, dpi_(39)}, SIZE{dpi_(120), dpi_(21)}};
+  for (std::size_t i = 0; i < least.size(); ++i) {
+    REBARBANDINFOW band{};
+    band.cbSize = sizeof(band);
+    band.fMask = RBBIM_CHILDSIZE;
+    band.cxMinChild = static_cast<UINT>(least[i].cx);
+    band.cyMinChild = static_cast<UINT>(least[i].cy);
+    SendMessageW(coolBar_, RB_SETBANDINFOW, i, reinterpret_cast<LPARAM>(&band));
+  }
 }
 
 void MainWindow::LayoutLeftColumn(const RECT& column) {
@@ -206,6 +218,7 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   CreateFonts();
   CreateToolImages();
   ApplyFonts();
+  SizeCoolBarBands();
   LayoutStatusBar();
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

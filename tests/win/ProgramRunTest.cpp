@@ -1,0 +1,155 @@
+// Zorvat.exe itself, started in a program folder of its own: a daily copy event runs at its
+// second, a second start hands its list to the running copy and ends, and closing through the
+// tray menu leaves the settings and the registry as start and close write them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "base/DateTime.h"
+#include "events/EventLists.h"
+#include "events/ListFile.h"
+#include "platform/SystemClock.h"
+#include "platform/UserRegionalFormats.h"
+#include "settings/SettingsStore.h"
+#include "shellkit/Handles.h"
+#include "shellkit/Registry.h"
+#include "shellkit/WideText.h"
+#include "support/TempFolder.h"
+#include "ui/WindowIds.h"
+#include "win/WinTestSupport.h"
+
+namespace zorvat {
+namespace {
+
+using testing::PathExists;
+using testing::WaitFor;
+using testing::WriteBytes;
+using Process = shellkit::UniqueHandle<HANDLE, &CloseHandle>;
+
+// The program beside the tests in the build tree: build/win64/tests/win → build/win64/src/app.
+std::wstring BuiltProgram() {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  const std::filesystem::path build = std::filesystem::path(self).parent_path() / L"../..";
+  return (build / L"src/app/Zorvat.exe").lexically_normal().wstring();
+}
+
+Process Start(const std::string& program, const std::string& argument = "") {
+  std::wstring line = L"\"" + Widen(program) + L"\"";
+  if (!argument.empty()) {
+    line += L" \"" + Widen(argument) + L"\"";
+  }
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &started)) {
+    return Process();
+  }
+  CloseHandle(started.hThread);
+  return Process(started.hProcess);
+}
+
+// The top-level window of the process with this class, or of any class when none is given.
+HWND WindowOf(HANDLE process, const wchar_t* className) {
+  struct Search {
+    DWORD process;
+    const wchar_t* className;
+    HWND found = nullptr;
+  } search{GetProcessId(process), className};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (owner == s->process && lstrcmpW(name, s->className) == 0) {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string Caption(HWND window) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(window, text, 1024);
+  return Narrow(text);
+}
+
+EventLists DailyCopy(DateTime due, const std::string& source, const std::string& target) {
+  EventLists lists;
+  lists[EventKind::Daily].Append(
+      {{TimePart(due), kCmdCopyFile, source, target, false}, true, false});
+  return lists;
+}
+
+TEST(ProgramRun, StartRunCopyHandOverAndCloseThroughTheTray) {
+  testing::TempFolder folder;
+  const std::string program = folder.File("Zorvat.exe");
+  ASSERT_TRUE(CopyFileW(BuiltProgram().c_str(), Widen(program).c_str(), FALSE));
+  const RegionalFormats formats = ReadUserRegionalFormats();
+  const SystemClock clock;
+  // Due in its own second about a minute after start.
+  const std::int64_t dueMs = (ToMilliseconds(clock.Now()) / 1000 + 70) * 1000;
+  const std::string source = folder.File("source.txt");
+  const std::string target = folder.File("copied.txt");
+  WriteBytes(source, "copied by Zorvat");
+  const std::string first = folder.File("first.zrl");
+  WriteListFile(first, DailyCopy(FromMilliseconds(dueMs), source, target), formats);
+  const std::string second = folder.File("second.zrl");
+  WriteListFile(second, EventLists(), formats);
+  WriteBytes(folder.File("Zorvat.ini"),
+             "[Config]\r\nActive=1\r\nAutoSave=0\r\nDefaultLibMode=2\r\n"
+             "DefaultLib=" +
+                 first + "\r\n");
+
+  const Process running = Start(program);
+  ASSERT_TRUE(running);
+  HWND main = nullptr;
+  ASSERT_TRUE(
+      WaitFor([&] { return (main = WindowOf(running.get(), L"ZorvatMainWindow")); }, 30000));
+  EXPECT_TRUE(WaitFor([&] { return Caption(main) == "Brumsel! Zorvat - " + first; }, 5000));
+  EXPECT_TRUE(PathExists(folder.File("Lib")));
+
+  // (a) The copy lands within its second and the timers' bound.
+  ASSERT_TRUE(WaitFor([&] { return PathExists(target); }, 120000));
+  const std::int64_t delay = ToMilliseconds(clock.Now()) - dueMs;
+  std::cout << "copy event ran " << delay << " ms after its second began\n";
+  EXPECT_GE(delay, 0);
+  EXPECT_LT(delay, 3000);
+
+  // (b) A second start hands its list over and ends; the running copy shows that list.
+  const Process later = Start(program, second);
+  ASSERT_TRUE(later);
+  EXPECT_EQ(WaitForSingleObject(later.get(), 20000), WAIT_OBJECT_0);
+  EXPECT_TRUE(WaitFor([&] { return Caption(main) == "Brumsel! Zorvat - " + second; }, 10000));
+
+  // (c) The tray menu's "E&xit", answered Yes.
+  PostMessageW(main, WM_COMMAND, IDC_EXIT, 0);
+  HWND question = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (question = WindowOf(running.get(), L"#32770")); }, 10000));
+  PostMessageW(question, WM_COMMAND, IDYES, 0);
+  EXPECT_EQ(WaitForSingleObject(running.get(), 20000), WAIT_OBJECT_0);
+
+  const SettingsFile settings(folder.Path());
+  EXPECT_EQ(settings.Read(keys::kLastOpened), second);
+  EXPECT_EQ(settings.Read(keys::kRecentFile[0]), first);
+  EXPECT_EQ(settings.Read(keys::kRecentFile[1]), second);
+  EXPECT_EQ(settings.ReadString(keys::kConfig, "ZorvatChoice_Width", "-"), "185");
+  EXPECT_EQ(settings.ReadString(keys::kConfig, "Max", "-"), "0");
+  const auto version = [](HKEY root) {
+    return shellkit::ReadRegistryString(root, L"SOFTWARE\\Kaldmoor Inc.\\Zorvat", L"Version");
+  };
+  EXPECT_EQ(version(HKEY_LOCAL_MACHINE).value_or(version(HKEY_CURRENT_USER).value_or("-")), "v1.2");
+}
+
+}  // namespace
+}  // namespace zorvat

@@ -6,7 +6,7 @@ namespace zorvat {
 
 std::optional<std::string> CheckOperand(std::string_view operand) {
   if (operand.find_first_of("|\r\n") != std::string_view::npos) {
-    return std::string(kUnstorableOperandMessage);
+    return UnstorableOperandMessage();
   }
   return std::nullopt;
 }
@@ -19,7 +19,7 @@ std::optional<std::string> CheckOperands(std::string_view operand1, std::string_
     return message;
   }
   if (CountCharacters(operand1) + CountCharacters(operand2) > kMaxOperandCharacters) {
-    return std::string(kOperandsTooLongMessage);
+    return OperandsTooLongMessage();
   }
   return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/DateTime.h"
+#include "events/EventMessages.h"
 #include "events/Task.h"
 
 namespace zorvat {
@@ -37,9 +38,6 @@ struct EventRecord {
   friend bool operator==(const EventRecord&, const EventRecord&) = default;
 };
 
-inline constexpr std::string_view kUnstorableOperandMessage =
-    "Brumsel! Zorvat\n\nThe character \"|\" and line breaks cannot be stored in an event.";
-
 // A list file joins the fields of an event with "|" on one line, so an operand holding either
 // would come back shifted or cut. Gives the message to show for such an operand, else nothing.
 std::optional<std::string> CheckOperand(std::string_view operand);
@@ -47,9 +45,6 @@ std::optional<std::string> CheckOperand(std::string_view operand);
 // Characters the two operands of one event may hold together: a stored value is read back up
 // to 2047 characters, and beyond that the cut would shift the query and active fields.
 inline constexpr std::size_t kMaxOperandCharacters = 2047 - 9;  // "255|" "|" "|1|1"
-
-inline constexpr std::string_view kOperandsTooLongMessage =
-    "Brumsel! Zorvat\n\nThe texts of an event can hold at most 2038 characters together.";
 
 // Both operands as the dialogs hand them over: the message to show, else nothing.
 std::optional<std::string> CheckOperands(std::string_view operand1, std::string_view operand2);

@@ -4,7 +4,7 @@
 
 #include "base/Error.h"
 #include "base/Prompts.h"
-#include "events/ClosingQuestions.h"
+#include "events/EventMessages.h"
 #include "events/ListDocument.h"
 #include "settings/SettingsStore.h"
 

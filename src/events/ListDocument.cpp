@@ -4,31 +4,17 @@
 #include <system_error>
 
 #include "base/Files.h"
+#include "events/EventMessages.h"
 #include "events/ListFile.h"
 #include "settings/ProgramFolder.h"
 
 namespace zorvat {
 namespace {
 
-constexpr std::string_view kCaptionPrefix = "Brumsel! Zorvat - ";
-constexpr std::string_view kUnnamedCaption = "Brumsel! Zorvat - NoName.zrl";
 constexpr std::string_view kNoInfoCaption = "&Info about...";
 constexpr std::string_view kDiscardQuestion =
     "New Zorvat-list\n\nThere is data in the list that has not been saved yet. Continue anyway "
     "without saving?";
-
-std::string FileNotFoundMessage(const std::string& path) {
-  return "Brumsel! Zorvat\n\nOops: File \"" + path + "\" cannot be found!";
-}
-
-std::string RecentMissingMessage(const std::string& path) {
-  return "Brumsel! Zorvat\n\nOops: File \"" + path + "\" does not exist!";
-}
-
-std::string SaveIncompleteQuestion(const std::string& path) {
-  return "Brumsel! Zorvat\n\nSome events of \"" + path +
-         "\" could not be read. Saving replaces the file without them. Save anyway?";
-}
 
 bool PathTaken(const std::filesystem::path& path) {
   std::error_code ec;
@@ -48,8 +34,7 @@ ListDocument::ListDocument(Prompts& prompts, FileDialogs& dialogs, const Clock& 
       infoItemCaption_(kNoInfoCaption) {}
 
 std::string ListDocument::Caption() const {
-  return currentFile_.empty() ? std::string(kUnnamedCaption)
-                              : std::string(kCaptionPrefix) + currentFile_;
+  return WindowCaption(currentFile_);
 }
 
 void ListDocument::New() {
@@ -89,7 +74,7 @@ void ListDocument::OpenRecent(std::size_t number) {
   if (FileExists(path)) {
     ReadFile(path);
   } else {
-    prompts_.ShowError(RecentMissingMessage(path));
+    prompts_.ShowError(RecentFileMissingMessage(path));
   }
 }
 

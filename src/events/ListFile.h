@@ -7,6 +7,7 @@
 
 #include "base/RegionalFormats.h"
 #include "events/EventLists.h"
+#include "events/EventMessages.h"  // OverfullSectionMessage
 
 namespace zorvat {
 
@@ -45,8 +46,5 @@ std::optional<ListFileContents> ReadListFile(std::string_view utf8Path,
 // The error box text for the keys a read skipped: the first one's message, and a line on how
 // many more there were.
 std::string SkippedKeysMessage(const ListFileContents& contents);
-
-// The box for a section that held more events than its list takes.
-std::string OverfullSectionMessage(std::string_view section);
 
 }  // namespace zorvat

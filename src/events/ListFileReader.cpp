@@ -87,10 +87,4 @@ std::string SkippedKeysMessage(const ListFileContents& contents) {
   return text;
 }
 
-std::string OverfullSectionMessage(std::string_view section) {
-  return "Brumsel! Zorvat\n\nThe list holds at most 256 events of one kind; the remaining events "
-         "of section \"" +
-         std::string(section) + "\" were not read.";
-}
-
 }  // namespace zorvat

@@ -10,8 +10,4 @@ ClockTexts ClockTextsAt(DateTime now, const RegionalFormats& formats) {
           std::string(WeekDayName(DayOfWeek(now))) + ", " + FormatDate(now, formats)};
 }
 
-std::string_view TrayHint(bool active) {
-  return active ? "Brumsel! Zorvat (active)" : "Brumsel! Zorvat (inactive)";
-}
-
 }  // namespace zorvat

@@ -5,6 +5,7 @@
 
 #include "base/DateTime.h"
 #include "base/RegionalFormats.h"
+#include "events/EventMessages.h"
 
 namespace zorvat {
 
@@ -17,10 +18,7 @@ struct ClockTexts {
 
 ClockTexts ClockTextsAt(DateTime now, const RegionalFormats& formats);
 
-// The tray icon's hint: whether the scan timer runs. At start, before the switch is applied,
-// the icon shows kStartTrayHint.
-std::string_view TrayHint(bool active);
-inline constexpr std::string_view kStartTrayHint = "Brumsel! Zorvat (aktiv)";
+// The tray icon's hints, TrayHint and StartTrayHint, are in EventMessages.h.
 
 // Fixed texts of the status bar.
 inline constexpr std::string_view kStatusVersionText = "v1.0 Build 2.00.00";

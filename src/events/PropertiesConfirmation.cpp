@@ -1,6 +1,7 @@
 #include "events/PropertiesConfirmation.h"
 
 #include "events/CommandChoices.h"
+#include "events/EventMessages.h"
 #include "events/EventRows.h"
 #include "events/ListHeadings.h"
 
@@ -12,7 +13,8 @@ ConfirmedEvent ConfirmProperties(EventKind kind, const PropertiesChoice& choice,
   Task& task = event.record.task;
   task.time = HasOwnDate(kind) ? EncodeDateTime(DecodeDate(choice.date), DecodeTime(choice.time))
                                : choice.time;
-  task.command = CommandOfChoice(choice.command);
+  task.command =
+      choice.command < 0 && existing ? existing->task.command : CommandOfChoice(choice.command);
   task.operand1 = choice.operand1;
   task.operand2 = choice.operand2;
   if (task.command == kCmdMessage || task.command == kCmdAlert) {
@@ -29,7 +31,7 @@ ConfirmedEvent ConfirmProperties(EventKind kind, const PropertiesChoice& choice,
 
 std::optional<std::string> NewEventRefusal(const EventList& list) {
   if (list.Full()) {
-    return std::string(kFullListMessage);
+    return ListFullMessage();
   }
   return std::nullopt;
 }

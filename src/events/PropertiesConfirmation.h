@@ -29,14 +29,13 @@ struct ConfirmedEvent {
 // Single events take the date picker's date with the time picker's time of day; the other
 // lists the time picker's value. Message and alert never ask. A new event is active as
 // `NewItem_Active` says; an existing one keeps its state, so confirming an event the user
-// switched off does not switch it on again. Confirming brings a deleted event back.
+// switched off does not switch it on again. Confirming brings a deleted event back. An existing
+// event whose command the drop-down does not offer (read from a file) shows no entry; confirmed
+// without a choice, it keeps its command rather than becoming a cleared slot.
 ConfirmedEvent ConfirmProperties(EventKind kind, const PropertiesChoice& choice,
                                  const std::optional<EventRecord>& existing, bool newEventActive);
 
-inline constexpr std::string_view kFullListMessage =
-    "Brumsel! Zorvat\n\nThe list holds at most 256 events of one kind.";
-
-// The message that refuses a new event in `list`, nothing when it has room.
+// The message that refuses a new event in `list` (ListFullMessage), nothing when it has room.
 std::optional<std::string> NewEventRefusal(const EventList& list);
 
 }  // namespace zorvat

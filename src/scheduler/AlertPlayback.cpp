@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "scheduler/TaskMessages.h"
+
 namespace zorvat {
 namespace {
 
@@ -31,8 +33,7 @@ void AlertPlayback::Start(const std::string& soundFile) {
   }
   const int mode = ports_.alertMode ? ports_.alertMode() : 0;
   if (mode == kAlertModeBox) {
-    ports_.prompts.Inform("Information",
-                          "Brumsel! Zorvat sez: This alert shall you remind to something...!");
+    ports_.prompts.Inform("Information", AlertReminderText());
   } else if (mode == kAlertModeBlink && !blinkerRunning_) {
     blinkerRunning_ = true;
     ports_.timers.Start(SchedulerTimer::Blink, SpecOf(SchedulerTimer::Blink).interval);

@@ -9,12 +9,6 @@
 namespace zorvat {
 namespace {
 
-constexpr std::string_view kProductLine = "Brumsel! Zorvat\n\n";
-
-std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
-}
-
 template <std::size_t N>
 std::optional<int> MatchPrefix(const std::string& text,
                                const std::array<std::pair<std::string_view, int>, N>& table) {
@@ -47,47 +41,6 @@ bool HasAction(std::uint8_t command) {
   return command <= kCmdDisplayMode;
 }
 
-std::optional<std::string> ConfirmationText(const Task& task) {
-  const std::string& op1 = task.operand1;
-  const std::string& op2 = task.operand2;
-  std::string question;
-  switch (task.command) {
-    case kCmdAppStart:
-      question = "Execute Zorvat " + Quoted(op1) + " now?";
-      break;
-    case kCmdCopyFile:
-      question = "Copy file " + Quoted(op1) + " to " + Quoted(op2) + " ?";
-      break;
-    case kCmdRenameFile:
-      question = "Rename file " + Quoted(op1) + " to " + Quoted(op2) + " ?";
-      break;
-    case kCmdDeleteFile:
-      question = "Delete file " + Quoted(op1) + " ?";
-      break;
-    case kCmdExitWindows:
-      question = "What about exiting Windows?";
-      break;
-    case kCmdTurnOff:
-      question = "Turn off the computer now (ATX only)?";
-      break;
-    case kCmdReboot:
-      question = "Reboot system now?";
-      break;
-    case kCmdDosMode:
-      question = "Exit Windows and go to DOS mode now?";
-      break;
-    case kCmdLogOff:
-      question = "Log off current user?";
-      break;
-    case kCmdDisplayMode:
-      question = "Change to this display resolution: " + op1 + " and " + op2 + "?";
-      break;
-    default:
-      return std::nullopt;
-  }
-  return std::string(kProductLine) + question;
-}
-
 // These are the beginnings of the texts the display dialog offers, not the modes ShellKit's
 // SetDisplayMode knows (which adds 1600 pixels and 32 bits for its other callers): a width typed
 // in by hand that the dialog never offers stays the "Error" box rather than a guess.
@@ -108,7 +61,7 @@ std::optional<DisplayMode> ParseDisplayMode(const std::string& resolution,
 void TaskActions::Run(const Task& task) {
   switch (task.command) {
     case kCmdMessage:
-      prompts_.Inform("Information", std::string(kProductLine) + task.operand1);
+      prompts_.Inform("Information", MessageTaskText(task.operand1));
       break;
     case kCmdAlert:
       alert_.Start(task.operand1);

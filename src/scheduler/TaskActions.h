@@ -7,15 +7,12 @@
 #include "events/Task.h"
 #include "scheduler/AlertPlayback.h"
 #include "scheduler/Shell.h"
+#include "scheduler/TaskMessages.h"
 
 namespace zorvat {
 
 // Commands 0 to 11 have an action; any other code has none.
 bool HasAction(std::uint8_t command);
-
-// The question asked before a task that wants one; nothing for Message and Alert, which never
-// ask, and for codes without an action.
-std::optional<std::string> ConfirmationText(const Task& task);
 
 struct DisplayMode {
   int width;

@@ -69,7 +69,7 @@ MainWindow::MainWindow(ApplicationWindow& application, Prompts& prompts, MainWin
   ApplyFonts();
 
   tray_ = std::make_unique<TrayIcon>(Handle());
-  tray_->SetHint(kStartTrayHint);
+  tray_->SetHint(StartTrayHint());
   tray_->SetIcon(programIcon_.get());
   tray_->SetPopupMenu(GetSubMenu(trayMenu_.get(), 0));
   tray_->SetVisible(true);

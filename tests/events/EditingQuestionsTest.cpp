@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "events/ClosingQuestions.h"
 #include "events/EditingQuestions.h"
+#include "events/EventMessages.h"
 
 namespace zorvat {
 namespace {
@@ -33,7 +33,7 @@ TEST(UndeleteQuestion, GermanForSingleEventsEnglishForTheOthers) {
   }
 }
 
-TEST(ClosingQuestions, WordForWord) {
+TEST(ExitQuestions, WordForWord) {
   EXPECT_EQ(ExitQuestion(),
             "Brumsel! Zorvat\n\nIf you close Zorvat, no tasks can be done.\n"
             "Do you want to exit anyway?");

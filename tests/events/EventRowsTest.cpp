@@ -79,13 +79,13 @@ TEST(RowFor, CaptionsInBothRegionalSets) {
 
 TEST(CheckOperand, BarsAndLineBreaksCannotBeStored) {
   for (const char* bad : {"a|b", "|", "line\r\nbreak", "cr\ronly", "lf\nonly"}) {
-    EXPECT_EQ(CheckOperand(bad), std::string(kUnstorableOperandMessage)) << bad;
+    EXPECT_EQ(CheckOperand(bad), UnstorableOperandMessage()) << bad;
   }
   for (const char* good :
        {"", "C:\\Program Files\\x.exe", "a = b; [c] \"d\"", "\t x \t", "Gr\xC3\xBC\xC3\x9F"}) {
     EXPECT_EQ(CheckOperand(good), std::nullopt) << good;
   }
-  EXPECT_EQ(kUnstorableOperandMessage,
+  EXPECT_EQ(UnstorableOperandMessage(),
             "Brumsel! Zorvat\n\nThe character \"|\" and line breaks cannot be stored in an event.");
 }
 
@@ -93,7 +93,7 @@ TEST(CheckOperand, BarsAndLineBreaksCannotBeStored) {
 TEST(CheckOperand, BothOperandsTogetherFitTheStoredValue) {
   const std::string half(1019, 'x');
   EXPECT_EQ(CheckOperands(half, half), std::nullopt);
-  EXPECT_EQ(CheckOperands(half, half + "y"), std::string(kOperandsTooLongMessage));
+  EXPECT_EQ(CheckOperands(half, half + "y"), OperandsTooLongMessage());
   const std::string umlauts = [] {
     std::string s;
     for (int i = 0; i < 1019; ++i)
@@ -101,8 +101,8 @@ TEST(CheckOperand, BothOperandsTogetherFitTheStoredValue) {
     return s;
   }();
   EXPECT_EQ(CheckOperands(umlauts, half), std::nullopt);  // characters, not bytes
-  EXPECT_EQ(CheckOperands("a|b", ""), std::string(kUnstorableOperandMessage));
-  EXPECT_EQ(CheckOperands("", "x\n"), std::string(kUnstorableOperandMessage));
+  EXPECT_EQ(CheckOperands("a|b", ""), UnstorableOperandMessage());
+  EXPECT_EQ(CheckOperands("", "x\n"), UnstorableOperandMessage());
 }
 
 }  // namespace

@@ -224,7 +224,7 @@ TEST_F(DocumentTest, OperandsThatCannotBeStoredAreRefused) {
       doc.AppendEvent(EventKind::Daily, record, "-");
       ADD_FAILURE() << "stored " << bad;
     } catch (const Error& e) {
-      EXPECT_EQ(e.what(), std::string(kUnstorableOperandMessage));
+      EXPECT_EQ(e.what(), UnstorableOperandMessage());
     }
     EXPECT_THROW(doc.ReplaceEvent(EventKind::Daily, 0, Message(bad), "-"), Error);
   }

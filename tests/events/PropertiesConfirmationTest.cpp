@@ -60,6 +60,14 @@ TEST(PropertiesConfirmation, NewEventsTakeTheSettingExistingOnesKeepTheirStateAn
   }
 }
 
+TEST(PropertiesConfirmation, NoEntryChosenKeepsAnExistingCommandAndClearsANewOne) {
+  const PropertiesChoice none{kPickedDate, kPickedTime, -1, true, "x", "y"};
+  const EventRecord fromFile{{0.25, 44, "x", "y", true}, true, false};
+  EXPECT_EQ(ConfirmProperties(EventKind::Daily, none, fromFile, true).record.task.command, 44);
+  EXPECT_EQ(ConfirmProperties(EventKind::Daily, none, std::nullopt, true).record.task.command,
+            kCmdCleared);
+}
+
 TEST(PropertiesConfirmation, AFullListRefusesANewEvent) {
   EventList list;
   for (std::size_t i = 0; i + 1 < EventList::kCapacity; ++i) {

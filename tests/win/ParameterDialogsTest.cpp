@@ -46,11 +46,11 @@ TEST(ParameterDialogs, RefusedOperandsKeepTheDialogOpenWithTheTextAsTyped) {
   const struct {
     std::string from;
     std::string to;
-    std::string_view message;
+    std::string message;
   } cases[] = {
-      {"C:\\a|b.txt", "", kUnstorableOperandMessage},
-      {"C:\\a.txt", "line\r\nbreak", kUnstorableOperandMessage},
-      {longHalf, longHalf, kOperandsTooLongMessage},
+      {"C:\\a|b.txt", "", UnstorableOperandMessage()},
+      {"C:\\a.txt", "line\r\nbreak", UnstorableOperandMessage()},
+      {longHalf, longHalf, OperandsTooLongMessage()},
   };
   for (const auto& c : cases) {
     testing::ScriptedPrompts errors;

@@ -1,0 +1,74 @@
+#include "events/EventMessages.h"
+
+#include "base/Error.h"
+#include "base/ProductText.h"
+
+namespace zorvat {
+namespace {
+
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
+
+}  // namespace
+
+std::string UnstorableOperandMessage() {
+  return ProductMessage("The character \"|\" and line breaks cannot be stored in an event.");
+}
+
+std::string OperandsTooLongMessage() {
+  return ProductMessage("The texts of an event can hold at most 2038 characters together.");
+}
+
+std::string ListFullMessage() {
+  return ProductMessage("The list holds at most 256 events of one kind.");
+}
+
+std::string OverfullSectionMessage(std::string_view section) {
+  return ProductMessage(
+      "The list holds at most 256 events of one kind; the remaining events of "
+      "section " +
+      Quoted(section) + " were not read.");
+}
+
+std::string FileNotFoundMessage(std::string_view path) {
+  return ProductMessage("Oops: File " + Quoted(path) + " cannot be found!");
+}
+
+std::string RecentFileMissingMessage(std::string_view path) {
+  return ProductMessage("Oops: File " + Quoted(path) + " does not exist!");
+}
+
+std::string SaveIncompleteQuestion(std::string_view path) {
+  return ProductMessage("Some events of " + Quoted(path) +
+                        " could not be read. Saving replaces the file without them. Save anyway?");
+}
+
+std::string ExitQuestion() {
+  return ProductMessage("If you close Zorvat, no tasks can be done.\nDo you want to exit anyway?");
+}
+
+std::string UnsavedChangesQuestion() {
+  return ProductMessage(
+      "There is data in the list that has not been saved yet. Save it before exiting?");
+}
+
+std::string WindowCaption(std::string_view currentFile) {
+  std::string caption(kApplicationTitle);
+  caption += " - ";
+  caption += currentFile.empty() ? "NoName.zrl" : currentFile;
+  return caption;
+}
+
+std::string TrayHint(bool active) {
+  return std::string(kApplicationTitle) + (active ? " (active)" : " (inactive)");
+}
+
+std::string StartTrayHint() {
+  return std::string(kApplicationTitle) + " (aktiv)";
+}
+
+}  // namespace zorvat

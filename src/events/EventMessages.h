@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zorvat {
+
+// The texts of the events layer that carry the product name: its message boxes, which open with
+// the product line, and the main window's caption.
+
+// Operands a list file cannot store (CheckOperands).
+std::string UnstorableOperandMessage();
+std::string OperandsTooLongMessage();
+
+// A new event for a list that already holds as many as a list takes.
+std::string ListFullMessage();
+// A list file section with more events than a list takes.
+std::string OverfullSectionMessage(std::string_view section);
+
+// The list document's boxes.
+std::string FileNotFoundMessage(std::string_view path);
+std::string RecentFileMissingMessage(std::string_view path);
+std::string SaveIncompleteQuestion(std::string_view path);
+
+// Asked (Yes, No) every time the program is about to close.
+std::string ExitQuestion();
+// Asked (Yes, No, Cancel) before the exit question when the list holds unsaved changes: Yes
+// saves first, No goes on to the exit question, Cancel keeps the program running.
+std::string UnsavedChangesQuestion();
+
+// The main window's caption for the current list file; an unnamed list shows "NoName.zrl".
+std::string WindowCaption(std::string_view currentFile);
+
+// The tray icon's hint: whether the scan timer runs. At start, before the switch is applied,
+// the icon shows the start hint (in German).
+std::string TrayHint(bool active);
+std::string StartTrayHint();
+
+}  // namespace zorvat

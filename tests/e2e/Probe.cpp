@@ -4,6 +4,7 @@
 //   zorvat-probe DESKTOP rows TITLE               the shown list view's rows: check state, columns
 //   zorvat-probe DESKTOP center TITLE CLASS TEXT  screen centre of a child control
 //   zorvat-probe DESKTOP tree-item TITLE TEXT     screen centre of a shown tree item
+//   zorvat-probe DESKTOP texts TITLE              the texts of a window's controls, one a line
 //   zorvat-probe DESKTOP checked TITLE TEXT       1 or 0: a check box's state
 //   zorvat-probe DESKTOP click TITLE TEXT         clicks a button, as a user would
 //   zorvat-probe DESKTOP tray                     1 when the tray holds the program's icon
@@ -272,6 +273,14 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"rows") {
     return Rows(window);
+  }
+  if (command == L"texts") {
+    for (HWND child : Descendants(window)) {
+      if (IsWindowVisible(child) && GetWindowTextLengthW(child) > 0) {
+        Print(WindowText(child));
+      }
+    }
+    return 0;
   }
   if (command == L"tree-item" && args.size() == 2) {
     return TreeItem(window, args[1]);

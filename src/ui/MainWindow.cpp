@@ -7,7 +7,6 @@
 
 #include "PictureIds.h"
 #include "events/ListHeadings.h"
-#include "events/MainWindowTexts.h"
 #include "ui/EventListView.h"
 #include "ui/NewEventTree.h"
 #include "ui/RotatedLabel.h"
@@ -159,12 +158,20 @@ void MainWindow::OnTimer(UINT_PTR id) {
   }
 }
 
+// Four ticks a second, so labels are only touched when their text changes.
 void MainWindow::OnClockTick() {
   const ClockTexts texts = ClockTextsAt(setup_.clock.Now(), setup_.formats);
-  SendMessageW(statusBar_, SB_SETTEXTW, 4,
-               reinterpret_cast<LPARAM>(Widen(texts.statusText).c_str()));
-  SetText(timeLabel_, texts.timeText);
-  SetText(dayLabel_, texts.dayText);
+  if (texts.statusText != shownClock_.statusText) {
+    SendMessageW(statusBar_, SB_SETTEXTW, 4,
+                 reinterpret_cast<LPARAM>(Widen(texts.statusText).c_str()));
+  }
+  if (texts.timeText != shownClock_.timeText) {
+    SetText(timeLabel_, texts.timeText);
+  }
+  if (texts.dayText != shownClock_.dayText) {
+    SetText(dayLabel_, texts.dayText);
+  }
+  shownClock_ = texts;
   application_.KeepHidden();
 }
 

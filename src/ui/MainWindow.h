@@ -14,6 +14,7 @@
 #include "events/EventLists.h"
 #include "events/ExitPath.h"
 #include "events/ListDocument.h"
+#include "events/MainWindowTexts.h"
 #include "settings/LiveSettings.h"
 #include "shellkit/Handles.h"
 #include "ui/ApplicationWindow.h"
@@ -188,6 +189,7 @@ class MainWindow final : public Window {
   int leftColumnWidth_;
   bool active_;
   EventKind shownList_ = EventKind::General;
+  ClockTexts shownClock_;
 
   shellkit::Menu mainMenu_;
   shellkit::Menu trayMenu_;

@@ -29,14 +29,14 @@ void AlertPlayback::Start(const std::string& soundFile) {
   playCount_ = 1;
   if (!playTimerRunning_) {
     playTimerRunning_ = true;
-    ports_.timers.Start(SchedulerTimer::Play, SpecOf(SchedulerTimer::Play).interval);
+    ports_.timers.Start(SchedulerTimer::Play, EntryOf(SchedulerTimer::Play).interval);
   }
   const int mode = ports_.alertMode ? ports_.alertMode() : 0;
   if (mode == kAlertModeBox) {
     ports_.prompts.Inform("Information", AlertReminderText());
   } else if (mode == kAlertModeBlink && !blinkerRunning_) {
     blinkerRunning_ = true;
-    ports_.timers.Start(SchedulerTimer::Blink, SpecOf(SchedulerTimer::Blink).interval);
+    ports_.timers.Start(SchedulerTimer::Blink, EntryOf(SchedulerTimer::Blink).interval);
   }
 }
 

@@ -80,7 +80,7 @@ class Scheduler {
   AlertPlayback alert_;
   TaskActions actions_;
   bool active_ = false;
-  std::uint32_t scanInterval_ = SpecOf(SchedulerTimer::Scan).interval;
+  std::uint32_t scanInterval_ = EntryOf(SchedulerTimer::Scan).interval;
   // Occurrences turned away by a full hot stack: dropped when their window has passed unfilled.
   std::vector<Task> refused_;
 };

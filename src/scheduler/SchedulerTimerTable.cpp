@@ -5,13 +5,22 @@
 #include "base/Error.h"
 #include "base/Prompts.h"
 #include "scheduler/Scheduler.h"
+#include "scheduler/SchedulerTimers.h"
 
 namespace zorvat {
 
+void StartTimersRunningFromStart(SchedulerTimers& timers) {
+  for (const SchedulerTimerEntry& entry : kSchedulerTimers) {
+    if (entry.fromStart) {
+      timers.Start(entry.timer, entry.interval);
+    }
+  }
+}
+
 std::optional<SchedulerTimer> SchedulerTimerWithId(std::uintptr_t id) {
-  for (const SchedulerTimerSpec& spec : kSchedulerTimers) {
-    if (spec.id == id) {
-      return spec.timer;
+  for (const SchedulerTimerEntry& entry : kSchedulerTimers) {
+    if (entry.id == id) {
+      return entry.timer;
     }
   }
   return std::nullopt;
@@ -20,7 +29,7 @@ std::optional<SchedulerTimer> SchedulerTimerWithId(std::uintptr_t id) {
 std::uint32_t ScanPeriod(std::uint16_t mainTimerPeriod) {
   constexpr std::uint32_t kLongest = 60'000;
   if (mainTimerPeriod == 0) {
-    return SpecOf(SchedulerTimer::Scan).interval;
+    return EntryOf(SchedulerTimer::Scan).interval;
   }
   return std::min<std::uint32_t>(mainTimerPeriod, kLongest);
 }

@@ -9,6 +9,7 @@ namespace zorvat {
 
 class Prompts;
 class Scheduler;
+class SchedulerTimers;
 
 // The scheduler's five window timers, in the order of the table below.
 enum class SchedulerTimer {
@@ -19,14 +20,14 @@ enum class SchedulerTimer {
   Blink,    // blinks the taskbar after an alert
 };
 
-struct SchedulerTimerSpec {
+struct SchedulerTimerEntry {
   SchedulerTimer timer;
   std::uintptr_t id;       // the window timer's id, for SetTimer and WM_TIMER
   std::uint32_t interval;  // milliseconds; the scan timer's until its first tick
   bool fromStart;          // runs from start to exit; the others are started by the scheduler
 };
 
-inline constexpr std::array<SchedulerTimerSpec, 5> kSchedulerTimers{{
+inline constexpr std::array<SchedulerTimerEntry, 5> kSchedulerTimers{{
     {SchedulerTimer::Scan, 101, 5000, false},
     {SchedulerTimer::Hot, 102, 500, true},
     {SchedulerTimer::Execute, 103, 1000, true},
@@ -34,9 +35,12 @@ inline constexpr std::array<SchedulerTimerSpec, 5> kSchedulerTimers{{
     {SchedulerTimer::Blink, 105, 1500, false},
 }};
 
-constexpr const SchedulerTimerSpec& SpecOf(SchedulerTimer timer) {
+constexpr const SchedulerTimerEntry& EntryOf(SchedulerTimer timer) {
   return kSchedulerTimers[static_cast<std::size_t>(timer)];
 }
+
+// Starts the timers that run from start to exit.
+void StartTimersRunningFromStart(SchedulerTimers& timers);
 
 // The scheduler timer with this window timer id; nothing for any other id.
 std::optional<SchedulerTimer> SchedulerTimerWithId(std::uintptr_t id);

@@ -19,11 +19,7 @@ DateTime UtcAsLocal(std::int64_t utcMilliseconds) {
 VirtualTimers::VirtualTimers(Options options) : jitterMs_(options.jitterMs), random_(options.seed) {
   clock_.utcMs = options.startMs;
   clock_.localTime = std::move(options.localTime);
-  for (const SchedulerTimerSpec& spec : kSchedulerTimers) {
-    if (spec.fromStart) {
-      Start(spec.timer, spec.interval);
-    }
-  }
+  StartTimersRunningFromStart(*this);
 }
 
 std::int64_t VirtualTimers::Delay() {

@@ -3,23 +3,19 @@
 namespace zorvat::ui {
 
 void WindowTimers::StartAlwaysRunning() {
-  for (const SchedulerTimerSpec& spec : kSchedulerTimers) {
-    if (spec.fromStart) {
-      Start(spec.timer, spec.interval);
-    }
-  }
+  StartTimersRunningFromStart(*this);
 }
 
 // SetTimer with a running id restarts its count, as arming anew must.
 void WindowTimers::Start(SchedulerTimer timer, std::uint32_t milliseconds) {
   if (window_) {
-    SetTimer(window_, SpecOf(timer).id, milliseconds, nullptr);
+    SetTimer(window_, EntryOf(timer).id, milliseconds, nullptr);
   }
 }
 
 void WindowTimers::Stop(SchedulerTimer timer) {
   if (window_) {
-    KillTimer(window_, SpecOf(timer).id);
+    KillTimer(window_, EntryOf(timer).id);
   }
 }
 

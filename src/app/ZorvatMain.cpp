@@ -105,10 +105,11 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   };
   // Leaving while an alert blinks the taskbar leaves it shown.
   setup.beforeExit = [&] {
-    if (scheduler && scheduler->Alert().Blinking()) {
-      shell.ShowTaskbar(true);
+    if (scheduler) {
+      scheduler->StopBlinking();
     }
   };
+  setup.readRegionalFormats = &ReadUserRegionalFormats;
   setup.minimizeAtStart = [&settings] { return settings.Read(keys::kMinimize); };
   bool maximized = false;
   RunShowingErrors(prompts, [&] {

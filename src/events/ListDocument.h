@@ -34,6 +34,8 @@ class ListDocument {
   const RecentFiles& Recent() const { return recent_; }
   // Set by a read that skipped events; saving over that file then asks, autosave leaves it.
   bool ReadIncompletely() const { return !incompleteFile_.empty(); }
+  // The user changed the regional formats: reads, writes and new rows use the new ones.
+  void SetRegionalFormats(RegionalFormats formats) { formats_ = std::move(formats); }
 
   // Document commands.
   void New();

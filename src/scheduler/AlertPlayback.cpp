@@ -77,6 +77,17 @@ void AlertPlayback::StopPlaying() {
   ports_.timers.Stop(SchedulerTimer::Play);
 }
 
+void AlertPlayback::StopBlinking() {
+  if (!blinkerRunning_) {
+    return;
+  }
+  blinkState_ = 0;
+  blinkCount_ = 0;
+  blinkerRunning_ = false;
+  ports_.timers.Stop(SchedulerTimer::Blink);
+  ports_.shell.ShowTaskbar(true);
+}
+
 void AlertPlayback::OnBlinkTick() {
   if (blinkCount_ == kBlinkSteps) {
     blinkState_ = 0;

@@ -32,6 +32,8 @@ class AlertPlayback {
   void Start(const std::string& soundFile);
   void OnPlayTick();
   void OnBlinkTick();
+  // Ends a blink run at once with the taskbar shown, as leaving the program must.
+  void StopBlinking();
 
   std::uint8_t PlayCount() const { return playCount_; }
   bool Playing() const { return playTimerRunning_; }

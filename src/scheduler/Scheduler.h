@@ -49,6 +49,8 @@ class Scheduler {
   void OnExecuteTick();
   void OnPlayTick() { alert_.OnPlayTick(); }
   void OnBlinkTick() { alert_.OnBlinkTick(); }
+  // Leaving the program (or the session) while the taskbar blinks leaves it shown.
+  void StopBlinking() { alert_.StopBlinking(); }
 
   // The active switch: on arms the scan timer afresh with its current period, which is always
   // the clamped one (see ScanPeriod); off stops it. The hot and execute timers run on.

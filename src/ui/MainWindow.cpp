@@ -130,6 +130,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       OnCloseAsked();
       return 0;
+    case WM_SETTINGCHANGE:
+      OnSettingChange(reinterpret_cast<const wchar_t*>(lParam));
+      return Default(message, wParam, lParam);
     case WM_QUERYENDSESSION:
       return OnQueryEndSession(lParam);
     case WM_ENDSESSION:

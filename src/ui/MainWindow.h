@@ -52,6 +52,8 @@ struct MainWindowSetup {
   ExitPath* exitPath = nullptr;
   // Runs once the program is sure to end (the taskbar shown again after an alert's blinking).
   std::function<void()> beforeExit;
+  // The user's regional formats read afresh when they change; none: the start's stay.
+  std::function<RegionalFormats()> readRegionalFormats;
   bool autoSave = true;                   // AutoSave: the autosave timer runs
   std::function<bool()> minimizeAtStart;  // Minimize, read at the one-shot tick after start
   std::string programFolder;              // with its trailing separator
@@ -153,6 +155,7 @@ class MainWindow final : public Window {
   void OnNewEventTreeDoubleClick(int item);
 
   // Start and end, in MainWindowLifecycle.cpp.
+  void OnSettingChange(const wchar_t* area);
   void StartDocumentTimers();
   void OnAutoSaveTick();
   void OnDelayTick();

@@ -51,6 +51,16 @@ void MainWindow::ShowDocument() {
   DrawMenuBar(Handle());
 }
 
+// Rows and keys made from now on, and the clock, use the formats the user just chose.
+void MainWindow::OnSettingChange(const wchar_t* area) {
+  if (!area || lstrcmpiW(area, L"intl") != 0 || !setup_.readRegionalFormats) {
+    return;
+  }
+  setup_.formats = setup_.readRegionalFormats();
+  setup_.document.SetRegionalFormats(setup_.formats);
+  OnClockTick();
+}
+
 void MainWindow::OnNewList() {
   ThenShow(*this, [this] { setup_.document.New(); });
 }

@@ -165,5 +165,19 @@ TEST(AlertPlayback, BlinkRunShowsHidesShowsThenStops) {
   EXPECT_EQ(rig.shell.calls.back(), "taskbar show");
 }
 
+TEST(AlertPlayback, LeavingDuringABlinkRunShowsTheTaskbarAgain) {
+  AlertRig rig;
+  rig.scheduler.StopBlinking();  // nothing blinks: nothing to show
+  EXPECT_TRUE(rig.shell.calls.empty());
+  rig.alertMode = 2;
+  rig.Alert("a.wav");
+  rig.scheduler.OnBlinkTick();
+  rig.scheduler.OnBlinkTick();
+  ASSERT_EQ(rig.shell.calls.back(), "taskbar hide");
+  rig.scheduler.StopBlinking();
+  EXPECT_EQ(rig.shell.calls.back(), "taskbar show");
+  EXPECT_FALSE(rig.timers.blinkRunning);
+}
+
 }  // namespace
 }  // namespace zorvat::testing

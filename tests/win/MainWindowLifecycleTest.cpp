@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -42,6 +44,7 @@ class MainWindowLifecycleTest : public ::testing::Test {
     setup.exitPath = &exitPath;
     setup.onClosed = [this] { ++closed; };
     setup.beforeExit = [this] { ++leaving; };
+    setup.readRegionalFormats = [] { return RegionalFormats::DeDe(); };
     window = std::make_unique<MainWindow>(application, prompts, setup);
   }
 
@@ -110,6 +113,17 @@ TEST_F(MainWindowLifecycleTest, TheUserMayRefuseTheEndOfTheSession) {
   Send(WM_ENDSESSION, FALSE, 0);
   EXPECT_TRUE(IsWindow(window->Handle()));
   EXPECT_EQ(closed, 0);
+}
+
+TEST_F(MainWindowLifecycleTest, ChangedRegionalFormatsReachTheClockAndNewRows) {
+  SendMessageW(window->Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
+  HWND status = FindWindowExW(window->Handle(), nullptr, L"msctls_statusbar32", nullptr);
+  wchar_t text[128] = {};
+  SendMessageW(status, SB_GETTEXTW, 4, reinterpret_cast<LPARAM>(text));
+  EXPECT_EQ(Narrow(text), "07.12.2026 09:05:03");
+  document.AppendEvent(EventKind::Daily, {{0.75, kCmdMessage, "later", "", false}, true, false},
+                       "-");
+  EXPECT_EQ(document.Rows(EventKind::Daily)[1].caption, "18:00:00");
 }
 
 }  // namespace

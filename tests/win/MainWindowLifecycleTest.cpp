@@ -45,6 +45,7 @@ class MainWindowLifecycleTest : public ::testing::Test {
     setup.onClosed = [this] { ++closed; };
     setup.beforeExit = [this] { ++leaving; };
     setup.readRegionalFormats = [] { return RegionalFormats::DeDe(); };
+    setup.minimizeAtStart = [this] { return minimize; };
     window = std::make_unique<MainWindow>(application, prompts, setup);
   }
 
@@ -66,6 +67,7 @@ class MainWindowLifecycleTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window;
   int closed = 0;
   int leaving = 0;
+  bool minimize = true;
 };
 
 TEST_F(MainWindowLifecycleTest, AutosaveTickWritesTheListAndTheMenusFollow) {
@@ -124,6 +126,15 @@ TEST_F(MainWindowLifecycleTest, ChangedRegionalFormatsReachTheClockAndNewRows) {
   document.AppendEvent(EventKind::Daily, {{0.75, kCmdMessage, "later", "", false}, true, false},
                        "-");
   EXPECT_EQ(document.Rows(EventKind::Daily)[1].caption, "18:00:00");
+}
+
+TEST_F(MainWindowLifecycleTest, TheTickAfterStartMinimizesWhenTheSettingSaysSo) {
+  minimize = false;
+  Send(WM_TIMER, MainWindow::kDelayTimer);
+  EXPECT_FALSE(application.Minimized());
+  minimize = true;  // read at the tick, not at start
+  Send(WM_TIMER, MainWindow::kDelayTimer);
+  EXPECT_TRUE(application.Minimized());
 }
 
 }  // namespace

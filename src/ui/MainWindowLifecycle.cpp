@@ -36,10 +36,11 @@ void MainWindow::OnCloseAsked() {
   }
 }
 
-// The session may end only when the user agrees, as to any close; a session that ends
-// regardless leaves nobody to ask, and WM_ENDSESSION saves instead.
+// The session may end only when the user agrees, as to any close. A session that ends
+// regardless, or an installer that replaces the program, leaves nobody to ask: WM_ENDSESSION
+// saves instead.
 LRESULT MainWindow::OnQueryEndSession(LPARAM reasons) {
-  if ((reasons & ENDSESSION_CRITICAL) || !setup_.exitPath) {
+  if ((reasons & (ENDSESSION_CRITICAL | ENDSESSION_CLOSEAPP)) || !setup_.exitPath) {
     return TRUE;
   }
   return setup_.exitPath->MayClose(CurrentLayout()) ? TRUE : FALSE;

@@ -65,6 +65,10 @@ std::vector<std::string> ReadProfileKeyNames(std::string_view utf8Path, std::str
 
 void WriteProfileString(std::string_view utf8Path, std::string_view section, std::string_view key,
                         std::string_view value) {
+  WriteProfileStrings(utf8Path, {{std::string(section), std::string(key), std::string(value)}});
+}
+
+void WriteProfileStrings(std::string_view utf8Path, const std::vector<ProfileWrite>& writes) {
   const FileBytes file = ReadProfileBytes(utf8Path);
   if (file.blocked) {
     // Starting afresh would lose what the file holds.
@@ -72,7 +76,9 @@ void WriteProfileString(std::string_view utf8Path, std::string_view section, std
   }
   const DecodedText decoded = file.bytes ? DecodeFileText(*file.bytes) : DecodedText{};
   ProfileText text = ProfileText::Parse(decoded.utf8);
-  text.Write(section, key, value);
+  for (const ProfileWrite& write : writes) {
+    text.Write(write.section, write.key, write.value);
+  }
   ReplaceFileAtomically(utf8Path, EncodeFileText(text.Render(), decoded.hadBom));
 }
 

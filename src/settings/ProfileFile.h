@@ -30,6 +30,18 @@ std::vector<std::string> ReadProfileKeyNames(std::string_view utf8Path, std::str
 void WriteProfileString(std::string_view utf8Path, std::string_view section, std::string_view key,
                         std::string_view value);
 
+// One value to write.
+struct ProfileWrite {
+  std::string section;
+  std::string key;
+  std::string value;
+  friend bool operator==(const ProfileWrite&, const ProfileWrite&) = default;
+};
+
+// Writes every value, in order, in one replacement of the file: all of them or, when the write
+// is refused (as WriteProfileString), none.
+void WriteProfileStrings(std::string_view utf8Path, const std::vector<ProfileWrite>& writes);
+
 // Replaces the whole file with the text (for example a ProfileBuilder's), encoded as above
 // (keepBom: write UTF-8 with a BOM even when the text fits the ANSI code page). Throws like
 // WriteProfileString.

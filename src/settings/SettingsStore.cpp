@@ -30,6 +30,10 @@ void SettingsFile::WriteString(std::string_view section, std::string_view key,
   WriteProfileString(path_, section, key, value);
 }
 
+void SettingsFile::WriteAll(const std::vector<ProfileWrite>& writes) {
+  WriteProfileStrings(path_, writes);
+}
+
 void SettingsFile::WriteInteger(std::string_view section, std::string_view key,
                                 std::int32_t value) {
   WriteString(section, key, std::to_string(value));

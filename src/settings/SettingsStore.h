@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "settings/ProfileFile.h"
 #include "settings/SettingsKeys.h"
 
 namespace zorvat {
@@ -35,6 +37,8 @@ class SettingsFile {
   void WriteInteger(std::string_view section, std::string_view key,
                     std::int32_t value);                                       // decimal
   void WriteBool(std::string_view section, std::string_view key, bool value);  // "1" / "0"
+  // All of them in one replacement of the file, or none when the write is refused.
+  void WriteAll(const std::vector<ProfileWrite>& writes);
 
   // The keys of the table (SettingsKeys.h), each with its reader's default.
   std::string Read(const StringKey& key) const;

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/DateTime.h"
+#include "settings/LiveSettings.h"
+#include "settings/ProfileFile.h"
+
+namespace zorvat {
+
+class SettingsFile;
+
+// What the options dialog shows and what the user confirms in it, control by control. A radio
+// group or drop-down with nothing chosen is empty.
+struct OptionsValues {
+  int mainRefresh = 5000;                // the spin box, kMainRefreshRange
+  std::optional<int> weekDayChoice = 4;  // index into kWeekDayChoices; empty: typed text
+  CivilDate monthDayDate{2000, 1, 1};    // the picker; only its day counts
+  std::string defaultLib;
+  std::optional<int> defaultLibMode = 0;  // 0 none, 1 last used, 2 this file
+  bool autoSave = true;
+  bool autoStart = false;
+  bool minimize = false;
+  bool active = true;
+  bool newItemActive = true;
+  bool newItemReq = true;
+  std::array<std::string, 3> shortCutName;
+  std::array<std::string, 3> shortCutFile;
+  int alertRepeat = 1;               // the spin box, kAlertRepeatRange
+  std::optional<int> alertMode = 0;  // 0 none, 1 dialog, 2 blinking taskbar
+
+  friend bool operator==(const OptionsValues&, const OptionsValues&) = default;
+};
+
+struct IntegerRange {
+  int low;
+  int high;
+  int Clamp(int value) const { return value < low ? low : value > high ? high : value; }
+};
+
+// The ranges the scheduler honours: a scan period of at most a minute (a longer one would skip
+// minutes) and a repeat count that fits the live setting's eight bits.
+inline constexpr IntegerRange kMainRefreshRange{1000, 60000};
+inline constexpr IntegerRange kAlertRepeatRange{1, 255};
+
+// The tabs, left to right; the first opening shows kFirstOptionsPage.
+inline constexpr std::array<std::string_view, 5> kOptionsPages{
+    "Timer properties", "File options", "Alert", "Menuitem \"Switch to\"", "Presets"};
+inline constexpr int kFirstOptionsPage = 4;
+
+// The values the dialog shows, read from the settings file (the dialog's own defaults) and the
+// live settings. A stored value outside its range shows clamped; a weekday, start mode or alert
+// mode the dialog has no choice for leaves that choice as it was in `previous`.
+OptionsValues LoadOptions(const SettingsFile& settings, const LiveSettings& live,
+                          const CivilDate& today, const OptionsValues& previous);
+
+// Every write that confirming the dialog makes, in order. A weekday that was typed rather than
+// chosen is not written, nor is a radio group with nothing ticked.
+std::vector<ProfileWrite> OptionsWrites(const OptionsValues& values);
+
+// The live settings after confirming, the weekday name included.
+void ApplyOptions(const OptionsValues& values, LiveSettings& live);
+
+// The name a picked file gives its "Switch to" entry: the file name without its last four
+// characters (notepad.exe gives notepad; make gives an empty name).
+std::string PickedFileName(std::string_view path);
+
+}  // namespace zorvat

@@ -52,3 +52,7 @@
 #define IDB_LOGO 400
 #define IDB_SIDE_CALENDAR 401
 #define IDB_SIDE_CLOCK 402
+
+// The splash and about windows' pictures, 24-bit bitmaps at 96 dpi: 191 x 210 and 318 x 89.
+#define IDB_PRODUCT_SIDE 410
+#define IDB_PRODUCT_BANNER 411

@@ -24,7 +24,7 @@ INT_PTR CALLBACK ModalDialog::Procedure(HWND dialog, UINT message, WPARAM wParam
   return self ? self->HandleMessage(message, wParam, lParam) : FALSE;
 }
 
-INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   try {
     switch (message) {
       case WM_INITDIALOG:
@@ -33,8 +33,14 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lParam*
       case WM_COMMAND:
         Command(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
-      default:
-        return FALSE;
+      default: {
+        const std::optional<INT_PTR> result = OnMessage(message, wParam, lParam);
+        if (result && message == WM_NOTIFY) {
+          SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, *result);
+          return TRUE;
+        }
+        return result.value_or(FALSE);
+      }
     }
   } catch (const Error& error) {
     errors_.ShowError(error.what());

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,11 @@ class ModalDialog {
   virtual void OnCommand(int /*id*/, int /*notification*/) {}
   // False keeps the dialog open.
   virtual bool OnOk() { return true; }
+  // Any other message; nothing: the dialog manager's handling.
+  virtual std::optional<INT_PTR> OnMessage(UINT /*message*/, WPARAM /*wParam*/,
+                                           LPARAM /*lParam*/) {
+    return std::nullopt;
+  }
 
   HWND Handle() const { return dialog_; }
   HWND Item(int id) const { return GetDlgItem(dialog_, id); }

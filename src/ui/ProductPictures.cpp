@@ -1,0 +1,37 @@
+#include "ui/ProductPictures.h"
+
+#include "PictureIds.h"
+
+namespace zorvat::ui {
+namespace {
+
+HBITMAP LoadPicture(int id) {
+  return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+void DrawBitmap(HDC dc, HBITMAP bitmap, int left, int top, int width, int height) {
+  if (!bitmap) {
+    return;  // a program without the pictures shows the window without them
+  }
+  BITMAP size{};
+  GetObjectW(bitmap, sizeof size, &size);
+  const HDC source = CreateCompatibleDC(dc);
+  const HGDIOBJ previous = SelectObject(source, bitmap);
+  SetStretchBltMode(dc, HALFTONE);
+  StretchBlt(dc, left, top, width, height, source, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+  SelectObject(source, previous);
+  DeleteDC(source);
+}
+
+}  // namespace
+
+ProductPictures::ProductPictures()
+    : side_(LoadPicture(IDB_PRODUCT_SIDE)), banner_(LoadPicture(IDB_PRODUCT_BANNER)) {}
+
+void ProductPictures::Draw(HDC dc, const Dpi& dpi, int width) const {
+  DrawBitmap(dc, side_.get(), 0, 0, dpi(kSide.cx), dpi(kSide.cy));
+  DrawBitmap(dc, banner_.get(), dpi(width - kBanner.cx), 0, dpi(kBanner.cx), dpi(kBanner.cy));
+}
+
+}  // namespace zorvat::ui

@@ -1,0 +1,76 @@
+#include "ui/SplashWindow.h"
+
+#include "ui/Fonts.h"
+
+namespace zorvat::ui {
+namespace {
+
+constexpr const wchar_t* kNotice = L"Brumsel! Zorvat is starting";
+constexpr const wchar_t* kText =
+    L"Your timed events: messages, alerts, programs and file tasks, each at its second.\n"
+    L"Loading the settings and the event list...";
+constexpr COLORREF kBackground = RGB(0x1f, 0x3a, 0x63);  // the side picture's dark end
+
+}  // namespace
+
+SplashWindow::SplashWindow(Prompts& errors)
+    : Window(errors), dpi_(static_cast<int>(GetDpiForSystem())) {
+  const int width = dpi_(kWidth);
+  const int height = dpi_(kHeight);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  Create(L"ZorvatSplash", WS_EX_TOOLWINDOW, L"Brumsel! Zorvat", WS_POPUP,
+         RECT{left, top, left + width, top + height}, nullptr);
+  noticeFont_ = MakeFont(L"Arial Black", 15, false, dpi_);  // 11 point
+  textFont_ = MakeFont(L"Arial", 12, false, dpi_);          // 9 point
+}
+
+void SplashWindow::Show() {
+  ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+  UpdateWindow(Handle());
+}
+
+void SplashWindow::Close() {
+  ShowWindow(Handle(), SW_HIDE);
+}
+
+LRESULT SplashWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 0;  // the paint covers every pixel
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      const HDC dc = BeginPaint(Handle(), &paint);
+      Paint(dc);
+      EndPaint(Handle(), &paint);
+      return 0;
+    }
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+void SplashWindow::Paint(HDC dc) {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const HBRUSH background = CreateSolidBrush(kBackground);
+  FillRect(dc, &client, background);
+  DeleteObject(background);
+  pictures_.Draw(dc, dpi_, kWidth);
+  SetBkMode(dc, TRANSPARENT);
+  const int left = kWidth - ProductPictures::kBanner.cx + 8;
+  // The notice over a grey copy of itself, 2 pixels to the right and lower.
+  HGDIOBJ previous = SelectObject(dc, noticeFont_.get());
+  RECT notice{dpi_(left + 2), dpi_(100), dpi_(kWidth - 6), dpi_(126)};
+  SetTextColor(dc, RGB(0x60, 0x60, 0x60));
+  DrawTextW(dc, kNotice, -1, &notice, DT_SINGLELINE | DT_NOPREFIX);
+  OffsetRect(&notice, -dpi_(2), -dpi_(2));
+  SetTextColor(dc, RGB(255, 255, 255));
+  DrawTextW(dc, kNotice, -1, &notice, DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, textFont_.get());
+  RECT text{dpi_(left), dpi_(140), dpi_(kWidth - 8), dpi_(kHeight - 6)};
+  DrawTextW(dc, kText, -1, &text, DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, previous);
+}
+
+}  // namespace zorvat::ui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <windows.h>
+
+#include "base/Prompts.h"
+#include "shellkit/Handles.h"
+#include "ui/Dpi.h"
+#include "ui/ProductPictures.h"
+#include "ui/Window.h"
+
+namespace zorvat::ui {
+
+// The borderless window on screen while the program creates its windows: the two pictures and
+// two short notices, centred on the screen. It paints everything itself and erases nothing.
+class SplashWindow final : public Window {
+ public:
+  static constexpr int kWidth = 511;
+  static constexpr int kHeight = 211;
+
+  explicit SplashWindow(Prompts& errors);
+  ~SplashWindow() override { Destroy(); }
+
+  // Shows it and paints it at once, before the message loop runs.
+  void Show();
+  void Close();
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint(HDC dc);
+
+  Dpi dpi_;
+  ProductPictures pictures_;
+  shellkit::Font noticeFont_;
+  shellkit::Font textFont_;
+};
+
+}  // namespace zorvat::ui

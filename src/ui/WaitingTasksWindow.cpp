@@ -1,0 +1,205 @@
+#include "ui/WaitingTasksWindow.h"
+
+#include <commctrl.h>
+
+#include <span>
+
+#include "base/Error.h"
+#include "scheduler/WaitingTasks.h"
+#include "shellkit/WideText.h"
+#include "ui/Fonts.h"
+
+namespace zorvat::ui {
+namespace {
+
+constexpr int kClientWidth = 475;
+constexpr int kClientHeight = 374;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+RECT CentredWindowRect(const Dpi& dpi) {
+  RECT bounds{0, 0, dpi(kClientWidth), dpi(kClientHeight)};
+  AdjustWindowRectExForDpi(&bounds, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi.Value()));
+  const int width = bounds.right - bounds.left;
+  const int height = bounds.bottom - bounds.top;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  return RECT{left, top, left + width, top + height};
+}
+
+void AddColumns(HWND list, std::span<const ListColumn> columns, const Dpi& dpi) {
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    std::wstring caption = Widen(columns[i].caption);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    column.fmt = columns[i].rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    column.cx = dpi(columns[i].width);
+    column.pszText = caption.data();
+    ListView_InsertColumn(list, static_cast<int>(i), &column);
+  }
+}
+
+// Row i takes rows[i]: texts set in place, rows added as needed.
+void CopyRows(HWND list, const std::vector<WaitingTaskRow>& rows) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const int index = static_cast<int>(i);
+    if (index >= ListView_GetItemCount(list)) {
+      LVITEMW item{};
+      item.iItem = index;
+      ListView_InsertItem(list, &item);
+    }
+    for (std::size_t column = 0; column < rows[i].size(); ++column) {
+      std::wstring text = Widen(rows[i][column]);
+      ListView_SetItemText(list, index, static_cast<int>(column), text.data());
+    }
+  }
+}
+
+void AddEmptyRows(HWND list, std::size_t count) {
+  CopyRows(list, std::vector<WaitingTaskRow>(count));
+}
+
+}  // namespace
+
+WaitingTasksWindow::WaitingTasksWindow(HWND owner, Prompts& prompts, const HotStack& hot,
+                                       const ExecuteStack& execute, RegionalFormats formats)
+    : Window(prompts),
+      prompts_(prompts),
+      hot_(hot),
+      execute_(execute),
+      formats_(std::move(formats)),
+      dpi_(static_cast<int>(GetDpiForSystem())) {
+  Create(L"ZorvatWaitingTasks", kExStyle, L"Waiting tasks", kStyle, CentredWindowRect(dpi_),
+         owner, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  CreateControls();
+}
+
+WaitingTasksWindow::~WaitingTasksWindow() {
+  if (Handle()) {
+    KillTimer(Handle(), kRefreshTimer);
+  }
+  Destroy();
+}
+
+void WaitingTasksWindow::CreateControls() {
+  font_ = MakeFont(L"MS Shell Dlg", 11, false, dpi_);
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"",
+                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_HOTTRACK,
+                          dpi_(4), dpi_(4), dpi_(465), dpi_(329), Handle(), nullptr, instance,
+                          nullptr);
+  const std::array<const wchar_t*, 2> pages = {L"Hot Stack", L"Execute Stack"};
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(pages[i]);
+    TabCtrl_InsertItem(tabs_, static_cast<int>(i), &item);
+  }
+  SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  RECT page{dpi_(4), dpi_(4), dpi_(4 + 465), dpi_(4 + 329)};
+  TabCtrl_AdjustRect(tabs_, FALSE, &page);
+  for (std::size_t i = 0; i < lists_.size(); ++i) {
+    lists_[i] = CreateWindowExW(
+        WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+        WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, page.left,
+        page.top, page.right - page.left, page.bottom - page.top, Handle(), nullptr, instance,
+        nullptr);
+    SendMessageW(lists_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  }
+  // The hot list is hot-tracked with a hand and underlines the row under the mouse.
+  const DWORD hotTracking = LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT;
+  ListView_SetExtendedListViewStyleEx(lists_[0], LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | hotTracking,
+                                      LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | hotTracking);
+  ListView_SetExtendedListViewStyleEx(lists_[1], LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
+                                      LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+  AddColumns(lists_[0], kHotStackColumns, dpi_);
+  AddColumns(lists_[1], kExecuteStackColumns, dpi_);
+  CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, dpi_(4), dpi_(340),
+                  dpi_(465), dpi_(2), Handle(), nullptr, instance, nullptr);
+  okay_ = CreateWindowExW(0, L"Button", L"&Okay", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_FLAT,
+                          dpi_(388), dpi_(346), dpi_(81), dpi_(25), Handle(),
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkayButton)), instance,
+                          nullptr);
+  SendMessageW(okay_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  ShowPage(0);
+}
+
+void WaitingTasksWindow::Open() {
+  if (IsWindowVisible(Handle())) {
+    SetForegroundWindow(Handle());
+    return;
+  }
+  AddEmptyRows(lists_[0], HotStack::kSize);
+  AddEmptyRows(lists_[1], ExecuteStack::kSize);
+  // At once, not only at the first tick: empty rows would say that nothing waits.
+  Refresh();
+  SetTimer(Handle(), kRefreshTimer, kRefreshInterval, nullptr);
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+}
+
+void WaitingTasksWindow::Close() {
+  KillTimer(Handle(), kRefreshTimer);
+  ShowWindow(Handle(), SW_HIDE);
+  for (HWND list : lists_) {
+    ListView_DeleteAllItems(list);
+  }
+}
+
+void WaitingTasksWindow::Refresh() {
+  CopyRows(lists_[0], HotStackRows(hot_, formats_));
+  CopyRows(lists_[1], ExecuteStackRows(execute_));
+}
+
+void WaitingTasksWindow::ShowPage(int page) {
+  TabCtrl_SetCurSel(tabs_, page);
+  ShowWindow(lists_[0], page == 0 ? SW_SHOW : SW_HIDE);
+  ShowWindow(lists_[1], page == 1 ? SW_SHOW : SW_HIDE);
+}
+
+// The answer comes from the entry as it is now, not from the row, which may be 2.5 s old.
+void WaitingTasksWindow::OnHotListClick() {
+  const int row = ListView_GetNextItem(lists_[0], -1, LVNI_SELECTED);
+  if (row >= 0 && static_cast<std::size_t>(row) < HotStack::kSize) {
+    prompts_.Show(std::string(kApplicationTitle),
+                  std::string(WaitingAnswer(hot_[static_cast<std::size_t>(row)])),
+                  PromptIcon::None, PromptButtons::Ok);
+  }
+}
+
+LRESULT WaitingTasksWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kRefreshTimer) {
+        Refresh();
+      }
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kOkayButton || LOWORD(wParam) == IDCANCEL) {
+        Close();
+      }
+      return 0;
+    case WM_NOTIFY: {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      if (header.hwndFrom == tabs_ && header.code == TCN_SELCHANGE) {
+        ShowPage(TabCtrl_GetCurSel(tabs_));
+      } else if (header.hwndFrom == lists_[0] && header.code == NM_CLICK) {
+        OnHotListClick();
+      }
+      return 0;
+    }
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == okay_) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      return Default(message, wParam, lParam);
+    case WM_CLOSE:
+      Close();
+      return 0;
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+}  // namespace zorvat::ui

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "base/Prompts.h"
+#include "base/RegionalFormats.h"
+#include "scheduler/ExecuteStack.h"
+#include "scheduler/HotStack.h"
+#include "shellkit/Handles.h"
+#include "ui/Dpi.h"
+#include "ui/Window.h"
+
+namespace zorvat::ui {
+
+// The waiting-tasks window: the hot stack on one page, the execute stack on the other, both
+// read afresh every 2.5 s while the window is open. Not modal; it never changes the stacks.
+class WaitingTasksWindow final : public Window {
+ public:
+  static constexpr UINT_PTR kRefreshTimer = 1;
+  static constexpr UINT kRefreshInterval = 2500;
+  static constexpr int kOkayButton = 100;
+
+  WaitingTasksWindow(HWND owner, Prompts& prompts, const HotStack& hot,
+                     const ExecuteStack& execute, RegionalFormats formats);
+  ~WaitingTasksWindow() override;
+
+  // Opens the window with fresh rows, or brings it forward when it is open.
+  void Open();
+  void Close();
+
+  HWND HotList() const { return lists_[0]; }
+  HWND ExecuteList() const { return lists_[1]; }
+  HWND Tabs() const { return tabs_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void CreateControls();
+  void Refresh();
+  void ShowPage(int page);
+  void OnHotListClick();
+
+  Prompts& prompts_;
+  const HotStack& hot_;
+  const ExecuteStack& execute_;
+  RegionalFormats formats_;
+  Dpi dpi_;
+  shellkit::Font font_;
+  HWND tabs_ = nullptr;
+  std::array<HWND, 2> lists_{};
+  HWND okay_ = nullptr;
+};
+
+}  // namespace zorvat::ui

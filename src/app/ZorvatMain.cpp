@@ -92,6 +92,8 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   ui::MainWindowSetup setup{document, live, clock, formats};
   setup.programFolder = folder;
   setup.exitPath = &exitPath;
+  setup.settings = &settings;
+  setup.scheduler = [&scheduler] { return scheduler.get(); };
   setup.onClosed = [] { PostQuitMessage(0); };
   setup.switchScheduler = [&scheduler](bool on) {
     if (scheduler) {
@@ -136,6 +138,7 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   }
   window.ShowDocument();
   RunShowingErrors(prompts, [&] { MaintainStartupShortcut(settings.Read(keys::kAutoStart)); });
+  RunShowingErrors(prompts, [&] { window.RefreshSwitchToMenu(); });
   ShowWindow(window.Handle(), maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
 
   instance.Listen([&](const std::string& file) {

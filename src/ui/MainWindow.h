@@ -16,14 +16,21 @@
 #include "events/ListDocument.h"
 #include "events/MainWindowTexts.h"
 #include "settings/LiveSettings.h"
+#include "settings/OptionsValues.h"
+#include "settings/SettingsStore.h"
 #include "shellkit/Handles.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/Dpi.h"
 #include "ui/EventEditing.h"
 #include "ui/Panel.h"
 #include "ui/Splitter.h"
+#include "ui/WaitingTasksWindow.h"
 #include "ui/Window.h"
 #include "ui/WindowIds.h"
+
+namespace zorvat {
+class Scheduler;
+}
 
 namespace zorvat::ui {
 
@@ -61,6 +68,10 @@ struct MainWindowSetup {
   bool active = true;
   // The properties dialog; empty: the program's own dialogs.
   EventEditing::PropertiesEditor editProperties;
+  // Read and written by the options dialog and the "Switch to" menu; none: they do nothing.
+  SettingsFile* settings = nullptr;
+  // The scheduler whose stacks the waiting-tasks window shows, once it exists.
+  std::function<const Scheduler*()> scheduler;
 };
 
 // The main window: the four event lists with their headings, the new-event tree, the clock and
@@ -92,6 +103,10 @@ class MainWindow final : public Window {
   void ShowDocument();
   // Restored from the tray or the taskbar and in front, as another start of the program asks.
   void BringToFront() { OnOpenFromTray(); }
+  // The "Switch to" menu's user entries from the settings (in MainWindowOptions.cpp).
+  void RefreshSwitchToMenu();
+  HMENU SwitchToMenu() const;
+  const WaitingTasksWindow* WaitingTasks() const { return waitingTasks_.get(); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -181,6 +196,11 @@ class MainWindow final : public Window {
   void OnUndeleteEvent();
   void OnOptions();
   void OnSwitchToExplorer();
+  void OnSwitchToEntry1() { StartSwitchToEntry(0); }
+  void OnSwitchToEntry2() { StartSwitchToEntry(1); }
+  void OnSwitchToEntry3() { StartSwitchToEntry(2); }
+  void StartSwitchToEntry(int entry);
+  void ApplyConfirmedOptions(const OptionsValues& confirmed);
   void OnAbout();
   void OnExit();
 
@@ -251,6 +271,12 @@ class MainWindow final : public Window {
   std::optional<std::size_t> SelectedRow() const;
   void ShowEdited(bool changed);
   std::unique_ptr<EventEditing> editing_;
+
+  // The options dialog, the waiting-tasks window (made at its first opening) and the
+  // information windows, in MainWindowOptions.cpp.
+  OptionsValues lastOptions_;
+  int optionsPage_ = kFirstOptionsPage;
+  std::unique_ptr<WaitingTasksWindow> waitingTasks_;
 };
 
 }  // namespace zorvat::ui

@@ -24,7 +24,7 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
   if (control && code != BN_CLICKED) {
     return;  // the command line's edit notifications and the like
   }
-  static constexpr std::array<Command, 20> kCommands = {{
+  static constexpr std::array<Command, 23> kCommands = {{
       {IDC_NEW_LIST, &MainWindow::OnNewList},
       {IDC_OPEN_LIST, &MainWindow::OnOpenList},
       {IDC_SAVE_LIST, &MainWindow::OnSaveList},
@@ -40,6 +40,9 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
       {IDC_UNDELETE, &MainWindow::OnUndeleteEvent},
       {IDC_OPTIONS, &MainWindow::OnOptions},
       {IDC_SWITCH_EXPLORER, &MainWindow::OnSwitchToExplorer},
+      {IDC_SWITCH_USER_1, &MainWindow::OnSwitchToEntry1},
+      {IDC_SWITCH_USER_2, &MainWindow::OnSwitchToEntry2},
+      {IDC_SWITCH_USER_3, &MainWindow::OnSwitchToEntry3},
       {IDC_ABOUT, &MainWindow::OnAbout},
       {IDC_OPEN_FROM_TRAY, &MainWindow::OnOpenFromTray},
       {IDC_ACTIVE_ITEM, &MainWindow::OnActiveItem},
@@ -59,13 +62,5 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
     }
   }
 }
-
-// Commands of the editing dialogs, the options, the information windows and the
-// waiting-tasks window arrive with those windows.
-void MainWindow::OnListInfo() {}
-void MainWindow::OnTaskList() {}
-void MainWindow::OnOptions() {}
-void MainWindow::OnSwitchToExplorer() {}
-void MainWindow::OnAbout() {}
 
 }  // namespace zorvat::ui

@@ -32,8 +32,7 @@ class ModalDialog {
   // False keeps the dialog open.
   virtual bool OnOk() { return true; }
   // Any other message; nothing: the dialog manager's handling.
-  virtual std::optional<INT_PTR> OnMessage(UINT /*message*/, WPARAM /*wParam*/,
-                                           LPARAM /*lParam*/) {
+  virtual std::optional<INT_PTR> OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
     return std::nullopt;
   }
 

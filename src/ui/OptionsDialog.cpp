@@ -133,7 +133,10 @@ class OptionsDialog final : public ModalDialog {
   bool OnOk() override {
     OptionsValues typed = values_;
     typed.mainRefresh = kMainRefreshRange.Clamp(ReadNumber(IDC_MAIN_REFRESH, values_.mainRefresh));
-    const LRESULT day = SendDlgItemMessageW(Handle(), IDC_WEEKDAY, CB_GETCURSEL, 0, 0);
+    // The entry the box shows; a typed text that names none is no choice.
+    const LRESULT day =
+        SendDlgItemMessageW(Handle(), IDC_WEEKDAY, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(Widen(ItemText(IDC_WEEKDAY)).c_str()));
     typed.weekDayChoice = day == CB_ERR ? std::nullopt : std::optional<int>(static_cast<int>(day));
     SYSTEMTIME date{};
     if (SendDlgItemMessageW(Handle(), IDC_MONTH_DAY, DTM_GETSYSTEMTIME, 0,
@@ -180,8 +183,8 @@ class OptionsDialog final : public ModalDialog {
     if (message == WM_NOTIFY) {
       const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
       if (header.idFrom == IDC_OPTIONS_TABS && header.code == TCN_SELCHANGE) {
-        ShowPage(static_cast<int>(SendDlgItemMessageW(Handle(), IDC_OPTIONS_TABS, TCM_GETCURSEL,
-                                                      0, 0)));
+        ShowPage(
+            static_cast<int>(SendDlgItemMessageW(Handle(), IDC_OPTIONS_TABS, TCM_GETCURSEL, 0, 0)));
         return 0;
       }
     }
@@ -244,9 +247,9 @@ class OptionsDialog final : public ModalDialog {
       const GroupPicture& group = kGroupPictures[i];
       SendDlgItemMessageW(Handle(), group.group, WM_SETFONT,
                           reinterpret_cast<WPARAM>(groupFont_.get()), FALSE);
-      groupIcons_[i].reset(static_cast<HICON>(
-          LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(group.picture), IMAGE_ICON, 32,
-                     32, LR_DEFAULTCOLOR)));
+      groupIcons_[i].reset(
+          static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(group.picture),
+                                        IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
       SendDlgItemMessageW(Handle(), group.group + 1, STM_SETICON,
                           reinterpret_cast<WPARAM>(groupIcons_[i].get()), 0);
     }
@@ -257,7 +260,9 @@ class OptionsDialog final : public ModalDialog {
     const UINT value = GetDlgItemInt(Handle(), id, &converted, FALSE);
     return converted ? static_cast<int>(std::min<UINT>(value, 1'000'000)) : fallback;
   }
-  void Check(int id, bool on) const { CheckDlgButton(Handle(), id, on ? BST_CHECKED : BST_UNCHECKED); }
+  void Check(int id, bool on) const {
+    CheckDlgButton(Handle(), id, on ? BST_CHECKED : BST_UNCHECKED);
+  }
   bool Checked(int id) const { return IsDlgButtonChecked(Handle(), id) == BST_CHECKED; }
   void CheckChoice(const std::array<int, 3>& buttons, std::optional<int> choice) const {
     if (choice) {

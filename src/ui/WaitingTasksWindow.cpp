@@ -69,8 +69,8 @@ WaitingTasksWindow::WaitingTasksWindow(HWND owner, Prompts& prompts, const HotSt
       execute_(execute),
       formats_(std::move(formats)),
       dpi_(static_cast<int>(GetDpiForSystem())) {
-  Create(L"ZorvatWaitingTasks", kExStyle, L"Waiting tasks", kStyle, CentredWindowRect(dpi_),
-         owner, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  Create(L"ZorvatWaitingTasks", kExStyle, L"Waiting tasks", kStyle, CentredWindowRect(dpi_), owner,
+         nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   CreateControls();
 }
 
@@ -84,10 +84,9 @@ WaitingTasksWindow::~WaitingTasksWindow() {
 void WaitingTasksWindow::CreateControls() {
   font_ = MakeFont(L"MS Shell Dlg", 11, false, dpi_);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"",
-                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_HOTTRACK,
-                          dpi_(4), dpi_(4), dpi_(465), dpi_(329), Handle(), nullptr, instance,
-                          nullptr);
+  tabs_ = CreateWindowExW(
+      0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_HOTTRACK,
+      dpi_(4), dpi_(4), dpi_(465), dpi_(329), Handle(), nullptr, instance, nullptr);
   const std::array<const wchar_t*, 2> pages = {L"Hot Stack", L"Execute Stack"};
   for (std::size_t i = 0; i < pages.size(); ++i) {
     TCITEMW item{};
@@ -101,14 +100,14 @@ void WaitingTasksWindow::CreateControls() {
   for (std::size_t i = 0; i < lists_.size(); ++i) {
     lists_[i] = CreateWindowExW(
         WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-        WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, page.left,
-        page.top, page.right - page.left, page.bottom - page.top, Handle(), nullptr, instance,
-        nullptr);
+        WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, page.left, page.top,
+        page.right - page.left, page.bottom - page.top, Handle(), nullptr, instance, nullptr);
     SendMessageW(lists_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
   // The hot list is hot-tracked with a hand and underlines the row under the mouse.
   const DWORD hotTracking = LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT;
-  ListView_SetExtendedListViewStyleEx(lists_[0], LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | hotTracking,
+  ListView_SetExtendedListViewStyleEx(lists_[0],
+                                      LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | hotTracking,
                                       LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | hotTracking);
   ListView_SetExtendedListViewStyleEx(lists_[1], LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
                                       LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
@@ -162,8 +161,8 @@ void WaitingTasksWindow::OnHotListClick() {
   const int row = ListView_GetNextItem(lists_[0], -1, LVNI_SELECTED);
   if (row >= 0 && static_cast<std::size_t>(row) < HotStack::kSize) {
     prompts_.Show(std::string(kApplicationTitle),
-                  std::string(WaitingAnswer(hot_[static_cast<std::size_t>(row)])),
-                  PromptIcon::None, PromptButtons::Ok);
+                  std::string(WaitingAnswer(hot_[static_cast<std::size_t>(row)])), PromptIcon::None,
+                  PromptButtons::Ok);
   }
 }
 

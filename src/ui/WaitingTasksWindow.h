@@ -22,8 +22,8 @@ class WaitingTasksWindow final : public Window {
   static constexpr UINT kRefreshInterval = 2500;
   static constexpr int kOkayButton = 100;
 
-  WaitingTasksWindow(HWND owner, Prompts& prompts, const HotStack& hot,
-                     const ExecuteStack& execute, RegionalFormats formats);
+  WaitingTasksWindow(HWND owner, Prompts& prompts, const HotStack& hot, const ExecuteStack& execute,
+                     RegionalFormats formats);
   ~WaitingTasksWindow() override;
 
   // Opens the window with fresh rows, or brings it forward when it is open.

@@ -28,6 +28,9 @@
 
 // "Switch to" and help.
 #define IDC_SWITCH_EXPLORER 1040
+#define IDC_SWITCH_USER_1 1041
+#define IDC_SWITCH_USER_2 1042
+#define IDC_SWITCH_USER_3 1043
 #define IDC_HELP_CONTENTS 1050
 #define IDC_HELP_CONTEXT 1051
 #define IDC_ABOUT 1052

@@ -81,7 +81,15 @@ DialogScript& DialogScript::Choose(std::string dialogName, int comboId, int inde
 }
 
 std::string DialogScript::NameOf(HWND dialog) {
-  return GetDlgItem(dialog, IDC_HEADING) ? "properties" : ItemText(dialog, IDC_TITLE);
+  if (GetDlgItem(dialog, IDC_HEADING)) {
+    return "properties";
+  }
+  if (GetDlgItem(dialog, IDC_TITLE)) {
+    return ItemText(dialog, IDC_TITLE);
+  }
+  wchar_t caption[256] = {};
+  GetWindowTextW(dialog, caption, 256);
+  return Narrow(caption);
 }
 
 std::string DialogScript::ItemText(HWND dialog, int id) {

@@ -14,7 +14,8 @@ namespace zorvat::testing {
 // makes no progress for ten seconds it cancels every dialog, so a test fails instead of hanging.
 class DialogScript {
  public:
-  // The name of a dialog: "properties" for the event properties dialog, else its bold title.
+  // The name of a dialog: "properties" for the event properties dialog, else its bold title,
+  // else its caption.
   using Action = std::function<bool(HWND dialog)>;
 
   DialogScript();

@@ -63,7 +63,4 @@
 #define IDC_INFO_COUNT_FIRST 1526  // single, daily, weekly, monthly: 1526 .. 1529
 
 // About.
-#define IDC_ABOUT_SIDE 1540
-#define IDC_ABOUT_BANNER 1541
-#define IDC_ABOUT_PRODUCT 1542
 #define IDC_ABOUT_NOTICE 1543

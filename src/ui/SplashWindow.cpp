@@ -7,8 +7,9 @@ namespace {
 
 constexpr const wchar_t* kNotice = L"Brumsel! Zorvat is starting";
 constexpr const wchar_t* kText =
-    L"Your timed events: messages, alerts, programs and file tasks, each at its second.\n"
-    L"Loading the settings and the event list...";
+    L"Your timed events and their tasks:\n"
+    L"messages, alerts, programs and files,\n"
+    L"each carried out at its second.";
 constexpr COLORREF kBackground = RGB(0x1f, 0x3a, 0x63);  // the side picture's dark end
 
 }  // namespace
@@ -68,8 +69,8 @@ void SplashWindow::Paint(HDC dc) {
   SetTextColor(dc, RGB(255, 255, 255));
   DrawTextW(dc, kNotice, -1, &notice, DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, textFont_.get());
-  RECT text{dpi_(left), dpi_(140), dpi_(kWidth - 8), dpi_(kHeight - 6)};
-  DrawTextW(dc, kText, -1, &text, DT_WORDBREAK | DT_NOPREFIX);
+  RECT text{dpi_(left), dpi_(136), dpi_(kWidth - 8), dpi_(kHeight - 6)};
+  DrawTextW(dc, kText, -1, &text, DT_NOPREFIX);
   SelectObject(dc, previous);
 }
 

@@ -3,9 +3,11 @@
 #include <commctrl.h>
 
 #include <span>
+#include <string>
+#include <vector>
 
 #include "base/Error.h"
-#include "scheduler/WaitingTasks.h"
+#include "scheduler/WaitingTaskRows.h"
 #include "shellkit/WideText.h"
 #include "ui/Fonts.h"
 
@@ -39,24 +41,26 @@ void AddColumns(HWND list, std::span<const ListColumn> columns, const Dpi& dpi) 
   }
 }
 
-// Row i takes rows[i]: texts set in place, rows added as needed.
-void CopyRows(HWND list, const std::vector<WaitingTaskRow>& rows) {
-  for (std::size_t i = 0; i < rows.size(); ++i) {
+// Row i takes texts[i], column by column: texts set in place, rows added as needed.
+template <std::size_t Columns>
+void CopyRows(HWND list, std::span<const std::array<std::string, Columns>> texts) {
+  for (std::size_t i = 0; i < texts.size(); ++i) {
     const int index = static_cast<int>(i);
     if (index >= ListView_GetItemCount(list)) {
       LVITEMW item{};
       item.iItem = index;
       ListView_InsertItem(list, &item);
     }
-    for (std::size_t column = 0; column < rows[i].size(); ++column) {
-      std::wstring text = Widen(rows[i][column]);
+    for (std::size_t column = 0; column < Columns; ++column) {
+      std::wstring text = Widen(texts[i][column]);
       ListView_SetItemText(list, index, static_cast<int>(column), text.data());
     }
   }
 }
 
 void AddEmptyRows(HWND list, std::size_t count) {
-  CopyRows(list, std::vector<WaitingTaskRow>(count));
+  const std::vector<std::array<std::string, 1>> empty(count);
+  CopyRows<1>(list, empty);
 }
 
 }  // namespace
@@ -111,8 +115,8 @@ void WaitingTasksWindow::CreateControls() {
                                       LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | hotTracking);
   ListView_SetExtendedListViewStyleEx(lists_[1], LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
                                       LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-  AddColumns(lists_[0], kHotStackColumns, dpi_);
-  AddColumns(lists_[1], kExecuteStackColumns, dpi_);
+  AddColumns(lists_[0], HotStackColumns(), dpi_);
+  AddColumns(lists_[1], ExecuteStackColumns(), dpi_);
   CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, dpi_(4), dpi_(340),
                   dpi_(465), dpi_(2), Handle(), nullptr, instance, nullptr);
   okay_ = CreateWindowExW(0, L"Button", L"&Okay", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_FLAT,
@@ -146,8 +150,17 @@ void WaitingTasksWindow::Close() {
 }
 
 void WaitingTasksWindow::Refresh() {
-  CopyRows(lists_[0], HotStackRows(hot_, formats_));
-  CopyRows(lists_[1], ExecuteStackRows(execute_));
+  std::vector<std::array<std::string, 5>> hot;
+  for (const HotStackRow& row : HotStackRows(hot_, formats_)) {
+    hot.push_back({row.place, row.time, row.command, row.operand1, row.operand2});
+  }
+  CopyRows<5>(lists_[0], hot);
+  // The "Place" column stays empty.
+  std::vector<std::array<std::string, 5>> execute;
+  for (const ExecuteStackRow& row : ExecuteStackRows(execute_)) {
+    execute.push_back({"", row.command, row.operand1, row.operand2, row.done});
+  }
+  CopyRows<5>(lists_[1], execute);
 }
 
 void WaitingTasksWindow::ShowPage(int page) {
@@ -161,7 +174,7 @@ void WaitingTasksWindow::OnHotListClick() {
   const int row = ListView_GetNextItem(lists_[0], -1, LVNI_SELECTED);
   if (row >= 0 && static_cast<std::size_t>(row) < HotStack::kSize) {
     prompts_.Show(std::string(kApplicationTitle),
-                  std::string(WaitingAnswer(hot_[static_cast<std::size_t>(row)])), PromptIcon::None,
+                  HotEntryWaitingText(hot_, static_cast<std::size_t>(row)), PromptIcon::None,
                   PromptButtons::Ok);
   }
 }

@@ -32,6 +32,7 @@
 #include "shellkit/WideText.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/SplashWindow.h"
 #include "ui/WindowTimers.h"
 
 namespace zorvat {
@@ -67,6 +68,9 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   ui::MainWindow* main = nullptr;
   const auto owner = [&main] { return main ? main->Handle() : nullptr; };
   MessageBoxPrompts prompts(owner);
+  // On screen while the windows are made; it goes once the main window is up.
+  ui::SplashWindow splash(prompts);
+  splash.Show();
   Win32FileDialogs dialogs(owner);
   SettingsFile settings(folder);
   RunShowingErrors(prompts, [&] {
@@ -140,6 +144,7 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   RunShowingErrors(prompts, [&] { MaintainStartupShortcut(settings.Read(keys::kAutoStart)); });
   RunShowingErrors(prompts, [&] { window.RefreshSwitchToMenu(); });
   ShowWindow(window.Handle(), maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+  splash.Close();
 
   instance.Listen([&](const std::string& file) {
     window.BringToFront();

@@ -32,7 +32,7 @@ void SplashWindow::Show() {
 }
 
 void SplashWindow::Close() {
-  ShowWindow(Handle(), SW_HIDE);
+  Destroy();
 }
 
 LRESULT SplashWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

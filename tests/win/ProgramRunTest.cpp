@@ -118,6 +118,8 @@ TEST(ProgramRun, StartRunCopyHandOverAndCloseThroughTheTray) {
       WaitFor([&] { return (main = WindowOf(running.get(), L"ZorvatMainWindow")); }, 30000));
   EXPECT_TRUE(WaitFor([&] { return Caption(main) == "Brumsel! Zorvat - " + first; }, 5000));
   EXPECT_TRUE(PathExists(folder.File("Lib")));
+  // The splash goes once the main window is up.
+  EXPECT_TRUE(WaitFor([&] { return !WindowOf(running.get(), L"ZorvatSplash"); }, 5000));
 
   // (a) The copy lands within its second and the timers' bound.
   ASSERT_TRUE(WaitFor([&] { return PathExists(target); }, 120000));

@@ -146,13 +146,7 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   ShowWindow(window.Handle(), maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
   splash.Close();
 
-  instance.Listen([&](const std::string& file) {
-    window.BringToFront();
-    if (!file.empty()) {
-      RunShowingErrors(prompts, [&] { document.ReadFile(file); });
-      window.ShowDocument();
-    }
-  });
+  instance.Listen([&window](const std::string& file) { window.OnAnotherStart(file); });
 
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

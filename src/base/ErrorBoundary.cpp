@@ -15,4 +15,22 @@ bool RunShowingErrors(Prompts& prompts, const std::function<void()>& step) {
   }
 }
 
+bool RunTickShowingErrors(Prompts& prompts, bool& errorBoxOpen, const std::function<void()>& tick) {
+  if (errorBoxOpen) {
+    return false;
+  }
+  try {
+    tick();
+    return true;
+  } catch (const Error& error) {
+    struct Open {
+      bool& flag;
+      explicit Open(bool& open) : flag(open) { flag = true; }
+      ~Open() { flag = false; }
+    } open(errorBoxOpen);
+    prompts.ShowError(error.what());
+    return false;
+  }
+}
+
 }  // namespace zorvat

@@ -52,16 +52,17 @@ class ListDocument {
 
   // Editing. Each change sets the dirty flag. Operands holding "|" or a line break are refused
   // with zorvat::Error (see CheckOperand). The query text is the row's "Query" column.
+  // An index with no event behind it (a row of a list read since) changes nothing: false.
   bool AppendEvent(EventKind kind, const EventRecord& record, std::string_view queryText);
-  void ReplaceEvent(EventKind kind, std::size_t i, const EventRecord& record,
+  bool ReplaceEvent(EventKind kind, std::size_t i, const EventRecord& record,
                     std::string_view queryText);
-  void DeleteEvent(EventKind kind, std::size_t i);
-  void UndeleteEvent(EventKind kind, std::size_t i);
-  void SetEventActive(EventKind kind, std::size_t i, bool active);
+  bool DeleteEvent(EventKind kind, std::size_t i);
+  bool UndeleteEvent(EventKind kind, std::size_t i);
+  bool SetEventActive(EventKind kind, std::size_t i, bool active);
 
  private:
   EventRows& RowsOf(EventKind kind) { return rows_[static_cast<std::size_t>(kind)]; }
-  void CheckIndex(EventKind kind, std::size_t i) const;
+  bool HasEvent(EventKind kind, std::size_t i) const;
   void EmptyLists();
   bool ConfirmReplacing(const std::string& path);
   void WriteFile(const std::string& path);

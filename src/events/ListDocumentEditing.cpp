@@ -1,5 +1,3 @@
-#include <stdexcept>
-
 #include "base/Error.h"
 #include "events/ListDocument.h"
 
@@ -14,10 +12,8 @@ void RequireStorable(const EventRecord& record) {
 
 }  // namespace
 
-void ListDocument::CheckIndex(EventKind kind, std::size_t i) const {
-  if (i >= lists_[kind].Count()) {
-    throw std::out_of_range("no event at this index");
-  }
+bool ListDocument::HasEvent(EventKind kind, std::size_t i) const {
+  return i < lists_[kind].Count();
 }
 
 bool ListDocument::AppendEvent(EventKind kind, const EventRecord& record,
@@ -33,9 +29,11 @@ bool ListDocument::AppendEvent(EventKind kind, const EventRecord& record,
   return true;
 }
 
-void ListDocument::ReplaceEvent(EventKind kind, std::size_t i, const EventRecord& record,
+bool ListDocument::ReplaceEvent(EventKind kind, std::size_t i, const EventRecord& record,
                                 std::string_view queryText) {
-  CheckIndex(kind, i);
+  if (!HasEvent(kind, i)) {
+    return false;
+  }
   RequireStorable(record);
   lists_[kind].Replace(i, record);
   EventRow& row = RowsOf(kind)[i];
@@ -45,12 +43,15 @@ void ListDocument::ReplaceEvent(EventKind kind, std::size_t i, const EventRecord
   row.checked = record.active;
   RowsOf(kind).SetRowIcon(i, record.task.command, record.task.operand1);
   dirty_ = true;
+  return true;
 }
 
 // A deleted event keeps its slot and its row until the next read or New; only the writer
 // leaves it out.
-void ListDocument::DeleteEvent(EventKind kind, std::size_t i) {
-  CheckIndex(kind, i);
+bool ListDocument::DeleteEvent(EventKind kind, std::size_t i) {
+  if (!HasEvent(kind, i)) {
+    return false;
+  }
   EventRow& row = RowsOf(kind)[i];
   row.eventText = kRemovedEventText;
   row.checked = false;
@@ -58,10 +59,13 @@ void ListDocument::DeleteEvent(EventKind kind, std::size_t i) {
     lists_[kind].SetDeleted(i, true);
     dirty_ = true;
   }
+  return true;
 }
 
-void ListDocument::UndeleteEvent(EventKind kind, std::size_t i) {
-  CheckIndex(kind, i);
+bool ListDocument::UndeleteEvent(EventKind kind, std::size_t i) {
+  if (!HasEvent(kind, i)) {
+    return false;
+  }
   const EventRecord& record = lists_[kind][i];
   EventRow& row = RowsOf(kind)[i];
   row.eventText = DescribeEvent(record.task.command, record.task.operand1, record.task.operand2);
@@ -70,15 +74,19 @@ void ListDocument::UndeleteEvent(EventKind kind, std::size_t i) {
     lists_[kind].SetDeleted(i, false);
     dirty_ = true;
   }
+  return true;
 }
 
-void ListDocument::SetEventActive(EventKind kind, std::size_t i, bool active) {
-  CheckIndex(kind, i);
+bool ListDocument::SetEventActive(EventKind kind, std::size_t i, bool active) {
+  if (!HasEvent(kind, i)) {
+    return false;
+  }
   RowsOf(kind)[i].checked = active;
   if (lists_[kind][i].active != active) {
     lists_[kind].SetActive(i, active);
     dirty_ = true;
   }
+  return true;
 }
 
 }  // namespace zorvat

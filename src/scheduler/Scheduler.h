@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -67,6 +68,10 @@ class Scheduler {
   const ExecuteStack& ExecuteSlots() const { return exec_; }
   const AlertPlayback& Alert() const { return alert_; }
   std::uint32_t ScanInterval() const { return scanInterval_; }
+  // Set while the timer's error box is open; the timer dispatch skips its ticks meanwhile.
+  bool& ErrorBoxOpen(SchedulerTimer timer) {
+    return errorBoxOpen_[static_cast<std::size_t>(timer)];
+  }
 
  private:
   void ArmScanTimer();
@@ -85,6 +90,7 @@ class Scheduler {
   std::uint32_t scanInterval_ = EntryOf(SchedulerTimer::Scan).interval;
   // Occurrences turned away by a full hot stack: dropped when their window has passed unfilled.
   std::vector<Task> refused_;
+  std::array<bool, kSchedulerTimers.size()> errorBoxOpen_{};
 };
 
 }  // namespace zorvat

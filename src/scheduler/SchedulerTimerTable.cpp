@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "base/Error.h"
-#include "base/Prompts.h"
+#include "base/ErrorBoundary.h"
 #include "scheduler/Scheduler.h"
 #include "scheduler/SchedulerTimers.h"
 
@@ -35,7 +34,7 @@ std::uint32_t ScanPeriod(std::uint16_t mainTimerPeriod) {
 }
 
 void DispatchSchedulerTick(Scheduler& scheduler, SchedulerTimer timer, Prompts& errors) {
-  try {
+  RunTickShowingErrors(errors, scheduler.ErrorBoxOpen(timer), [&scheduler, timer] {
     switch (timer) {
       case SchedulerTimer::Scan:
         scheduler.OnScanTick();
@@ -53,9 +52,7 @@ void DispatchSchedulerTick(Scheduler& scheduler, SchedulerTimer timer, Prompts& 
         scheduler.OnBlinkTick();
         break;
     }
-  } catch (const Error& e) {
-    errors.ShowError(e.what());
-  }
+  });
 }
 
 }  // namespace zorvat

@@ -62,8 +62,7 @@ bool EventEditing::EditProperties(HWND owner, EventKind shown,
   }
   const ConfirmedEvent event =
       ConfirmProperties(shown, ChoiceOf(*out), existing, live_.newEventActive);
-  document_.ReplaceEvent(shown, *selected, event.record, event.queryText);
-  return true;
+  return document_.ReplaceEvent(shown, *selected, event.record, event.queryText);
 }
 
 bool EventEditing::Delete(EventKind shown, std::optional<std::size_t> selected) {
@@ -74,8 +73,7 @@ bool EventEditing::Delete(EventKind shown, std::optional<std::size_t> selected) 
   if (!prompts_.Confirm(DeleteQuestion(shown, row.eventText, row.caption))) {
     return false;
   }
-  document_.DeleteEvent(shown, *selected);
-  return true;
+  return document_.DeleteEvent(shown, *selected);
 }
 
 bool EventEditing::Undelete(EventKind shown, std::optional<std::size_t> selected) {
@@ -87,8 +85,7 @@ bool EventEditing::Undelete(EventKind shown, std::optional<std::size_t> selected
           UndeleteQuestion(shown, DescribeEvent(task.command, task.operand1, task.operand2)))) {
     return false;
   }
-  document_.UndeleteEvent(shown, *selected);
-  return true;
+  return document_.UndeleteEvent(shown, *selected);
 }
 
 EventEditing::PropertiesEditor SystemPropertiesDialog(Prompts& errors) {

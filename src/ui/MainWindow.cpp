@@ -103,7 +103,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PaintBevels();
       return 0;
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      OnCommandMessage(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_MEASUREITEM:
       MeasureMenuImage(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
@@ -115,6 +115,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_TIMER:
       OnTimer(wParam);
+      return 0;
+    case kOpenHandedOver:
+      OpenHandedOver();
       return 0;
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {
@@ -128,7 +131,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return Default(message, wParam, lParam);
     case WM_CLOSE:
-      OnCloseAsked();
+      OnCloseMessage();
       return 0;
     case WM_SETTINGCHANGE:
       OnSettingChange(reinterpret_cast<const wchar_t*>(lParam));
@@ -153,11 +156,11 @@ void MainWindow::OnTimer(UINT_PTR id) {
   if (id == kClockTimer) {
     OnClockTick();
   } else if (id == kAutoSaveTimer) {
-    OnAutoSaveTick();
+    RunModal([this] { OnAutoSaveTick(); });
   } else if (id == kDelayTimer) {
     OnDelayTick();
   } else if (setup_.onTimer) {
-    setup_.onTimer(id);
+    RunModal([this, id] { setup_.onTimer(id); });
   }
 }
 
@@ -202,7 +205,7 @@ void MainWindow::ShowList(EventKind kind) {
   SetText(stripHeading_, GetText(heading_));
 }
 
-// The box goes straight into the record; the document is not marked as changed.
+// The box goes straight into the record and marks the document changed, as any edit does.
 void MainWindow::OnCheckChanged(EventKind kind, std::size_t row, bool checked) {
   setup_.document.SetEventActive(kind, row, checked);
 }
@@ -256,6 +259,9 @@ void MainWindow::OnOpenFromTray() {
   application_.Restore();
   ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(Handle());
+  if (ModalOpen()) {
+    BringModalToFront();
+  }
 }
 
 bool MainWindow::OnSetCursor(HWND control) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Clock.h"
 #include "base/Prompts.h"
@@ -107,6 +108,11 @@ class MainWindow final : public Window {
   void RefreshSwitchToMenu();
   HMENU SwitchToMenu() const;
   const WaitingTasksWindow* WaitingTasks() const { return waitingTasks_.get(); }
+  // Another start of the program handed over `listFile` (empty: none). While a dialog or box of
+  // this window is open, the file waits until the last one closes.
+  void OnAnotherStart(const std::string& listFile);
+  // A command, a tick or a question of this window has a dialog or box open.
+  bool ModalOpen() const { return modalDepth_ > 0; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -154,6 +160,15 @@ class MainWindow final : public Window {
   void MeasureMenuImage(MEASUREITEMSTRUCT& item) const;
   void DrawMenuImage(const DRAWITEMSTRUCT& item) const;
 
+  // Modal spells: a command or tick that may open a dialog or box runs as one, its error box
+  // included. While one is open, nothing may swap the document or destroy the window under it.
+  static constexpr UINT kOpenHandedOver = WM_APP + 1;
+  void RunModal(const std::function<void()>& step);
+  void BringModalToFront();
+  void OpenHandedOver();
+  void OnCommandMessage(int id, int code, HWND control);
+  void OnCloseMessage();
+
   // Behaviour.
   void OnCommand(int id, int code, HWND control);
   void OnTimer(UINT_PTR id);
@@ -180,8 +195,7 @@ class MainWindow final : public Window {
   void OnEndSession(bool ending);
   void CloseForGood();
 
-  // Commands whose windows and actions come with later work; named so the menus, the toolbar
-  // and the keyboard reach them already.
+  // The commands of the menus, the toolbar, the keys and the tray, one handler each.
   void OnNewList();
   void OnOpenList();
   void OnSaveList();
@@ -213,6 +227,9 @@ class MainWindow final : public Window {
   bool active_;
   EventKind shownList_ = EventKind::General;
   ClockTexts shownClock_;
+  int modalDepth_ = 0;
+  bool autoSaveErrorOpen_ = false;
+  std::vector<std::string> handedOver_;
 
   shellkit::Menu mainMenu_;
   shellkit::Menu trayMenu_;

@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "PictureIds.h"
+#include "base/ErrorBoundary.h"
 #include "events/ListHeadings.h"
 #include "events/MainWindowTexts.h"
 #include "settings/ProgramFolder.h"
@@ -167,8 +168,15 @@ void MainWindow::CreateLeftColumn() {
   makerLabel_->SetTransparent(true);
   makerLabel_->SetAngle(90);
 
-  tree_ = std::make_unique<NewEventTree>(leftColumn_->Handle(), kindIcons_.get(),
-                                         [this](int item) { OnNewEventTreeDoubleClick(item); });
+  // The tree and the lists call back from their parent's subclass procedure, outside the
+  // window procedure's boundary: each callback brings its own.
+  tree_ = std::make_unique<NewEventTree>(leftColumn_->Handle(), kindIcons_.get(), [this](int item) {
+    if (ModalOpen()) {
+      BringModalToFront();
+    } else {
+      RunModal([this, item] { OnNewEventTreeDoubleClick(item); });
+    }
+  });
   SetWindowLongPtrW(tree_->Handle(), GWLP_ID, IDC_NEW_EVENT_TREE);
   splitter_ = std::make_unique<Splitter>(prompts_, Handle(), IDC_SPLITTER,
                                          [this](int left) { OnSplitterMoved(left); });
@@ -203,9 +211,11 @@ void MainWindow::CreateRightArea() {
     const auto i = static_cast<std::size_t>(kind);
     EventListView::Callbacks callbacks;
     callbacks.onCheckChanged = [this, kind](std::size_t row, bool checked) {
-      OnCheckChanged(kind, row, checked);
+      RunShowingErrors(prompts_, [&] { OnCheckChanged(kind, row, checked); });
     };
-    callbacks.onSelected = [this, kind](std::size_t row) { OnSelected(kind, row); };
+    callbacks.onSelected = [this, kind](std::size_t row) {
+      RunShowingErrors(prompts_, [&] { OnSelected(kind, row); });
+    };
     const std::array<ListColumn, 3> columns = EventListColumns(kind);
     lists_[i] = std::make_unique<EventListView>(listCarrier_->Handle(), columns, kindIcons_.get(),
                                                 std::move(callbacks));

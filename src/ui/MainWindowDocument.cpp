@@ -2,6 +2,7 @@
 // window shows of the document after each.
 #include <windows.h>
 
+#include "base/ErrorBoundary.h"
 #include "events/RecentFiles.h"
 #include "ui/MainWindow.h"
 #include "ui/WindowIds.h"
@@ -82,8 +83,21 @@ void MainWindow::OnOpenRecent2() {
 void MainWindow::OnOpenRecent3() {
   ThenShow(*this, [this] { setup_.document.OpenRecent(3); });
 }
+// Files other starts handed over, one at a time in the order they came: the end of each
+// reading's spell posts the next.
+void MainWindow::OpenHandedOver() {
+  if (handedOver_.empty() || ModalOpen()) {
+    return;
+  }
+  const std::string file = handedOver_.front();
+  handedOver_.erase(handedOver_.begin());
+  RunModal([this, &file] { ThenShow(*this, [this, &file] { setup_.document.ReadFile(file); }); });
+}
+
+// A failing write shows one box, not one per tick while it stays open.
 void MainWindow::OnAutoSaveTick() {
-  ThenShow(*this, [this] { setup_.document.AutoSave(); });
+  RunTickShowingErrors(prompts_, autoSaveErrorOpen_,
+                       [this] { ThenShow(*this, [this] { setup_.document.AutoSave(); }); });
 }
 
 }  // namespace zorvat::ui

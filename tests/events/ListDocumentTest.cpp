@@ -201,8 +201,9 @@ TEST_F(DocumentTest, AppendAndReplaceKeepRowsInStepWithRecords) {
             (EventRow{"01.04.2026 09:00:00", "[Unknown]", "-", true,
                       RowIcon::OfFile("C:\\x.tmp")}));  // no icon of its own: the old one stays
   EXPECT_EQ(doc.Lists()[EventKind::General][0].task.command, kCmdControlPanel);
-  EXPECT_THROW(doc.ReplaceEvent(EventKind::General, 1, Message("x"), "-"), std::out_of_range);
-  EXPECT_THROW(doc.DeleteEvent(EventKind::Daily, 0), std::out_of_range);
+  EXPECT_FALSE(doc.ReplaceEvent(EventKind::General, 1, Message("x"), "-"));
+  EXPECT_FALSE(doc.DeleteEvent(EventKind::Daily, 0));
+  EXPECT_EQ(doc.Rows(EventKind::General).Count(), 1u);
 }
 
 TEST_F(DocumentTest, AFullListRefusesTheNextEvent) {

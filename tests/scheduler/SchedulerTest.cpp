@@ -241,6 +241,22 @@ TEST(Scheduler, ErrorThroughTheTimerDispatchEndsTheTickWithOneErrorBox) {
   EXPECT_EQ(rig.prompts.shown.size(), 1u);
 }
 
+// An error box's own message loop goes on delivering the timer: the same timer's ticks wait
+// until the box closes, so one failure shows one box.
+TEST(Scheduler, ATickWhileItsOwnErrorBoxIsOpenShowsNoSecondBox) {
+  Rig rig;
+  rig.sound.unplayable.insert("missing.wav");
+  Queue(rig, kCmdAlert, "missing.wav");
+  Queue(rig, kCmdAlert, "missing.wav");
+  rig.prompts.onShow = [&rig](const auto&) {
+    DispatchSchedulerTick(rig.scheduler, SchedulerTimer::Execute, rig.prompts);
+  };
+  DispatchSchedulerTick(rig.scheduler, SchedulerTimer::Execute, rig.prompts);
+  EXPECT_EQ(rig.prompts.shown.size(), 1u);
+  DispatchSchedulerTick(rig.scheduler, SchedulerTimer::Execute, rig.prompts);
+  EXPECT_EQ(rig.prompts.shown.size(), 2u);  // the box closed: the next failure shows
+}
+
 // Switching on starts the scan timer afresh with its own period: the first interval before its
 // first tick, the clamped live period after it, never the raw setting.
 TEST(Scheduler, ActiveSwitchArmsTheClampedPeriodAndOffStopsTheScanTimer) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -122,7 +123,7 @@ class MainWindowTest : public ::testing::Test {
     setup.editProperties = [this](HWND, EventKind kind, bool newEvent,
                                   const EventProperties& in) -> std::optional<EventProperties> {
       opened.push_back({kind, newEvent, in.command});
-      return std::nullopt;
+      return whileOpen ? whileOpen(in) : std::nullopt;
     };
     setup.programFolder = temp.Path() + "\\";
     window = std::make_unique<MainWindow>(application, prompts, setup);
@@ -146,6 +147,8 @@ class MainWindowTest : public ::testing::Test {
     friend bool operator==(const Opened&, const Opened&) = default;
   };
   std::vector<Opened> opened;  // properties dialogs
+  // Runs while the properties dialog is "open"; what it gives back is confirmed.
+  std::function<std::optional<EventProperties>(const EventProperties&)> whileOpen;
   std::unique_ptr<MainWindow> window;
 };
 
@@ -274,6 +277,39 @@ TEST_F(MainWindowTest, EditingCommandsWorkOnTheShownListAndItsSelectedRow) {
             "Remove Zorvat\n\nReally delete event \"Message: \"Backup\"\" (Uhrzeit: 5:00:00 PM) ?");
   EXPECT_EQ(opened, (std::vector<Opened>{{EventKind::Weekly, false, kCmdMessage},
                                          {EventKind::Weekly, true, kCmdDisplayMode}}));
+}
+
+// An open dialog keeps its document and its window: another start's list waits until it
+// closes, the tray's document commands and exit and the close box do nothing meanwhile.
+TEST_F(MainWindowTest, WhileADialogIsOpenTheDocumentStaysAndTheWindowLives) {
+  const std::string other = temp.File("other.zrl");
+  zorvat::testing::WriteBytes(other,
+                              "[BaseInfo]\r\nProgID=Brumsel! Zorvat v1.1\r\n[General]\r\n"
+                              "12/24/2026 6:30:00 PM=0|Other||0|1\r\n");
+  ListView_SetItemState(Control(IDC_GENERAL_LIST), 0, LVIS_SELECTED, LVIS_SELECTED);
+  whileOpen = [&](const EventProperties& in) -> std::optional<EventProperties> {
+    window->OnAnotherStart(other);
+    for (const int id : {IDC_NEW_LIST, IDC_RECENT_1, IDC_EXIT}) {
+      Command(id);  // a question here would be unscripted
+    }
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window->Handle()));
+    EventProperties out = in;
+    out.operands.operand1 = "Edited";
+    return out;
+  };
+  Command(IDC_PROPERTIES);
+  EXPECT_EQ(document.Lists()[EventKind::General][0].task.operand1, "Edited");
+  EXPECT_TRUE(prompts.shown.empty());
+
+  prompts.Answer(PromptAnswer::Yes);  // discard the edit for the handed-over list
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    DispatchMessageW(&message);
+  }
+  ASSERT_EQ(document.Lists()[EventKind::General].Count(), 1u);
+  EXPECT_EQ(document.Lists()[EventKind::General][0].task.operand1, "Other");
+  EXPECT_EQ(ItemText(Control(IDC_GENERAL_LIST), 0, 1), "Message: \"Other\"");
 }
 
 TEST_F(MainWindowTest, SplitterAndHideButtonSizeTheLeftColumn) {

@@ -229,6 +229,7 @@ class MainWindow final : public Window {
   ClockTexts shownClock_;
   int modalDepth_ = 0;
   bool autoSaveErrorOpen_ = false;
+  bool sessionErrorShown_ = false;  // by the close check of the session's end
   std::vector<std::string> handedOver_;
 
   shellkit::Menu mainMenu_;

@@ -2,6 +2,7 @@
 // and the end of the Windows session.
 #include <windows.h>
 
+#include "base/Error.h"
 #include "base/ErrorBoundary.h"
 #include "ui/MainWindow.h"
 
@@ -43,7 +44,11 @@ LRESULT MainWindow::OnQueryEndSession(LPARAM reasons) {
   if ((reasons & (ENDSESSION_CRITICAL | ENDSESSION_CLOSEAPP)) || !setup_.exitPath) {
     return TRUE;
   }
-  return setup_.exitPath->MayClose(CurrentLayout()) ? TRUE : FALSE;
+  // A failed write is shown, and must not hold up the session: WM_ENDSESSION saves unasked.
+  bool mayEnd = true;
+  sessionErrorShown_ =
+      !RunShowingErrors(prompts_, [&] { mayEnd = setup_.exitPath->MayClose(CurrentLayout()); });
+  return mayEnd ? TRUE : FALSE;
 }
 
 void MainWindow::OnEndSession(bool ending) {
@@ -54,8 +59,15 @@ void MainWindow::OnEndSession(bool ending) {
     setup_.exitPath->SessionGoesOn();
     return;
   }
-  // A write that fails is shown, and the program ends all the same: the session is going.
-  RunShowingErrors(prompts_, [this] { setup_.exitPath->SessionEnds(CurrentLayout()); });
+  // A write that fails is shown, once: the close check may have shown the same failure. The
+  // program ends all the same: the session is going.
+  try {
+    setup_.exitPath->SessionEnds(CurrentLayout());
+  } catch (const Error& error) {
+    if (!sessionErrorShown_) {
+      prompts_.ShowError(error.what());
+    }
+  }
   CloseForGood();
 }
 

@@ -110,6 +110,19 @@ TEST_F(MainWindowLifecycleTest, ASessionThatEndsRegardlessSavesWithoutAsking) {
   EXPECT_EQ(closed, 1);
 }
 
+// A settings file that cannot be written is shown once and does not hold up the session's end;
+// the end still saves the list.
+TEST_F(MainWindowLifecycleTest, AFailedWriteAtTheSessionsEndIsShownOnceAndLetsItEnd) {
+  std::filesystem::create_directories(PathFromUtf8(settings.Path()));  // no file can go there
+  prompts.Answer(PromptAnswer::No);                                    // save before exiting?
+  EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  Send(WM_ENDSESSION, TRUE, 0);
+  ASSERT_EQ(prompts.shown.size(), 2u);
+  EXPECT_EQ(prompts.shown[1].icon, PromptIcon::Error);
+  EXPECT_NE(Saved(folder + "Lib\\Zorvat AutoSave.zrl").find("typed"), std::string::npos);
+  EXPECT_EQ(closed, 1);
+}
+
 TEST_F(MainWindowLifecycleTest, TheUserMayRefuseTheEndOfTheSession) {
   prompts.Answer(PromptAnswer::Cancel);  // save before exiting?
   EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);

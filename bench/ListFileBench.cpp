@@ -84,7 +84,7 @@ EventLists FullLists() {
 void WriteAndRead(const std::string& path, const EventLists& lists) {
   WriteListFile(path, lists, kFormats);
   const auto read = ReadListFile(path, kFormats, kYear);
-  benchmark::DoNotOptimize(read->lists[EventKind::Monthly].Count());
+  benchmark::DoNotOptimize(read.contents->lists[EventKind::Monthly].Count());
 }
 
 // The one-key-per-call way.
@@ -157,10 +157,52 @@ void BM_FullListsReadOnly(benchmark::State& state) {
   const std::string path = folder.File("full.zrl");
   WriteListFile(path, FullLists(), kFormats);
   for (auto _ : state) {
-    benchmark::DoNotOptimize(ReadListFile(path, kFormats, kYear)->lists[EventKind::Daily].Count());
+    benchmark::DoNotOptimize(
+        ReadListFile(path, kFormats, kYear).contents->lists[EventKind::Daily].Count());
   }
 }
 BENCHMARK(BM_FullListsReadOnly)->Unit(benchmark::kMillisecond);
+
+// The largest file a read accepts (one byte under the refused size), made of what a damaged or
+// crafted file may hold: line ends only, keys that do not convert, keys that convert but whose
+// values do not. Reading must stay well under a second.
+std::string LargestDamagedList(int shape) {
+  const std::size_t size = static_cast<std::size_t>(kLargestReadableFile - 1);
+  std::string text = "[Daily]\r\n";
+  std::size_t n = 0;
+  while (text.size() < size) {
+    switch (shape) {
+      case 0:
+        text += '\n';
+        break;
+      case 1:
+        text += "x" + std::to_string(n++ % 1000000) + "=0|y||0|1\n";
+        break;
+      default:
+        text += std::to_string(n / 3600 % 24) + ":" + std::to_string(n / 60 % 60) + ":" +
+                std::to_string(n % 60) + "=bad\n";
+        ++n;
+        break;
+    }
+  }
+  text.resize(size, '\n');
+  return text;
+}
+
+void BM_ReadLargestDamagedList(benchmark::State& state) {
+  const BenchFolder folder;
+  const std::string path = folder.File("damaged.zrl");
+  ReplaceFileAtomically(path, LargestDamagedList(static_cast<int>(state.range(0))));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ReadListFile(path, kFormats, kYear).contents->skippedKeys);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(kLargestReadableFile - 1));
+}
+BENCHMARK(BM_ReadLargestDamagedList)
+    ->ArgName("lineends_badkeys_badvalues")
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond);
 
 // Reports "x_faster": the one-key-per-call time over Zorvat's, both measured in this run.
 void BM_OneKeyPerCallWriteAndRead(benchmark::State& state) {

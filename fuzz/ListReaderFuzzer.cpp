@@ -47,7 +47,7 @@ void CheckWrittenLists(const EventLists& read, const EventLists& reread,
 void RoundTrip(std::string_view text, const RegionalFormats& formats) {
   const ListFileContents read = ParseListFile(text, formats, kYear);
   const std::string written = EncodeListFile(read.lists, formats);
-  const ListFileContents reread = ParseListFile(DecodeFileText(written).utf8, formats, kYear);
+  const ListFileContents reread = ParseListFile(DecodeFileText(written)->utf8, formats, kYear);
   Check(reread.Complete());
   CheckWrittenLists(read.lists, reread.lists, formats);
   Check(EncodeListFile(reread.lists, formats) == written);
@@ -57,8 +57,11 @@ void RoundTrip(std::string_view text, const RegionalFormats& formats) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const std::string text = DecodeFileText(bytes).utf8;
-  RoundTrip(text, RegionalFormats::DeDe());
-  RoundTrip(text, RegionalFormats::EnUs());
+  const auto decoded = DecodeFileText(bytes);
+  if (!decoded) {
+    return 0;  // no text: refused before any parsing
+  }
+  RoundTrip(decoded->utf8, RegionalFormats::DeDe());
+  RoundTrip(decoded->utf8, RegionalFormats::EnUs());
   return 0;
 }

@@ -132,7 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string raw = in.ConsumeRandomLengthString(4096);
 
   // The text as the file layer gives it, and the raw bytes too: the engine takes any bytes.
-  for (const std::string& text : {zorvat::DecodeFileText(raw).utf8, raw}) {
+  const auto decoded = zorvat::DecodeFileText(raw);
+  for (const std::string& text : {decoded ? decoded->utf8 : raw, raw}) {
     ProfileText profile = ProfileText::Parse(text);
     Check(profile.Render() == text);
     const std::vector<std::string> sections = SectionNames(text);

@@ -1,7 +1,8 @@
 #include "base/DateTime.h"
 
 #include <cmath>
-#include <stdexcept>
+
+#include "base/Error.h"
 
 namespace zorvat {
 namespace {
@@ -74,7 +75,7 @@ bool IsValidTime(int hour, int minute, int second, int millisecond) {
 
 DateTime EncodeDate(int year, int month, int day) {
   if (!IsValidDate(year, month, day)) {
-    throw std::out_of_range("EncodeDate: no such date");
+    throw Error("Invalid argument to date encode");
   }
   return static_cast<double>(
       DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kEpochOffset);
@@ -82,7 +83,7 @@ DateTime EncodeDate(int year, int month, int day) {
 
 DateTime EncodeTime(int hour, int minute, int second, int millisecond) {
   if (!IsValidTime(hour, minute, second, millisecond)) {
-    throw std::out_of_range("EncodeTime: no such time");
+    throw Error("Invalid argument to time encode");
   }
   const std::int64_t ms = ((hour * 60LL + minute) * 60 + second) * 1000 + millisecond;
   return static_cast<double>(ms) / kMillisecondsPerDay;

@@ -29,7 +29,9 @@ int DaysInMonth(int year, int month);
 bool IsValidDate(int year, int month, int day);  // years 1..9999
 bool IsValidTime(int hour, int minute, int second, int millisecond);
 
-// Callers check validity first; invalid input is a programming error and throws std::out_of_range.
+// A date or time that does not exist throws zorvat::Error with the runtime's text, "Invalid
+// argument to date encode" or "Invalid argument to time encode": the windows reach these with the
+// user's values.
 DateTime EncodeDate(int year, int month, int day);
 DateTime EncodeTime(int hour, int minute, int second, int millisecond);
 DateTime EncodeDateTime(const CivilDate& date, const TimeOfDay& time);

@@ -1,5 +1,6 @@
 #include "base/DateTimeText.h"
 
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <optional>
@@ -105,6 +106,21 @@ std::string FormatPicture(DateTime value, std::string_view picture, const Region
   return out;
 }
 
+std::string WithFourDigitYear(std::string_view picture) {
+  std::string out;
+  bool quoted = false;
+  for (size_t i = 0; i < picture.size();) {
+    const char c = picture[i];
+    const size_t n = quoted || c == '\'' ? 1 : RunLength(picture, i);
+    if (c == '\'') {
+      quoted = !quoted;
+    }
+    out.append(!quoted && c == 'y' && n <= 2 ? std::string_view("yyyy") : picture.substr(i, n));
+    i += n;
+  }
+  return out;
+}
+
 std::string FormatDate(DateTime value, const RegionalFormats& f) {
   return FormatPicture(value, f.shortDate, f);
 }
@@ -166,8 +182,170 @@ int WindowedYear(const Number& year, int currentYear) {
   return candidate;
 }
 
-std::optional<DateTime> TryParseDate(std::string_view text, const RegionalFormats& f,
-                                     int currentYear) {
+// ---- Reading a date by the short-date picture itself ----
+// Pictures such as "yyyy. MM. dd.", "d. M. yyyy" or "d.M.yyyy 'г.'" hold blanks, a trailing
+// separator or quoted text, which the separator rules cannot read. A date written with the
+// picture is read back by matching the picture's own text first.
+
+// A picture that names a day, a month and a year, and no time of day.
+bool IsDatePicture(std::string_view picture) {
+  bool day = false;
+  bool month = false;
+  bool year = false;
+  bool quoted = false;
+  for (size_t i = 0; i < picture.size(); ++i) {
+    const char c = picture[i];
+    if (c == '\'') {
+      quoted = !quoted;
+    } else if (!quoted) {
+      if (std::string_view("hHmst").find(c) != std::string_view::npos) {
+        return false;
+      }
+      day = day || (c == 'd' && RunLength(picture, i) <= 2);
+      month = month || c == 'M';
+      year = year || c == 'y';
+    }
+  }
+  return day && month && year;
+}
+
+struct DateFields {
+  int day = 0;
+  int month = 0;
+  Number year;
+};
+
+// Matches the picture from position p against s from `at`; `accept` decides about each complete
+// match (the date's fields and where it ended). Numbers try their longest reading first.
+template <typename Accept>
+class DatePictureMatcher {
+ public:
+  DatePictureMatcher(std::string_view picture, std::string_view s, const RegionalFormats& f,
+                     const Accept& accept)
+      : picture_(picture), s_(s), f_(f), accept_(accept) {}
+
+  bool Match(size_t p, size_t at, const DateFields& fields) const {
+    if (p == picture_.size()) {
+      return accept_(fields, at);
+    }
+    const char c = picture_[p];
+    if (c == '\'') {
+      const size_t close = picture_.find('\'', p + 1);
+      const size_t end = close == std::string_view::npos ? picture_.size() : close;
+      const auto next = MatchLiteral(picture_.substr(p + 1, end - p - 1), at);
+      return next && Match(close == std::string_view::npos ? end : close + 1, *next, fields);
+    }
+    const size_t n = RunLength(picture_, p);
+    switch (c) {
+      case 'd':
+        return n <= 2 ? MatchNumber(p + n, at, 2, fields, &DateFields::day)
+                      : MatchName(p + n, at, n == 3 ? f_.shortDayNames : f_.longDayNames, fields,
+                                  false);
+      case 'M':
+        return n <= 2 ? MatchNumber(p + n, at, 2, fields, &DateFields::month)
+                      : MatchName(p + n, at, n == 3 ? f_.shortMonthNames : f_.longMonthNames,
+                                  fields, true);
+      case 'y':
+        return MatchNumber(p + n, at, 4, fields, nullptr);
+      case 'g':
+        return Match(p + n, at, fields);
+      default: {
+        const auto next = MatchLiteral(picture_.substr(p, n), at);
+        return next && Match(p + n, *next, fields);
+      }
+    }
+  }
+
+ private:
+  // A blank in the picture stands for any run of blanks, also none; letters match without
+  // regard to ASCII case.
+  std::optional<size_t> MatchLiteral(std::string_view literal, size_t at) const {
+    for (const char c : literal) {
+      if (c == ' ') {
+        SkipBlanks(s_, at);
+      } else if (at < s_.size() && ToLowerAscii(s_[at]) == ToLowerAscii(c)) {
+        ++at;
+      } else {
+        return std::nullopt;
+      }
+    }
+    return at;
+  }
+
+  // field: day or month; nothing for the year.
+  bool MatchNumber(size_t p, size_t at, int most, const DateFields& fields,
+                   int DateFields::*field) const {
+    int digits = 0;
+    while (digits < most && at + static_cast<size_t>(digits) < s_.size() &&
+           IsDigit(s_[at + static_cast<size_t>(digits)])) {
+      ++digits;
+    }
+    for (int n = digits; n >= 1; --n) {
+      int value = 0;
+      for (int i = 0; i < n; ++i) {
+        value = value * 10 + (s_[at + static_cast<size_t>(i)] - '0');
+      }
+      DateFields next = fields;
+      if (field != nullptr) {
+        next.*field = value;
+      } else {
+        next.year = {value, n};
+      }
+      if (Match(p, at + static_cast<size_t>(n), next)) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  template <size_t N>
+  bool MatchName(size_t p, size_t at, const std::array<std::string, N>& names,
+                 const DateFields& fields, bool isMonth) const {
+    for (size_t i = 0; i < N; ++i) {
+      if (names[i].empty() || !StartsWithNoCase(s_.substr(at), names[i])) {
+        continue;
+      }
+      DateFields next = fields;
+      if (isMonth) {
+        next.month = static_cast<int>(i) + 1;
+      }
+      if (Match(p, at + names[i].size(), next)) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  std::string_view picture_;
+  std::string_view s_;
+  const RegionalFormats& f_;
+  const Accept& accept_;
+};
+
+// The date at the start of s, read by the picture; `rest(text)` decides about what follows it.
+template <typename Rest>
+std::optional<DateTime> MatchDatePicture(std::string_view s, const RegionalFormats& f,
+                                         int currentYear, const Rest& rest) {
+  if (!IsDatePicture(f.shortDate)) {
+    return std::nullopt;
+  }
+  std::optional<DateTime> date;
+  const auto accept = [&](const DateFields& fields, size_t end) {
+    const int year = WindowedYear(fields.year, currentYear);
+    if (!IsValidDate(year, fields.month, fields.day) || !rest(s.substr(end))) {
+      return false;
+    }
+    date = EncodeDate(year, fields.month, fields.day);
+    return true;
+  };
+  DatePictureMatcher<decltype(accept)>(f.shortDate, s, f, accept).Match(0, 0, {});
+  return date;
+}
+
+// ---- Reading a date by the separator rules ----
+
+std::optional<DateTime> ParseDateBySeparators(std::string_view text, const RegionalFormats& f,
+                                              int currentYear) {
   const std::string_view s = TrimBlanks(text);
   const char separator = f.DateSeparator();
   std::vector<Number> numbers;
@@ -228,6 +406,20 @@ std::optional<DateTime> TryParseDate(std::string_view text, const RegionalFormat
   return EncodeDate(year, month, day);
 }
 
+}  // namespace
+
+std::optional<DateTime> TryParseDate(std::string_view text, const RegionalFormats& f,
+                                     int currentYear) {
+  const std::string_view s = TrimBlanks(text);
+  if (const auto date =
+          MatchDatePicture(s, f, currentYear, [](std::string_view rest) { return rest.empty(); })) {
+    return date;
+  }
+  return ParseDateBySeparators(s, f, currentYear);
+}
+
+namespace {
+
 enum class HalfDay { None, Am, Pm };
 
 // Matches a designator at `at`, the locale's first, then the literal AM and PM.
@@ -242,6 +434,8 @@ HalfDay ReadDesignator(std::string_view s, size_t& at, const RegionalFormats& f)
   }
   return HalfDay::None;
 }
+
+}  // namespace
 
 std::optional<DateTime> TryParseTime(std::string_view text, const RegionalFormats& f) {
   const std::string_view s = TrimBlanks(text);
@@ -299,8 +493,10 @@ std::optional<DateTime> TryParseTime(std::string_view text, const RegionalFormat
   return EncodeTime(h, minute->value, second, millisecond);
 }
 
+namespace {
+
 Error NotValid(std::string_view text, const char* what) {
-  return Error("'" + std::string(text) + "' is not a valid " + what);
+  return Error("'" + QuotedInMessage(text) + "' is not a valid " + what);
 }
 
 }  // namespace
@@ -319,10 +515,24 @@ DateTime ParseTime(std::string_view text, const RegionalFormats& f) {
   throw NotValid(text, "time");
 }
 
-DateTime ParseDateTime(std::string_view text, const RegionalFormats& f, int currentYear) {
+std::optional<DateTime> TryParseDateTime(std::string_view text, const RegionalFormats& f,
+                                         int currentYear) {
   const std::string_view s = TrimBlanks(text);
+  std::optional<DateTime> time;
+  const auto byPicture = MatchDatePicture(s, f, currentYear, [&](std::string_view rest) {
+    // The blank before the time may have gone to a blank at the picture's end.
+    const bool setApart =
+        !rest.empty() && (rest.front() == ' ' || s[s.size() - rest.size() - 1] == ' ');
+    time = rest.empty() ? std::optional<DateTime>(0.0)
+           : setApart   ? TryParseTime(rest, f)
+                        : std::nullopt;
+    return time.has_value();
+  });
+  if (byPicture) {
+    return *byPicture < 0 ? *byPicture - *time : *byPicture + *time;
+  }
   const size_t blank = s.find(' ');
-  const auto date = TryParseDate(s.substr(0, blank), f, currentYear);
+  const auto date = ParseDateBySeparators(s.substr(0, blank), f, currentYear);
   if (date) {
     if (blank == std::string_view::npos) {
       return *date;
@@ -330,6 +540,13 @@ DateTime ParseDateTime(std::string_view text, const RegionalFormats& f, int curr
     if (const auto time = TryParseTime(s.substr(blank + 1), f)) {
       return *date < 0 ? *date - *time : *date + *time;
     }
+  }
+  return std::nullopt;
+}
+
+DateTime ParseDateTime(std::string_view text, const RegionalFormats& f, int currentYear) {
+  if (const auto value = TryParseDateTime(text, f, currentYear)) {
+    return *value;
   }
   throw NotValid(text, "date and time");
 }

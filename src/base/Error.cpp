@@ -2,6 +2,24 @@
 
 namespace zorvat {
 
+std::string QuotedInMessage(std::string_view text) {
+  constexpr std::size_t kMostCharacters = 100;
+  std::string out;
+  std::size_t characters = 0;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const bool lead = (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+    if (lead && characters++ == kMostCharacters) {
+      return out + "\xE2\x80\xA6";  // …
+    }
+    if (text[at] == '\0') {
+      out += "\xE2\x90\x80";  // ␀
+    } else {
+      out += text[at];
+    }
+  }
+  return out;
+}
+
 std::string ErrorBoxText(std::string_view message) {
   std::string text(message);
   // Compared as unsigned bytes, so UTF-8 lead and trail bytes count as "greater", like letters.

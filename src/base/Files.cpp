@@ -2,9 +2,7 @@
 
 #include <fcntl.h>
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <fstream>
 #include <system_error>
 
@@ -12,7 +10,6 @@
 
 #ifdef _WIN32
 #include <io.h>
-#include <process.h>
 #include <sys/stat.h>
 #else
 #include <unistd.h>
@@ -36,9 +33,6 @@ int FlushToDisk(int fd) {
 int CloseFile(int fd) {
   return _close(fd);
 }
-int ProcessId() {
-  return _getpid();
-}
 #else
 int OpenForWriting(const fs::path& p) {
   return ::open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -51,9 +45,6 @@ int FlushToDisk(int fd) {
 }
 int CloseFile(int fd) {
   return ::close(fd);
-}
-int ProcessId() {
-  return static_cast<int>(::getpid());
 }
 #endif
 
@@ -72,19 +63,28 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-bool IsReadOnly(const fs::path& p) {
+// A read-only file, or something that is not a file at all: a save must not take its place.
+bool IsNoWritableFile(const fs::path& p) {
   std::error_code ec;
   const auto st = fs::status(p, ec);
-  return !ec && fs::exists(st) && (st.permissions() & fs::perms::owner_write) == fs::perms::none;
+  if (st.type() == fs::file_type::not_found) {
+    return false;
+  }
+  return ec || !fs::is_regular_file(st) ||
+         (st.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
-fs::path TemporaryBeside(const fs::path& target) {
-  static std::atomic<unsigned> counter{0};
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  fs::path temp = target;
-  temp += ".~" + std::to_string(ProcessId()) + "-" + std::to_string(stamp % 1000000) + "-" +
-          std::to_string(counter++) + ".tmp";
-  return temp;
+// The file a chain of symbolic links ends in, which need not exist yet.
+fs::path FollowLinks(fs::path p) {
+  std::error_code ec;
+  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+    const fs::path next = fs::read_symlink(p, ec);
+    if (ec) {
+      break;
+    }
+    p = next.is_absolute() ? next : p.parent_path() / next;
+  }
+  return p;
 }
 
 }  // namespace
@@ -103,45 +103,88 @@ bool FileExists(std::string_view utf8Path) {
   return !utf8Path.empty() && fs::is_regular_file(PathFromUtf8(utf8Path), ec);
 }
 
-std::optional<std::string> ReadFileBytes(std::string_view utf8Path) {
-  if (!FileExists(utf8Path)) {
-    return std::nullopt;  // a folder opens as a stream on some systems but has no bytes
+FileBytes ReadWholeFile(std::string_view utf8Path) {
+  std::error_code ec;
+  const fs::path path = PathFromUtf8(utf8Path);
+  const auto status = fs::status(path, ec);
+  if (utf8Path.empty() || status.type() == fs::file_type::not_found) {
+    return {ReadOutcome::Missing, {}};
   }
-  std::ifstream in(PathFromUtf8(utf8Path), std::ios::binary);
+  if (ec || !fs::is_regular_file(status)) {
+    return {ReadOutcome::Unreadable, {}};  // a folder opens as a stream on some systems
+  }
+  const auto size = fs::file_size(path, ec);
+  if (!ec && size > kLargestReadableFile) {
+    return {ReadOutcome::TooLarge, {}};
+  }
+  std::ifstream in(path, std::ios::binary);
   if (!in) {
-    return std::nullopt;
+    return {ReadOutcome::Unreadable, {}};
   }
   // Not `<< rdbuf()`: that turns a failed read into a short or empty text without a trace.
   std::string bytes;
-  char buffer[8192];
+  if (!ec) {
+    bytes.reserve(static_cast<std::size_t>(size));
+  }
+  char buffer[65536];
   while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
     bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > kLargestReadableFile) {
+      return {ReadOutcome::TooLarge, {}};  // it grew while being read
+    }
   }
   if (in.bad()) {
+    return {ReadOutcome::Unreadable, {}};
+  }
+  return {ReadOutcome::Read, std::move(bytes)};
+}
+
+std::string ReadFileStart(std::string_view utf8Path, std::size_t count) {
+  if (!FileExists(utf8Path)) {
+    return {};
+  }
+  std::ifstream in(PathFromUtf8(utf8Path), std::ios::binary);
+  std::string bytes(count, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(count));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
+}
+
+std::optional<std::string> ReadFileBytes(std::string_view utf8Path) {
+  FileBytes file = ReadWholeFile(utf8Path);
+  if (file.outcome != ReadOutcome::Read) {
     return std::nullopt;
   }
-  return bytes;
+  return std::move(file.bytes);
+}
+
+fs::path TemporaryFileFor(const fs::path& target) {
+  fs::path temp = target;
+  temp += ".~save.tmp";
+  return temp;
 }
 
 void ReplaceFileAtomically(std::string_view utf8Path, std::string_view bytes) {
   std::error_code ec;
-  const fs::path target = fs::absolute(PathFromUtf8(utf8Path), ec);
-  const Error refused("Unable to write to " + (ec ? std::string(utf8Path) : PathToUtf8(target)));
-  if (ec || IsReadOnly(target)) {
+  const fs::path given = fs::absolute(PathFromUtf8(utf8Path), ec);
+  const Error refused("Unable to write to " + (ec ? std::string(utf8Path) : PathToUtf8(given)));
+  if (ec) {
     throw refused;
   }
-  const fs::path temp = TemporaryBeside(target);
+  const fs::path target = FollowLinks(given);
+  if (IsNoWritableFile(target)) {
+    throw refused;
+  }
+  const fs::path temp = TemporaryFileFor(target);
+  fs::remove(temp, ec);  // left by a save that did not finish
   const int fd = OpenForWriting(temp);
   if (fd < 0) {
     throw refused;
   }
   const bool written = WriteAll(fd, bytes) && FlushToDisk(fd) == 0;
   const bool closed = CloseFile(fd) == 0;
-  if (written && closed) {
-    fs::rename(temp, target, ec);
-    if (!ec) {
-      return;
-    }
+  if (written && closed && CommitReplacement(temp, target)) {
+    return;
   }
   fs::remove(temp, ec);
   throw refused;

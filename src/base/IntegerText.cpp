@@ -76,7 +76,7 @@ std::int32_t ParseInteger(std::string_view text) {
   if (const auto value = TryParseInteger(text)) {
     return *value;
   }
-  throw Error("'" + std::string(text) + "' is not a valid integer value");
+  throw Error("'" + QuotedInMessage(text) + "' is not a valid integer value");
 }
 
 std::int32_t ParseSettingsInteger(std::string_view text, std::int32_t fallback) {

@@ -116,28 +116,94 @@ std::size_t CountCharacters(std::string_view utf8) {
   return n;
 }
 
-DecodedText DecodeFileText(std::string_view bytes) {
-  if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-    bytes.remove_prefix(kUtf8Bom.size());
-    std::string text;
-    for (size_t at = 0; at < bytes.size();) {
-      AppendUtf8(text, NextCodePoint(bytes, at).value_or(kReplacement));
-    }
-    return {std::move(text), true};
+namespace {
+
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+
+std::optional<std::string> DecodeUtf16(std::string_view bytes, bool bigEndian) {
+  if (bytes.size() % 2 != 0) {
+    return std::nullopt;
   }
-  if (IsValidUtf8(bytes)) {
-    return {std::string(bytes), false};
+  std::u16string units(bytes.size() / 2, u'\0');
+  for (size_t i = 0; i < units.size(); ++i) {
+    const auto first = static_cast<unsigned char>(bytes[2 * i]);
+    const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+    units[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
   }
-  return {AnsiToUtf8(bytes), false};
+  return Utf16ToUtf8(units);
 }
 
-std::string EncodeFileText(std::string_view utf8, bool keepBom) {
-  if (!keepBom) {
-    auto ansi = Utf8ToAnsi(utf8);
-    // ANSI bytes that happen to form valid UTF-8 (say "Ã©") would read back as other text.
-    if (ansi && (*ansi == utf8 || !IsValidUtf8(*ansi))) {
-      return std::move(*ansi);
-    }
+std::string EncodeUtf16(std::string_view utf8, bool bigEndian) {
+  const std::u16string units = Utf8ToUtf16(utf8);
+  std::string out(bigEndian ? kUtf16BeBom : kUtf16LeBom);
+  out.reserve(2 + 2 * units.size());
+  for (const char16_t unit : units) {
+    const auto high = static_cast<char>(unit >> 8);
+    const auto low = static_cast<char>(unit & 0xFF);
+    out += bigEndian ? high : low;
+    out += bigEndian ? low : high;
+  }
+  return out;
+}
+
+}  // namespace
+
+FileEncoding EncodingOf(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Bom)) {
+    return FileEncoding::Utf8Bom;
+  }
+  if (bytes.starts_with(kUtf16LeBom)) {
+    return FileEncoding::Utf16Le;
+  }
+  if (bytes.starts_with(kUtf16BeBom)) {
+    return FileEncoding::Utf16Be;
+  }
+  return FileEncoding::Plain;
+}
+
+std::optional<DecodedText> DecodeFileText(std::string_view bytes) {
+  const FileEncoding encoding = EncodingOf(bytes);
+  std::optional<std::string> text;
+  switch (encoding) {
+    case FileEncoding::Utf8Bom:
+      bytes.remove_prefix(kUtf8Bom.size());
+      text.emplace();
+      text->reserve(bytes.size());
+      for (size_t at = 0; at < bytes.size();) {
+        AppendUtf8(*text, NextCodePoint(bytes, at).value_or(kReplacement));
+      }
+      break;
+    case FileEncoding::Utf16Le:
+    case FileEncoding::Utf16Be:
+      text = DecodeUtf16(bytes.substr(2), encoding == FileEncoding::Utf16Be);
+      break;
+    case FileEncoding::Plain:
+      text = IsValidUtf8(bytes) ? std::string(bytes) : AnsiToUtf8(bytes);
+      break;
+  }
+  // No text file holds a NUL; UTF-16 without its mark and UTF-32 do, and so does any binary file.
+  if (!text || text->find('\0') != std::string::npos) {
+    return std::nullopt;
+  }
+  return DecodedText{std::move(*text), encoding};
+}
+
+std::string EncodeFileText(std::string_view utf8, FileEncoding encoding) {
+  switch (encoding) {
+    case FileEncoding::Utf16Le:
+    case FileEncoding::Utf16Be:
+      return EncodeUtf16(utf8, encoding == FileEncoding::Utf16Be);
+    case FileEncoding::Plain:
+      if (auto ansi = Utf8ToAnsi(utf8)) {
+        // ANSI bytes that happen to form valid UTF-8 (say "Ã©") would read back as other text.
+        if (*ansi == utf8 || !IsValidUtf8(*ansi)) {
+          return std::move(*ansi);
+        }
+      }
+      break;
+    case FileEncoding::Utf8Bom:
+      break;
   }
   std::string out(kUtf8Bom);
   out.append(utf8);

@@ -24,16 +24,30 @@ std::optional<std::string> Utf8ToAnsi(
 
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-struct DecodedText {
-  std::string utf8;
-  bool hadBom = false;
+// How a file's text is stored. A file keeps its encoding when it is written back.
+enum class FileEncoding {
+  Plain,    // no byte-order mark: UTF-8 or the ANSI code page
+  Utf8Bom,  // UTF-8 with its byte-order mark
+  Utf16Le,  // UTF-16 with its byte-order mark, either byte order (Notepad's "Unicode")
+  Utf16Be,
 };
 
-// A file's bytes: a UTF-8 BOM or valid UTF-8 is UTF-8, anything else the ANSI code page.
-DecodedText DecodeFileText(std::string_view bytes);
+struct DecodedText {
+  std::string utf8;
+  FileEncoding encoding = FileEncoding::Plain;
+};
 
-// Text for a file: the ANSI code page when every character fits, no BOM is wanted and the
+// A file's bytes: a UTF-16 or UTF-8 byte-order mark names the encoding; without one, valid UTF-8
+// is UTF-8 and anything else the ANSI code page. Nothing when the bytes are no text in any of
+// these (a NUL character, a UTF-16 file cut in the middle of a character): such a file must not
+// read as one without events or settings.
+std::optional<DecodedText> DecodeFileText(std::string_view bytes);
+
+// Text for a file in `encoding`. Plain is the ANSI code page when every character fits and the
 // bytes cannot be mistaken for UTF-8 on reading; otherwise UTF-8 with a BOM.
-std::string EncodeFileText(std::string_view utf8, bool keepBom = false);
+std::string EncodeFileText(std::string_view utf8, FileEncoding encoding = FileEncoding::Plain);
+
+// The encoding the file's bytes start with (a byte-order mark), Plain when none.
+FileEncoding EncodingOf(std::string_view bytes);
 
 }  // namespace zorvat

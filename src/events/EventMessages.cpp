@@ -34,10 +34,6 @@ std::string OverfullSectionMessage(std::string_view section) {
       Quoted(section) + " were not read.");
 }
 
-std::string FileNotFoundMessage(std::string_view path) {
-  return ProductMessage("Oops: File " + Quoted(path) + " cannot be found!");
-}
-
 std::string RecentFileMissingMessage(std::string_view path) {
   return ProductMessage("Oops: File " + Quoted(path) + " does not exist!");
 }

@@ -18,7 +18,6 @@ std::string ListFullMessage();
 std::string OverfullSectionMessage(std::string_view section);
 
 // The list document's boxes.
-std::string FileNotFoundMessage(std::string_view path);
 std::string RecentFileMissingMessage(std::string_view path);
 std::string SaveIncompleteQuestion(std::string_view path);
 

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "base/Files.h"
+#include "base/ProductText.h"
 #include "events/EventMessages.h"
 #include "events/ListFile.h"
 #include "settings/ProgramFolder.h"
@@ -71,7 +72,7 @@ void ListDocument::SaveAs() {
 
 void ListDocument::OpenRecent(std::size_t number) {
   const std::string path = recent_[number - 1];
-  if (FileExists(path)) {
+  if (PathTaken(PathFromUtf8(path))) {
     ReadFile(path);
   } else {
     prompts_.ShowError(RecentFileMissingMessage(path));
@@ -97,20 +98,19 @@ void ListDocument::SaveUnasked() {
   WriteFile(ownFile ? currentFile_ : FreeAutoSavePath());
 }
 
+// The file is read before the question: a file that cannot be read is reported at once and
+// nothing changes.
 void ListDocument::ReadFile(const std::string& path) {
-  if (!FileExists(path)) {
-    prompts_.ShowError(FileNotFoundMessage(path));
+  const int currentYear = DecodeDate(clock_.Now()).year;
+  const ListFileRead result = ReadListFile(path, formats_, currentYear);
+  if (!result.contents) {
+    prompts_.ShowError(ProductMessage(result.refusal));
     return;
   }
   if (dirty_ && !prompts_.Confirm(std::string(kDiscardQuestion), PromptButtons::YesCancel)) {
     return;
   }
-  const int currentYear = DecodeDate(clock_.Now()).year;
-  const std::optional<ListFileContents> contents = ReadListFile(path, formats_, currentYear);
-  if (!contents) {
-    prompts_.ShowError(FileNotFoundMessage(path));
-    return;
-  }
+  const ListFileContents* contents = &*result.contents;
   currentFile_ = path;
   infoItemCaption_ = "&Info about " + PathToUtf8(PathFromUtf8(path).filename()) + "...";
   EmptyLists();

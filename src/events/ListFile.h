@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/RegionalFormats.h"
+#include "base/TextEncoding.h"
 #include "events/EventLists.h"
 #include "events/EventMessages.h"  // OverfullSectionMessage
 
@@ -22,8 +23,8 @@ struct ListFileContents {
   bool Complete() const { return skippedKeys == 0 && !overfullSection; }
 };
 
-// The list file text (UTF-8) of the lists: deleted events are left out, an event whose key text
-// equals an earlier one's replaces that one's value.
+// The list file text (UTF-8) of the lists: deleted events are left out; single events are written
+// with four-digit years; an event whose key text equals an earlier one's replaces that one's value.
 std::string RenderListFile(const EventLists& lists, const RegionalFormats& formats);
 
 // Reads list file text (UTF-8). Keys are converted under `formats`; currentYear places
@@ -31,17 +32,24 @@ std::string RenderListFile(const EventLists& lists, const RegionalFormats& forma
 ListFileContents ParseListFile(std::string_view utf8Text, const RegionalFormats& formats,
                                int currentYear);
 
-// The file's bytes in the encoding it is stored in.
-std::string EncodeListFile(const EventLists& lists, const RegionalFormats& formats);
+// The file's bytes in `encoding`.
+std::string EncodeListFile(const EventLists& lists, const RegionalFormats& formats,
+                           FileEncoding encoding = FileEncoding::Plain);
 
-// Replaces the file at once: on failure zorvat::Error "Unable to write to %s" and the old file
-// is whole.
+// Replaces the file at once, in the encoding the file at the path has: on failure zorvat::Error
+// "Unable to write to %s" and the old file is whole.
 void WriteListFile(std::string_view utf8Path, const EventLists& lists,
                    const RegionalFormats& formats);
 
-// Nothing when the file cannot be opened.
-std::optional<ListFileContents> ReadListFile(std::string_view utf8Path,
-                                             const RegionalFormats& formats, int currentYear);
+// A list file read from disk, or the text that says why it was not read ("Oops: File ..."):
+// nothing at the path, something that cannot be read, a file too large to be a list, bytes that
+// are no text.
+struct ListFileRead {
+  std::optional<ListFileContents> contents;
+  std::string refusal;
+};
+ListFileRead ReadListFile(std::string_view utf8Path, const RegionalFormats& formats,
+                          int currentYear);
 
 // The error box text for the keys a read skipped: the first one's message, and a line on how
 // many more there were.

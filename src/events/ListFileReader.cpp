@@ -1,58 +1,91 @@
+#include <unordered_map>
+
 #include "base/DateTimeText.h"
 #include "base/Error.h"
 #include "base/Fields.h"
 #include "base/Files.h"
 #include "base/IntegerText.h"
 #include "base/TextEncoding.h"
+#include "base/TextUtil.h"
 #include "events/ListFile.h"
 #include "settings/ProfileText.h"
 
 namespace zorvat {
 namespace {
 
-// Stands in for the value of a listed key that a look-up does not find.
-constexpr std::string_view kMissingValue = "0|Hello World!|0|1|1";
-
 std::string Field(std::string_view value, unsigned index) {
   return ExtractField(value, '|', index);
 }
 
-// Throws the conversion's error for a key or command that does not convert.
-EventRecord RecordOf(EventKind kind, std::string_view key, std::string_view value,
-                     const RegionalFormats& formats, int currentYear) {
-  EventRecord record;
-  record.task.time = kind == EventKind::General ? ParseDateTime(key, formats, currentYear)
-                                                : ParseTime(key, formats);
-  record.active = Field(value, 4) != "0";
-  record.task.command =
-      static_cast<std::uint8_t>(static_cast<std::uint32_t>(ParseInteger(Field(value, 0))) & 0xFF);
-  record.task.operand1 = Field(value, 1);
-  record.task.operand2 = Field(value, 2);
-  record.deleted = false;
-  record.task.query = Field(value, 3) != "0";
-  return record;
+std::optional<DateTime> TimeOf(EventKind kind, std::string_view key, const RegionalFormats& formats,
+                               int currentYear) {
+  return kind == EventKind::General ? TryParseDateTime(key, formats, currentYear)
+                                    : TryParseTime(key, formats);
 }
 
+// The conversion's message for a key or command that did not convert.
+std::string SkipMessage(EventKind kind, std::string_view key, std::string_view command,
+                        const RegionalFormats& formats, int currentYear) {
+  try {
+    if (kind == EventKind::General) {
+      ParseDateTime(key, formats, currentYear);
+    } else {
+      ParseTime(key, formats);
+    }
+    ParseInteger(command);
+  } catch (const Error& e) {
+    return e.what();
+  }
+  return {};
+}
+
+std::string FoldedName(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded) {
+    c = ToLowerAscii(c);
+  }
+  return folded;
+}
+
+// A damaged file may hold millions of keys that do not convert: they are counted without an
+// exception each, so that reading stays linear and fast.
 void ReadSection(const ProfileText& file, EventKind kind, const RegionalFormats& formats,
                  int currentYear, ListFileContents& contents) {
   const std::string_view section = SectionName(kind);
   EventList& list = contents.lists[kind];
-  for (const std::string& key : file.KeyNames(section)) {
+  // A key read twice takes the value of its first line, as a look-up by name does. Only names
+  // that convert need remembering; those are few, whatever the file holds.
+  std::unordered_map<std::string, std::string> firstValues;
+  file.ForEachKey(section, [&](std::string_view key, std::string lineValue) {
     if (list.Full()) {
       if (!contents.overfullSection) {
         contents.overfullSection = std::string(section);
       }
-      return;
+      return false;
     }
-    const std::string value = file.Read(section, key).value_or(std::string(kMissingValue));
-    try {
-      list.Append(RecordOf(kind, key, value, formats, currentYear));
-    } catch (const Error& e) {
+    const std::optional<DateTime> time = TimeOf(kind, key, formats, currentYear);
+    const std::string& value =
+        time ? firstValues.try_emplace(FoldedName(key), std::move(lineValue)).first->second
+             : lineValue;
+    const std::string command = Field(value, 0);
+    const std::optional<std::int32_t> code = time ? TryParseInteger(command) : std::nullopt;
+    if (!code) {
       if (contents.skippedKeys++ == 0) {
-        contents.firstSkipMessage = e.what();
+        contents.firstSkipMessage = SkipMessage(kind, key, command, formats, currentYear);
       }
+      return true;
     }
-  }
+    EventRecord record;
+    record.task.time = *time;
+    record.active = Field(value, 4) != "0";
+    record.task.command = static_cast<std::uint8_t>(static_cast<std::uint32_t>(*code) & 0xFF);
+    record.task.operand1 = Field(value, 1);
+    record.task.operand2 = Field(value, 2);
+    record.deleted = false;
+    record.task.query = Field(value, 3) != "0";
+    list.Append(std::move(record));
+    return true;
+  });
 }
 
 }  // namespace
@@ -67,13 +100,28 @@ ListFileContents ParseListFile(std::string_view utf8Text, const RegionalFormats&
   return contents;
 }
 
-std::optional<ListFileContents> ReadListFile(std::string_view utf8Path,
-                                             const RegionalFormats& formats, int currentYear) {
-  const std::optional<std::string> bytes = ReadFileBytes(utf8Path);
-  if (!bytes) {
-    return std::nullopt;
+ListFileRead ReadListFile(std::string_view utf8Path, const RegionalFormats& formats,
+                          int currentYear) {
+  const std::string path(utf8Path);
+  FileBytes file = ReadWholeFile(utf8Path);
+  switch (file.outcome) {
+    case ReadOutcome::Missing:
+      return {std::nullopt, "Oops: File \"" + path + "\" cannot be found!"};
+    case ReadOutcome::Unreadable:
+      return {std::nullopt, "Oops: File \"" + path + "\" cannot be read!"};
+    case ReadOutcome::TooLarge:
+      return {std::nullopt,
+              "Oops: File \"" + path + "\" is larger than 16 MB and cannot be a Zorvat list!"};
+    case ReadOutcome::Read:
+      break;
   }
-  return ParseListFile(DecodeFileText(*bytes).utf8, formats, currentYear);
+  std::optional<DecodedText> text = DecodeFileText(file.bytes);
+  if (!text) {
+    return {std::nullopt, "Oops: File \"" + path +
+                              "\" is no Zorvat list: its text is neither ANSI, UTF-8 nor UTF-16!"};
+  }
+  file.bytes = std::string();  // the text is all that is needed from here on
+  return {ParseListFile(text->utf8, formats, currentYear), {}};
 }
 
 std::string SkippedKeysMessage(const ListFileContents& contents) {

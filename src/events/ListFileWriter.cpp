@@ -1,3 +1,4 @@
+#include "base/DateTimeText.h"
 #include "base/Files.h"
 #include "base/TextEncoding.h"
 #include "events/EventRows.h"
@@ -21,13 +22,16 @@ std::string ValueOf(const EventRecord& record) {
 }  // namespace
 
 std::string RenderListFile(const EventLists& lists, const RegionalFormats& formats) {
+  // A single event keeps its century whatever the user's picture: every reader takes four digits.
+  RegionalFormats keyFormats = formats;
+  keyFormats.shortDate = WithFourDigitYear(formats.shortDate);
   ProfileBuilder file;
   file.Write("BaseInfo", "ProgID", "Brumsel! Zorvat v1.1");
   for (EventKind kind : kAllKinds) {
     const EventList& list = lists[kind];
     for (std::size_t i = 0; i < list.Count(); ++i) {
       if (!list[i].deleted) {
-        file.Write(SectionName(kind), EventTimeText(kind, list[i].task.time, formats),
+        file.Write(SectionName(kind), EventTimeText(kind, list[i].task.time, keyFormats),
                    ValueOf(list[i]));
       }
     }
@@ -35,13 +39,16 @@ std::string RenderListFile(const EventLists& lists, const RegionalFormats& forma
   return file.Render();
 }
 
-std::string EncodeListFile(const EventLists& lists, const RegionalFormats& formats) {
-  return EncodeFileText(RenderListFile(lists, formats));
+std::string EncodeListFile(const EventLists& lists, const RegionalFormats& formats,
+                           FileEncoding encoding) {
+  return EncodeFileText(RenderListFile(lists, formats), encoding);
 }
 
+// A file keeps its encoding: one the user saved as UTF-16 stays UTF-16.
 void WriteListFile(std::string_view utf8Path, const EventLists& lists,
                    const RegionalFormats& formats) {
-  ReplaceFileAtomically(utf8Path, EncodeListFile(lists, formats));
+  const FileEncoding encoding = EncodingOf(ReadFileStart(utf8Path, kUtf8Bom.size()));
+  ReplaceFileAtomically(utf8Path, EncodeListFile(lists, formats, encoding));
 }
 
 }  // namespace zorvat

@@ -16,34 +16,34 @@ std::string FullPath(std::string_view utf8Path) {
   return ec ? std::string(utf8Path) : PathToUtf8(absolute);
 }
 
-bool SomethingExistsAt(std::string_view utf8Path) {
-  std::error_code ec;
-  return std::filesystem::exists(PathFromUtf8(utf8Path), ec) || ec;
-}
-
-struct FileBytes {
-  std::optional<std::string> bytes;  // nothing when there is no file or it cannot be read
-  bool blocked = false;              // something is at the path, but it cannot be read as a file
+// The file's text; `blocked` when something is at the path that must not be taken for an empty
+// file: a folder, a file that cannot be read, one too large, or bytes that are no text we know.
+struct LoadedText {
+  std::optional<DecodedText> text;
+  bool blocked = false;
 };
 
-FileBytes ReadProfileBytes(std::string_view utf8Path) {
-  if (!FileExists(utf8Path)) {
-    return {std::nullopt, SomethingExistsAt(utf8Path)};
+LoadedText LoadText(std::string_view utf8Path) {
+  const FileBytes file = ReadWholeFile(utf8Path);
+  if (file.outcome == ReadOutcome::Missing) {
+    return {};
   }
-  if (auto bytes = ReadFileBytes(utf8Path)) {
-    return {std::move(bytes), false};
+  if (file.outcome != ReadOutcome::Read) {
+    return {std::nullopt, true};
   }
-  return {std::nullopt, true};
+  auto decoded = DecodeFileText(file.bytes);
+  const bool blocked = !decoded;
+  return {std::move(decoded), blocked};
 }
 
 }  // namespace
 
 std::optional<ProfileText> LoadProfileFile(std::string_view utf8Path) {
-  const FileBytes file = ReadProfileBytes(utf8Path);
-  if (!file.bytes) {
+  LoadedText loaded = LoadText(utf8Path);
+  if (!loaded.text) {
     return std::nullopt;
   }
-  return ProfileText::Parse(DecodeFileText(*file.bytes).utf8);
+  return ProfileText::Parse(loaded.text->utf8);
 }
 
 std::string ReadProfileString(std::string_view utf8Path, std::string_view section,
@@ -69,21 +69,21 @@ void WriteProfileString(std::string_view utf8Path, std::string_view section, std
 }
 
 void WriteProfileStrings(std::string_view utf8Path, const std::vector<ProfileWrite>& writes) {
-  const FileBytes file = ReadProfileBytes(utf8Path);
-  if (file.blocked) {
+  const LoadedText loaded = LoadText(utf8Path);
+  if (loaded.blocked) {
     // Starting afresh would lose what the file holds.
     throw Error("Unable to write to " + FullPath(utf8Path));
   }
-  const DecodedText decoded = file.bytes ? DecodeFileText(*file.bytes) : DecodedText{};
-  ProfileText text = ProfileText::Parse(decoded.utf8);
+  ProfileText text = ProfileText::Parse(loaded.text ? loaded.text->utf8 : std::string());
   for (const ProfileWrite& write : writes) {
     text.Write(write.section, write.key, write.value);
   }
-  ReplaceFileAtomically(utf8Path, EncodeFileText(text.Render(), decoded.hadBom));
+  ReplaceFileAtomically(utf8Path, EncodeFileText(text.Render(), loaded.text ? loaded.text->encoding
+                                                                            : FileEncoding::Plain));
 }
 
-void WriteProfileFile(std::string_view utf8Path, std::string_view utf8Text, bool keepBom) {
-  ReplaceFileAtomically(utf8Path, EncodeFileText(utf8Text, keepBom));
+void WriteProfileFile(std::string_view utf8Path, std::string_view utf8Text, FileEncoding encoding) {
+  ReplaceFileAtomically(utf8Path, EncodeFileText(utf8Text, encoding));
 }
 
 }  // namespace zorvat

@@ -5,16 +5,17 @@
 #include <string_view>
 #include <vector>
 
+#include "base/TextEncoding.h"
 #include "settings/ProfileText.h"
 
 namespace zorvat {
 
 // Profile files on disk. No cache: every read reads the file, every write reads it, changes one
-// value and replaces it atomically. Files are decoded and encoded as DESIGN.md says (a UTF-8 BOM
-// or valid UTF-8 is UTF-8, anything else the ANSI code page; written in the ANSI code page when
-// every character fits, otherwise UTF-8 with a BOM; a file that had a BOM keeps it).
+// value and replaces it atomically. Files are decoded and encoded by DecodeFileText and
+// EncodeFileText: a file keeps its encoding (UTF-16 with its BOM, UTF-8 with its BOM, or plain).
 
-// The file's text, or nothing when it is missing or cannot be read.
+// The file's text, or nothing when it is missing, cannot be read, is larger than
+// kLargestReadableFile or holds bytes that are no text we know.
 std::optional<ProfileText> LoadProfileFile(std::string_view utf8Path);
 
 // The value of a key, or `fallback` when the file, the section or the key is missing.
@@ -25,7 +26,7 @@ std::string ReadProfileString(std::string_view utf8Path, std::string_view sectio
 std::vector<std::string> ReadProfileKeyNames(std::string_view utf8Path, std::string_view section);
 
 // Writes one value by ProfileText::Write; a missing file is created. A refused write (read-only
-// file, missing folder, a file that exists but cannot be read) throws zorvat::Error
+// file, missing folder, a file that exists but cannot be read or decoded) throws zorvat::Error
 // "Unable to write to %s" with the file's full path and leaves the file as it was.
 void WriteProfileString(std::string_view utf8Path, std::string_view section, std::string_view key,
                         std::string_view value);
@@ -42,9 +43,9 @@ struct ProfileWrite {
 // is refused (as WriteProfileString), none.
 void WriteProfileStrings(std::string_view utf8Path, const std::vector<ProfileWrite>& writes);
 
-// Replaces the whole file with the text (for example a ProfileBuilder's), encoded as above
-// (keepBom: write UTF-8 with a BOM even when the text fits the ANSI code page). Throws like
-// WriteProfileString.
-void WriteProfileFile(std::string_view utf8Path, std::string_view utf8Text, bool keepBom = false);
+// Replaces the whole file with the text (for example a ProfileBuilder's) in `encoding`. Throws
+// like WriteProfileString.
+void WriteProfileFile(std::string_view utf8Path, std::string_view utf8Text,
+                      FileEncoding encoding = FileEncoding::Plain);
 
 }  // namespace zorvat

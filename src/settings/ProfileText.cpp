@@ -5,8 +5,6 @@
 namespace zorvat {
 namespace {
 
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-
 // The blanks that profile lines and names lose at both ends: tab, LF, VT, FF, CR, SUB, space.
 constexpr std::string_view kProfileBlanks = "\t\n\v\f\r\x1A ";
 
@@ -91,167 +89,141 @@ std::string ValueText(std::string_view value) {
 
 }  // namespace
 
-// Only the first section of each name is reachable, so only those are indexed.
-struct ProfileText::Index {
-  struct Section {
-    std::size_t header = 0;             // line of the section header
-    std::size_t lastKeyLine = kNone;    // last key line (with or without "="), kNone when none
-    std::vector<std::size_t> keyLines;  // key lines with "=", in file order
-    std::unordered_map<std::string, std::size_t> firstKey;  // folded name -> its first line
-  };
-  std::vector<Section> sections;
-  std::unordered_map<std::string, std::size_t> byName;  // folded name -> position in sections
+namespace {
 
-  const Section* Find(std::string_view section) const {
-    const auto found = byName.find(Fold(section));
-    return found == byName.end() ? nullptr : &sections[found->second];
-  }
+// One line of the text: [start, end) is its text, `next` the start of the line after its line
+// end (CR LF, CR or LF); end == next for a last line without a line end.
+struct LineSpan {
+  std::size_t start = 0;
+  std::size_t end = 0;
+  std::size_t next = 0;
 };
 
-ProfileText::ProfileText() = default;
-ProfileText::ProfileText(const ProfileText& other) : lines_(other.lines_) {}
-
-ProfileText& ProfileText::operator=(const ProfileText& other) {
-  if (this != &other) {
-    lines_ = other.lines_;
-    index_.reset();
+LineSpan LineAt(std::string_view text, std::size_t at) {
+  const auto stop = text.find_first_of("\r\n", at);
+  if (stop == std::string_view::npos) {
+    return {at, text.size(), text.size()};
   }
-  return *this;
+  std::size_t next = stop + 1;
+  if (text[stop] == '\r' && next < text.size() && text[next] == '\n') {
+    ++next;
+  }
+  return {at, stop, next};
 }
 
-ProfileText::ProfileText(ProfileText&& other) noexcept = default;
-ProfileText& ProfileText::operator=(ProfileText&& other) noexcept = default;
-ProfileText::~ProfileText() = default;
+std::string_view TextOf(std::string_view text, const LineSpan& line) {
+  return text.substr(line.start, line.end - line.start);
+}
+
+bool SameName(std::string_view name, std::string_view folded) {
+  return name.size() == folded.size() && EqualsNoCase(name, folded);
+}
+
+// The header line of the first section of that name; only that one is reachable.
+std::optional<LineSpan> FindSection(std::string_view text, std::string_view section) {
+  const std::string folded = Fold(section);
+  for (std::size_t at = 0; at < text.size();) {
+    const LineSpan line = LineAt(text, at);
+    const Classified c = Classify(TextOf(text, line));
+    if (c.kind == LineKind::Section && SameName(c.name, folded)) {
+      return line;
+    }
+    at = line.next;
+  }
+  return std::nullopt;
+}
+
+// Calls visit(line, classified) for the key lines of a section, up to the next header; stops
+// when visit says false.
+template <typename Visit>
+void ForEachKeyLine(std::string_view text, const LineSpan& header, Visit visit) {
+  for (std::size_t at = header.next; at < text.size();) {
+    const LineSpan line = LineAt(text, at);
+    const Classified c = Classify(TextOf(text, line));
+    if (c.kind == LineKind::Section || (c.kind == LineKind::Key && !visit(line, c))) {
+      return;
+    }
+    at = line.next;
+  }
+}
+
+}  // namespace
 
 ProfileText ProfileText::Parse(std::string_view utf8Text) {
   ProfileText profile;
-  std::size_t start = 0;
-  while (start < utf8Text.size()) {
-    const auto stop = utf8Text.find_first_of("\r\n", start);
-    Line line;
-    if (stop == std::string_view::npos) {
-      line.text = utf8Text.substr(start);
-      start = utf8Text.size();
-    } else {
-      line.text = utf8Text.substr(start, stop - start);
-      if (utf8Text[stop] == '\r' && stop + 1 < utf8Text.size() && utf8Text[stop + 1] == '\n') {
-        line.end = LineEnd::CrLf;
-        start = stop + 2;
-      } else {
-        line.end = utf8Text[stop] == '\r' ? LineEnd::Cr : LineEnd::Lf;
-        start = stop + 1;
-      }
-    }
-    profile.lines_.push_back(std::move(line));
-  }
+  profile.text_ = utf8Text;
   return profile;
 }
 
-const ProfileText::Index& ProfileText::GetIndex() const {
-  if (index_) {
-    return *index_;
+std::optional<std::string> ProfileText::Read(std::string_view section, std::string_view key) const {
+  const auto header = FindSection(text_, section);
+  if (!header) {
+    return std::nullopt;
   }
-  auto index = std::make_unique<Index>();
-  // Nothing before the first header, nor in a section whose name came before, is reachable.
-  Index::Section* current = nullptr;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const Classified line = Classify(lines_[i].text);
-    if (line.kind == LineKind::Section) {
-      const bool isNew = index->byName.try_emplace(Fold(line.name), index->sections.size()).second;
-      current = isNew ? &index->sections.emplace_back() : nullptr;
-      if (current != nullptr) {
-        current->header = i;
-      }
-    } else if (line.kind == LineKind::Key && current != nullptr) {
-      current->lastKeyLine = i;
-      if (line.hasValue) {
-        current->keyLines.push_back(i);
-        current->firstKey.try_emplace(Fold(line.name), i);
-      }
+  const std::string folded = Fold(key);
+  std::optional<std::string> value;
+  ForEachKeyLine(text_, *header, [&](const LineSpan&, const Classified& c) {
+    if (c.hasValue && SameName(c.name, folded)) {
+      value = ValueText(c.value);
+      return false;
     }
-  }
-  index_ = std::move(index);
-  return *index_;
+    return true;
+  });
+  return value;
 }
 
-std::optional<std::string> ProfileText::Read(std::string_view section, std::string_view key) const {
-  const Index::Section* found = GetIndex().Find(section);
-  if (found == nullptr) {
-    return std::nullopt;
+void ProfileText::ForEachKey(std::string_view section, const KeyVisitor& visit) const {
+  if (const auto header = FindSection(text_, section)) {
+    ForEachKeyLine(text_, *header, [&](const LineSpan&, const Classified& c) {
+      return !c.hasValue || visit(c.name, ValueText(c.value));
+    });
   }
-  const auto line = found->firstKey.find(Fold(key));
-  if (line == found->firstKey.end()) {
-    return std::nullopt;
-  }
-  return ValueText(Classify(lines_[line->second].text).value);
 }
 
 std::vector<std::string> ProfileText::KeyNames(std::string_view section) const {
   std::vector<std::string> names;
-  if (const Index::Section* found = GetIndex().Find(section)) {
-    names.reserve(found->keyLines.size());
-    for (const std::size_t line : found->keyLines) {
-      names.emplace_back(Classify(lines_[line].text).name);
-    }
-  }
+  ForEachKey(section, [&](std::string_view name, const std::string&) {
+    names.emplace_back(name);
+    return true;
+  });
   return names;
 }
 
 void ProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
   section = TrimProfile(section);
   key = TrimProfile(key);
-  const Index::Section* found = GetIndex().Find(section);
-  if (found == nullptr) {
-    std::string header = "[";
-    header.append(section).append("]");
-    InsertLine(lines_.size(), std::move(header));
-    InsertLine(lines_.size(), std::string(key) + "=" + std::string(value));
-    return;
-  }
-  const auto existing = found->firstKey.find(Fold(key));
-  if (existing != found->firstKey.end()) {
-    // The key keeps its name and place, so the index stays valid.
-    Line& line = lines_[existing->second];
-    line.text = std::string(Classify(line.text).name) + "=" + std::string(value);
-    return;
-  }
-  const std::size_t after = found->lastKeyLine != kNone ? found->lastKeyLine : found->header;
-  InsertLine(after + 1, std::string(key) + "=" + std::string(value));
-}
-
-void ProfileText::InsertLine(std::size_t at, std::string text) {
-  if (at > 0 && lines_[at - 1].end == LineEnd::None) {
-    lines_[at - 1].end = LineEnd::CrLf;
-  }
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
-                Line{std::move(text), LineEnd::CrLf});
-  index_.reset();
-}
-
-std::string ProfileText::Render() const {
-  std::size_t size = 0;
-  for (const Line& line : lines_) {
-    size += line.text.size() + 2;
-  }
-  std::string out;
-  out.reserve(size);
-  for (const Line& line : lines_) {
-    out += line.text;
-    switch (line.end) {
-      case LineEnd::None:
-        break;
-      case LineEnd::CrLf:
-        out += "\r\n";
-        break;
-      case LineEnd::Lf:
-        out += '\n';
-        break;
-      case LineEnd::Cr:
-        out += '\r';
-        break;
+  const std::string keyLine = std::string(key) + "=" + std::string(value);
+  const auto header = FindSection(text_, section);
+  if (!header) {
+    std::string added = "[";
+    added.append(section).append("]\r\n").append(keyLine).append("\r\n");
+    if (!text_.empty() && text_.back() != '\n' && text_.back() != '\r') {
+      text_ += "\r\n";
     }
+    text_ += added;
+    return;
   }
-  return out;
+  const std::string folded = Fold(key);
+  LineSpan after = *header;
+  std::optional<LineSpan> match;
+  std::string spelling;
+  ForEachKeyLine(text_, *header, [&](const LineSpan& line, const Classified& c) {
+    if (c.hasValue && SameName(c.name, folded)) {
+      match = line;
+      spelling = c.name;
+      return false;
+    }
+    after = line;
+    return true;
+  });
+  if (match) {
+    // The key keeps the name as the file spells it, and its place.
+    text_.replace(match->start, match->end - match->start, spelling + "=" + std::string(value));
+  } else if (after.end == after.next) {
+    text_.insert(after.next, "\r\n" + keyLine + "\r\n");
+  } else {
+    text_.insert(after.next, keyLine + "\r\n");
+  }
 }
 
 void ProfileBuilder::Write(std::string_view section, std::string_view key, std::string_view value) {

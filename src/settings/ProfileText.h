@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,15 +10,15 @@
 
 namespace zorvat {
 
-// The text of one profile (INI) file, held as its lines, read and changed by the rules Windows'
-// profile functions follow (docs/profile-files.md). Text is UTF-8; encodings
-// are the file layer's business. Look-ups go through a hash index built on first use after a
-// change, so reading every key of a section is linear.
+// The text of one profile (INI) file, read and changed by the rules Windows' profile functions
+// follow (docs/profile-files.md). Text is UTF-8; encodings are the file layer's
+// business. The text is kept as it is and every operation is one pass over it, so the memory a
+// file takes is its size, however its lines are made.
 class ProfileText {
  public:
   static constexpr std::size_t kMaxValueLength = 2047;  // characters (code points), not bytes
 
-  ProfileText();
+  ProfileText() = default;
   static ProfileText Parse(std::string_view utf8Text);
 
   // The value of the first matching key of the first matching section (names matched without
@@ -28,6 +28,11 @@ class ProfileText {
 
   // Every key line with "=" of the first matching section, in file order, duplicates included.
   std::vector<std::string> KeyNames(std::string_view section) const;
+
+  // The key lines of KeyNames with each line's own value as Read gives it (a later duplicate
+  // gets its own value here, where Read would give the first's). Stops when `visit` says false.
+  using KeyVisitor = std::function<bool(std::string_view name, std::string value)>;
+  void ForEachKey(std::string_view section, const KeyVisitor& visit) const;
 
   // Replaces the first matching key's value in place (the line becomes the key's name as the
   // file spells it, "=", the value), or adds "key=value" after the last key line of its section,
@@ -39,27 +44,10 @@ class ProfileText {
   // The lines, each with its own line end as parsed (CR LF, LF or CR; lines added by Write end
   // in CR LF, and a last line without a line end gets CR LF when a line is added after it).
   // Parse(text).Render() == text for every text.
-  std::string Render() const;
-
-  ProfileText(const ProfileText& other);
-  ProfileText& operator=(const ProfileText& other);
-  ProfileText(ProfileText&& other) noexcept;
-  ProfileText& operator=(ProfileText&& other) noexcept;
-  ~ProfileText();
+  const std::string& Render() const { return text_; }
 
  private:
-  enum class LineEnd : std::uint8_t { None, CrLf, Lf, Cr };
-  struct Line {
-    std::string text;  // as in the file, without its line end
-    LineEnd end = LineEnd::None;
-  };
-  struct Index;
-
-  const Index& GetIndex() const;
-  void InsertLine(std::size_t at, std::string text);
-
-  std::vector<Line> lines_;
-  mutable std::unique_ptr<Index> index_;  // built on first look-up, dropped by every change
+  std::string text_;
 };
 
 // A whole file built in memory the way writing key after key into an empty file would build it:

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <ostream>
+#include <random>
+#include <vector>
 
 #include "base/DateTimeText.h"
 #include "base/Error.h"
+#include "base/IntegerText.h"
 
 namespace zorvat {
 namespace {
@@ -185,6 +189,89 @@ TEST(ParseDateTime, EveryDayOfTwoCenturiesRoundTripsInBothSets) {
       ASSERT_EQ(ParseDate(FormatDate(day, *f), *f, kYear), day);
     }
   }
+}
+
+// Short dates with blanks, a trailing separator, quoted or plain text, or names: a key written
+// with the user's picture reads back with it (the picture's year widened as the writer does).
+TEST(ParseDateTime, DatesWrittenWithUnusualPicturesReadBack) {
+  const char* pictures[] = {"yyyy. MM. dd.",      "d. M. yyyy",       "d.M.yyyy '\xD0\xB3.'",
+                            "d.M.yyyy.",          "yyyy/MM/dd ddd",   "dd-MMM-yy",
+                            "dddd, MMMM d, yyyy", "d MMMM yyyy 'r.'", "yyMMdd"};
+  for (const char* picture : pictures) {
+    for (const RegionalFormats* base : {&kUs, &kDe}) {
+      RegionalFormats f = *base;
+      f.shortDate = WithFourDigitYear(picture);
+      for (const DateTime value :
+           {At(2026, 12, 7, 18, 30, 5), At(1998, 1, 24), At(2080, 2, 29, 0, 0, 1)}) {
+        const std::string key = FormatDateTime(value, f);
+        EXPECT_EQ(ParseDateTime(key, f, kYear), value) << picture << ": " << key;
+      }
+      EXPECT_EQ(ParseDate(FormatDate(At(2026, 3, 5), f), f, kYear), At(2026, 3, 5)) << picture;
+    }
+  }
+  EXPECT_EQ(WithFourDigitYear("dd.MM.yy 'yy' y yyyy"), "dd.MM.yyyy 'yy' yyyy yyyy");
+}
+
+// Random pictures made of the Windows tokens, each field set apart by some text.
+TEST(ParseDateTime, RandomPicturesRoundTrip) {
+  std::mt19937 random(20261207);
+  const std::vector<std::string> days = {"d", "dd"}, months = {"M", "MM", "MMM", "MMMM"},
+                                 years = {"y", "yy", "yyyy"},
+                                 texts = {".",  "/",           "-",      " ",
+                                          ". ", "'\xD0\xB3.'", " 'de' ", "\xE5\xB9\xB4",
+                                          ", "};
+  auto pick = [&](const std::vector<std::string>& from) {
+    return from[std::uniform_int_distribution<size_t>(0, from.size() - 1)(random)];
+  };
+  for (int round = 0; round < 300; ++round) {
+    std::vector<std::string> fields = {pick(days), pick(months), pick(years)};
+    std::shuffle(fields.begin(), fields.end(), random);
+    std::string picture = random() % 3 == 0 ? "dddd " : "";
+    picture += random() % 4 == 0 ? "gg " : "";
+    picture += fields[0] + pick(texts) + fields[1] + pick(texts) + fields[2];
+    picture += random() % 2 == 0 ? pick(texts) : "";
+    RegionalFormats f = round % 2 == 0 ? kUs : kDe;
+    f.shortDate = WithFourDigitYear(picture);
+    for (int k = 0; k < 20; ++k) {
+      const DateTime value =
+          At(std::uniform_int_distribution<int>(1, 9999)(random),
+             std::uniform_int_distribution<int>(1, 12)(random),
+             std::uniform_int_distribution<int>(1, 28)(random),
+             std::uniform_int_distribution<int>(0, 23)(random),
+             std::uniform_int_distribution<int>(0, 59)(random), k % 2 == 0 ? 0 : 30);
+      const std::string key = FormatDateTime(value, f);
+      ASSERT_EQ(ParseDateTime(key, f, kYear), value) << picture << ": " << key;
+    }
+  }
+}
+
+TEST(ConversionMessages, QuoteAtMostAHundredCharactersAndShowNul) {
+  const std::string huge(10'000'000, '7');
+  const std::string message = ErrorOf([&] { ParseTime(huge, kDe); });
+  EXPECT_EQ(message, "'" + std::string(100, '7') + "\xE2\x80\xA6' is not a valid time");
+  const std::string umlauts = [] {
+    std::string s;
+    for (int i = 0; i < 101; ++i) {
+      s += "\xC3\xA4";
+    }
+    return s;
+  }();
+  EXPECT_EQ(ErrorOf([&] { ParseDateTime(umlauts, kDe, kYear); }),
+            "'" + umlauts.substr(0, 200) + "\xE2\x80\xA6' is not a valid date and time");
+  EXPECT_EQ(ErrorOf([] { ParseDate(std::string("1\0x", 3), kDe, kYear); }),
+            "'1\xE2\x90\x80x' is not a valid date");
+  EXPECT_EQ(ErrorOf([] { ParseInteger(std::string("7\0", 2)); }),
+            "'7\xE2\x90\x80' is not a valid integer value");
+}
+
+TEST(ConversionMessages, EncodingADateThatDoesNotExistIsTheRuntimesError) {
+  EXPECT_EQ(ErrorOf([] { EncodeDate(2026, 2, 29); }), "Invalid argument to date encode");
+  EXPECT_EQ(ErrorOf([] { EncodeDate(10000, 1, 1); }), "Invalid argument to date encode");
+  EXPECT_EQ(ErrorOf([] { EncodeTime(24, 0, 0, 0); }), "Invalid argument to time encode");
+  EXPECT_EQ(ErrorOf([] {
+              EncodeDateTime({2026, 4, 31}, {0, 0, 0, 0});
+            }),
+            "Invalid argument to date encode");
 }
 
 }  // namespace

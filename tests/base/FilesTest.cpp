@@ -71,6 +71,60 @@ TEST(ReplaceFileAtomically, AFolderInTheWayIsRefusedAndKept) {
   EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
 
+TEST(ReplaceFileAtomically, AnInterruptedSaveLeavesOneTemporaryFileThatTheNextSaveRemoves) {
+  TempFolder dir;
+  const std::string path = dir.File("list.zrl");
+  for (int crash = 0; crash < 3; ++crash) {
+    ReplaceFileAtomically(PathToUtf8(TemporaryFileFor(PathFromUtf8(path))), "half a list");
+  }
+  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+  ReplaceFileAtomically(path, "whole");
+  EXPECT_EQ(ReadFileBytes(path), "whole");
+  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
+TEST(ReplaceFileAtomically, KeepsTheFilesPermissions) {
+  TempFolder dir;
+  const std::string path = dir.File("list.zrl");
+  ReplaceFileAtomically(path, "old");
+  const auto kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(PathFromUtf8(path), kept);
+  const auto before = fs::status(PathFromUtf8(path)).permissions();
+  ReplaceFileAtomically(path, "new");
+  EXPECT_EQ(ReadFileBytes(path), "new");
+  EXPECT_EQ(fs::status(PathFromUtf8(path)).permissions(), before);
+}
+
+TEST(ReplaceFileAtomically, SavingThroughALinkReplacesItsTarget) {
+#ifdef _WIN32
+  GTEST_SKIP() << "symbolic links need a privilege on Windows";
+#else
+  TempFolder dir;
+  const std::string target = dir.File("real.zrl");
+  const std::string link = dir.File("link.zrl");
+  ReplaceFileAtomically(target, "old");
+  fs::create_symlink("real.zrl", PathFromUtf8(link));
+  ReplaceFileAtomically(link, "new");
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(PathFromUtf8(link))));
+  EXPECT_EQ(ReadFileBytes(target), "new");
+  EXPECT_EQ(EntriesIn(dir.path()), 2u);
+#endif
+}
+
+TEST(Files, ReadingSaysWhyAFileWasNotRead) {
+  TempFolder dir;
+  const std::string largest = dir.File("largest.zrl");
+  const std::string tooLarge = dir.File("too large.zrl");
+  ReplaceFileAtomically(largest, std::string(kLargestReadableFile, '\n'));
+  ReplaceFileAtomically(tooLarge, std::string(kLargestReadableFile + 1, '\n'));
+  EXPECT_EQ(ReadWholeFile(dir.File("missing")).outcome, ReadOutcome::Missing);
+  EXPECT_EQ(ReadWholeFile(dir.path()).outcome, ReadOutcome::Unreadable);
+  EXPECT_EQ(ReadWholeFile(tooLarge).outcome, ReadOutcome::TooLarge);
+  const FileBytes read = ReadWholeFile(largest);
+  EXPECT_EQ(read.outcome, ReadOutcome::Read);
+  EXPECT_EQ(read.bytes.size(), kLargestReadableFile);
+}
+
 TEST(Files, ExistenceAndReading) {
   TempFolder dir;
   EXPECT_FALSE(FileExists(dir.File("missing")));
@@ -81,6 +135,7 @@ TEST(Files, ExistenceAndReading) {
   // A file whose reading fails is no empty file: a write would put one key in place of it all.
   ASSERT_TRUE(FileExists("/proc/self/mem"));  // reading at offset 0 fails with EIO
   EXPECT_EQ(ReadFileBytes("/proc/self/mem"), std::nullopt);
+  EXPECT_EQ(ReadWholeFile("/proc/self/mem").outcome, ReadOutcome::Unreadable);
 }
 
 }  // namespace

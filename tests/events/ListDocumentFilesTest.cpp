@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "base/Error.h"
+#include "base/TextEncoding.h"
 #include "events/DocumentFixture.h"
 
 namespace zorvat {
@@ -233,6 +234,61 @@ TEST_F(DocumentTest, RecentEntriesOpenTheirFileOrSayItIsGone) {
   EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
   EXPECT_EQ(doc.Recent()[1], "[Keine#2]");
   EXPECT_EQ(doc.CurrentFileName(), path);
+}
+
+// Notepad's "Unicode": the events read, and a save keeps the file in UTF-16 with its mark.
+TEST_F(DocumentTest, AUtf16ListReadsAndIsSavedBackInUtf16) {
+  for (const FileEncoding encoding : {FileEncoding::Utf16Le, FileEncoding::Utf16Be}) {
+    const std::string path = File("unicode.zrl");
+    const std::string bytes = EncodeFileText(kExampleFile, encoding);
+    Put(path, bytes);
+    doc.ReadFile(path);
+    EXPECT_EQ(doc.Lists()[EventKind::General].Count(), 1u);
+    EXPECT_EQ(doc.Lists()[EventKind::Monthly].Count(), 1u);
+    doc.Save();
+    EXPECT_EQ(Bytes(path), bytes);
+  }
+  EXPECT_EQ(Texts(), Boxes{});
+}
+
+// None of these may read as an empty list, which the next autosave would put over the file.
+TEST_F(DocumentTest, AFileThatIsNoListSaysWhyAndChangesNothing) {
+  const std::string kept = File("kept.zrl");
+  Put(kept, kExampleFile);
+  doc.ReadFile(kept);
+  doc.AppendEvent(EventKind::Daily, Message("unsaved"), "-");
+  const std::string folder = File("folder.zrl");
+  fs::create_directory(PathFromUtf8(folder));
+  struct Case {
+    std::string name;
+    std::string bytes;
+    std::string says;
+  };
+  const Case cases[] = {
+      {"gone.zrl", "", "cannot be found!"},
+      {"folder.zrl", "", "cannot be read!"},
+      {"utf16 without mark.zrl", std::string("[\0D\0a\0i\0l\0y\0]\0", 14),
+       "is no Zorvat list: its text is neither ANSI, UTF-8 nor UTF-16!"},
+      {"huge.zrl", std::string(kLargestReadableFile + 1, '\n'),
+       "is larger than 16 MB and cannot be a Zorvat list!"},
+  };
+  for (const Case& c : cases) {
+    const std::string path = File(c.name);
+    if (!c.bytes.empty()) {
+      Put(path, c.bytes);
+    }
+    prompts.shown.clear();
+    doc.ReadFile(path);
+    EXPECT_EQ(Texts(), Boxes{"Brumsel! Zorvat\n\nOops: File \"" + path + "\" " + c.says}) << c.name;
+    EXPECT_EQ(doc.CurrentFileName(), kept);
+    EXPECT_EQ(doc.Lists()[EventKind::Daily].Count(), 2u);
+    EXPECT_TRUE(doc.Dirty());
+    if (!c.bytes.empty()) {
+      EXPECT_EQ(fs::file_size(PathFromUtf8(path)), c.bytes.size()) << c.name;
+    }
+  }
+  doc.AutoSave();
+  EXPECT_EQ(doc.CurrentFileName(), kept);
 }
 
 class RecentFilesTest : public DocumentTest {

@@ -55,6 +55,20 @@ TEST(ListFile, UsFormatsWriteTheirOwnKeysAndReadThemBack) {
   ExpectSameLists(read.lists, ExampleLists());
 }
 
+// With "dd.MM.yy" a single event in 2080 came back as 1980.
+TEST(ListFile, SingleEventsKeepTheirCenturyUnderTwoDigitYearPictures) {
+  RegionalFormats f = kDe;
+  f.shortDate = "dd.MM.yy";
+  EventLists lists;
+  lists[EventKind::General].Append(
+      {EncodeDateTime({2080, 12, 24}, {18, 30, 0, 0}), 0, "far", "", false, true, false});
+  lists[EventKind::General].Append({EncodeDate(1975, 1, 2), 0, "past", "", false, true, false});
+  const std::string text = RenderListFile(lists, f);
+  EXPECT_NE(text.find("\r\n24.12.2080 18:30:00=0|far||0|1\r\n02.01.1975=0|past||0|1\r\n"),
+            std::string::npos);
+  ExpectSameLists(ParseListFile(text, f, kYear).lists, lists);
+}
+
 TEST(ListFile, KeysOfOtherRegionalFormatsAreSkippedWithTheConversionMessage) {
   const std::string usText = RenderListFile(ExampleLists(), kUs);
   const ListFileContents read = ParseListFile(usText, kDe, kYear);
@@ -128,7 +142,7 @@ TEST(ListFile, OperandsRoundTripInTheirEncoding) {
     lists[EventKind::Daily].Append({TimeOfDay(6, 0), 0, c.operand, c.operand, false, true, false});
     const std::string bytes = EncodeListFile(lists, kDe);
     EXPECT_EQ(bytes.starts_with(kUtf8Bom), c.withBom) << c.operand;
-    const ListFileContents read = ParseListFile(DecodeFileText(bytes).utf8, kDe, kYear);
+    const ListFileContents read = ParseListFile(DecodeFileText(bytes)->utf8, kDe, kYear);
     ExpectSameLists(read.lists, lists);
   }
 }

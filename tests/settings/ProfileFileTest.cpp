@@ -6,6 +6,7 @@
 
 #include "base/Error.h"
 #include "base/Files.h"
+#include "base/TextEncoding.h"
 #include "settings/ProfileFile.h"
 #include "support/TempFolder.h"
 
@@ -112,6 +113,30 @@ TEST(ProfileFile_Write, BomIsKept) {
   EXPECT_EQ(ReadFileBytes(path), "\xEF\xBB\xBF[Config]\r\nA=2\r\n");
 }
 
+// Notepad's "Unicode": read like the system reads it, and written back in UTF-16 with its mark.
+TEST(ProfileFile_Write, Utf16FileIsReadAndStaysUtf16) {
+  for (const FileEncoding encoding : {FileEncoding::Utf16Le, FileEncoding::Utf16Be}) {
+    TempFolder dir;
+    const std::string path = dir.File("Zorvat.ini");
+    ReplaceFileAtomically(path, EncodeFileText("[Config]\r\nA=Gr\xC3\xBC\xC3\x9F\r\n", encoding));
+    EXPECT_EQ(ReadProfileString(path, "Config", "A", ""), "Gr\xC3\xBC\xC3\x9F");
+    WriteProfileString(path, "Config", "B", "1");
+    EXPECT_EQ(ReadFileBytes(path),
+              EncodeFileText("[Config]\r\nA=Gr\xC3\xBC\xC3\x9F\r\nB=1\r\n", encoding));
+  }
+}
+
+// Bytes that are no text are not an empty file: reads give the defaults, writes leave it whole.
+TEST(ProfileFile_Write, UnknownBytesAreNeitherReadNorReplaced) {
+  TempFolder dir;
+  const std::string path = dir.File("Zorvat.ini");
+  const std::string bytes("[\0C\0o\0n\0f\0i\0g\0]\0\r\0\n\0A\0=\0\x31\0", 26);
+  ReplaceFileAtomically(path, bytes);
+  EXPECT_EQ(ReadProfileString(path, "Config", "A", "d"), "d");
+  EXPECT_THROW(WriteProfileString(path, "Config", "A", "2"), Error);
+  EXPECT_EQ(ReadFileBytes(path), bytes);
+}
+
 TEST(ProfileFile_Write, AnsiWhenEveryCharacterFits) {
   TempFolder dir;
   const std::string path = dir.File("Zorvat.ini");
@@ -209,7 +234,7 @@ TEST(ProfileFile_WholeFile, BuilderTextReplacesTheFile) {
   EXPECT_EQ(ReadProfileString(path, "General", "24.12.1998 18:30:00", ""),
             "0|Gl\xC3\xBC"
             "ck||0|1");
-  WriteProfileFile(path, "[S]\r\nA=1\r\n", true);
+  WriteProfileFile(path, "[S]\r\nA=1\r\n", FileEncoding::Utf8Bom);
   EXPECT_EQ(ReadFileBytes(path), "\xEF\xBB\xBF[S]\r\nA=1\r\n");
 }
 

@@ -122,6 +122,13 @@ TEST(ProfileText_KeyNames, FileOrderDuplicatesIncludedOnlyLinesWithEquals) {
   EXPECT_TRUE(text.KeyNames("missing").empty());
 }
 
+TEST(ProfileText_KeyNames, AnIndentedCommentIsNeitherAKeyNorListed) {
+  const auto text = ProfileText::Parse("[Daily]\r\n  ;A=1\r\n\t;07:00:00=0|x||0|1\r\nB=2\r\n");
+  EXPECT_EQ(text.KeyNames("Daily"), (std::vector<std::string>{"B"}));
+  EXPECT_EQ(text.Read("Daily", ";A"), std::nullopt);
+  EXPECT_EQ(text.Read("Daily", "  ;A"), std::nullopt);
+}
+
 TEST(ProfileText_KeyNames, FirstOfDuplicateSectionsOnly) {
   const auto text = ProfileText::Parse("[S]\r\na=1\r\n[T]\r\n[S]\r\nb=2\r\n");
   EXPECT_EQ(text.KeyNames("S"), (std::vector<std::string>{"a"}));

@@ -62,12 +62,13 @@ int Run(const SimOptions& o, std::ostream& out, std::ostream& err) {
       return kUnreadableExit;
     }
   }
-  const std::optional<ListFileContents> contents =
+  const ListFileRead read =
       ReadListFile(o.listPath, o.regional, o.dump ? CurrentYear() : o.fromYear);
-  if (!contents) {
-    err << NotFound(o.listPath) << "\n";
+  if (!read.contents) {
+    err << read.refusal << "\n";
     return kUnreadableExit;
   }
+  const ListFileContents* contents = &*read.contents;
   if (o.dump) {
     DumpLists(contents->lists, o.regional, out);
     PrintErrors(*contents, out);

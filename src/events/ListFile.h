@@ -23,8 +23,8 @@ struct ListFileContents {
   bool Complete() const { return skippedKeys == 0 && !overfullSection; }
 };
 
-// The list file text (UTF-8) of the lists: deleted events are left out; single events are written
-// with four-digit years; an event whose key text equals an earlier one's replaces that one's value.
+// The list file text (UTF-8) of the lists: deleted events are left out; every other event gets a
+// key of its own (SectionKeys), so that all of them read back.
 std::string RenderListFile(const EventLists& lists, const RegionalFormats& formats);
 
 // Reads list file text (UTF-8). Keys are converted under `formats`; currentYear places

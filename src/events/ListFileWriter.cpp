@@ -3,6 +3,7 @@
 #include "base/TextEncoding.h"
 #include "events/EventRows.h"
 #include "events/ListFile.h"
+#include "events/ListKeys.h"
 #include "settings/ProfileText.h"
 
 namespace zorvat {
@@ -29,10 +30,10 @@ std::string RenderListFile(const EventLists& lists, const RegionalFormats& forma
   file.Write("BaseInfo", "ProgID", "Brumsel! Zorvat v1.1");
   for (EventKind kind : kAllKinds) {
     const EventList& list = lists[kind];
+    SectionKeys keys(kind, keyFormats);
     for (std::size_t i = 0; i < list.Count(); ++i) {
       if (!list[i].deleted) {
-        file.Write(SectionName(kind), EventTimeText(kind, list[i].task.time, keyFormats),
-                   ValueOf(list[i]));
+        file.Write(SectionName(kind), keys.KeyFor(list[i].task.time), ValueOf(list[i]));
       }
     }
   }

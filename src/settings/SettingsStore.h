@@ -20,6 +20,11 @@ class SettingsFile {
 
   // programFolder: UTF-8, with or without its trailing separator.
   explicit SettingsFile(std::string_view programFolder);
+  // A settings file of another name, for tools that read one (UTF-8 path).
+  struct FilePath {
+    std::string_view path;
+  };
+  explicit SettingsFile(FilePath file) : path_(file.path) {}
 
   const std::string& Path() const { return path_; }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "base/DateTime.h"
 #include "base/TextEncoding.h"
 #include "events/DocumentFixture.h"
@@ -93,21 +95,42 @@ TEST(ListFile, DeletedEventsAreLeftOutAndSectionsWithoutEvents) {
   EXPECT_EQ(RenderListFile(lists, kDe), "[BaseInfo]\r\nProgID=Brumsel! Zorvat v1.1\r\n");
 }
 
-TEST(ListFile, EqualKeysKeepThePlaceOfTheFirstAndTheValueOfTheLast) {
-  EventLists lists;
-  EventList& daily = lists[EventKind::Daily];
-  daily.Append({TimeOfDay(8, 0), 0, "first", "", false, true, false});
-  daily.Append({TimeOfDay(9, 0), 0, "between", "", false, true, false});
-  // The date part and the milliseconds of a daily event do not reach its key.
-  daily.Append({40000 + TimeOfDay(8, 0) + 0.4 / 86400, 0, "last", "", true, false, false});
-  const std::string text = RenderListFile(lists, kDe);
-  EXPECT_NE(text.find("[Daily]\r\n08:00:00=0|last||1|0\r\n09:00:00=0|between||0|1\r\n"),
-            std::string::npos)
-      << text;
-  const ListFileContents read = ParseListFile(text, kDe, kYear);
-  ASSERT_EQ(read.lists[EventKind::Daily].Count(), 2u);
-  EXPECT_EQ(read.lists[EventKind::Daily][0].task.operand1, "last");
-  EXPECT_EQ(read.lists[EventKind::Daily][0].task.time, TimeOfDay(8, 0));
+// Two daily events at 7:00, an alert and a message, came back as one after a save.
+TEST(ListFile, EventsOfOneSecondKeepKeysOfTheirOwnUnderEveryFormat) {
+  RegionalFormats designatorFirst = kUs;
+  designatorFirst.longTime = "tt hh:mm:ss";
+  designatorFirst.am = "\xE4\xB8\x8A\xE5\x8D\x88";
+  designatorFirst.pm = "\xE4\xB8\x8B\xE5\x8D\x88";
+  RegionalFormats shortAm = kDe;
+  shortAm.longTime = "H.mm.ss";
+  shortAm.am = "a";
+  shortAm.pm = "p";
+  for (const RegionalFormats& f : {kDe, kUs, designatorFirst, shortAm}) {
+    EventLists lists;
+    const DateTime instants[] = {TimeOfDay(7, 0), TimeOfDay(19, 0, 5), EncodeDate(2026, 3, 1),
+                                 EncodeDateTime({2026, 3, 1}, {7, 0, 0, 0})};
+    for (int i = 0; i < 256; ++i) {
+      const std::string n = std::to_string(i);
+      lists[EventKind::Daily].Append({instants[i % 2] + i % 3 * 0.1 / 86400,
+                                      static_cast<std::uint8_t>(i % 2), n, "", i % 3 == 0, true,
+                                      false});
+      lists[EventKind::General].Append({instants[2 + i % 2], 0, n, "", false, i % 5 != 0, false});
+    }
+    const std::string text = RenderListFile(lists, f);
+    const ListFileContents read = ParseListFile(text, f, kYear);
+    EXPECT_TRUE(read.Complete()) << f.longTime;
+    for (const EventKind kind : {EventKind::Daily, EventKind::General}) {
+      ASSERT_EQ(read.lists[kind].Count(), 256u) << f.longTime;
+      for (std::size_t i = 0; i < 256; ++i) {
+        const EventRecord& was = lists[kind][i];
+        const EventRecord& is = read.lists[kind][i];
+        EXPECT_EQ(ToMilliseconds(is.task.time) / 1000, ToMilliseconds(was.task.time) / 1000) << i;
+        EXPECT_EQ(std::tie(is.task.command, is.task.operand1, is.task.query, is.active),
+                  std::tie(was.task.command, was.task.operand1, was.task.query, was.active))
+            << f.longTime << " " << i;
+      }
+    }
+  }
 }
 
 TEST(ListFile, MidnightSingleEventIsKeyedByItsDateAlone) {

@@ -73,6 +73,8 @@ TEST(SimOptions, BadCommandLinesAreUsageErrors) {
       {"--dump", "--from", "2024-03-01 10:00:00", "list.zrl"},
       {"--dump", "--answer", "no", "list.zrl"},
       {"--dump", "--regional"},
+      {"--from", "9999-12-31 23:00:00", "--for", "36h", "list.zrl"},
+      {"--from", "0000-12-31 23:00:00", "--for", "1h", "list.zrl"},
   };
   for (const auto& args : bad) {
     std::string line;
@@ -101,6 +103,16 @@ TEST(SimOptions, SpansAndAnswers) {
   EXPECT_EQ(o.toMs - o.fromMs, 90 * 60'000);
   EXPECT_EQ(o.fromYear, 2024);
   EXPECT_EQ(o.listPath, "list.zrl");
+}
+
+TEST(SimTool, HelpPrintsTheUsageAndSucceeds) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--help"}, {"--dump", "--help", "a.zrl", "b.zrl"}}) {
+    std::ostringstream out, err;
+    EXPECT_EQ(RunSimTool(args, out, err), 0);
+    EXPECT_EQ(out.str(), kUsage);
+    EXPECT_TRUE(err.str().empty());
+  }
 }
 
 TEST(SimTool, UnreadableListIsExitOneWithItsText) {
@@ -150,6 +162,24 @@ TEST(SimTool, RunPrintsAskedRanSkippedAndDroppedInTimeOrder) {
                                 }));
     EXPECT_TRUE(err.str().empty());
   }
+}
+
+// --settings took only a file named Zorvat.ini.
+TEST(SimTool, SettingsComeFromAFileOfAnyName) {
+  TimeZone utc("UTC0");
+  testing::TempFolder folder;
+  const std::string list = folder.File("list.zrl");
+  const std::string settings = folder.File("weekly on Monday.ini");
+  WriteFile(list, "[Weekly]\r\n10:00:00 AM=0|Meeting||0|1\r\n");
+  WriteFile(settings, "[Config]\r\nWeekEVDay=2\r\n");
+  std::ostringstream out, err;
+  ASSERT_EQ(
+      RunSimTool({"--settings", settings, "--from", "2024-03-01 00:00:00", "--for", "7d", list},
+                 out, err),
+      0)
+      << err.str();
+  EXPECT_EQ(Lines(out.str()),
+            (std::vector<std::string>{"2024-03-04 10:00:00.000\tran\t0\tMeeting\t"}));
 }
 
 #ifndef _WIN32

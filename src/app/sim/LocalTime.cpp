@@ -15,7 +15,7 @@ bool LocalTm(std::time_t seconds, std::tm& out) {
 
 }  // namespace
 
-DateTime LocalTimeOf(std::int64_t utcMs) {
+std::optional<DateTime> TryLocalTimeOf(std::int64_t utcMs) {
   std::int64_t seconds = utcMs / 1000;
   std::int64_t ms = utcMs % 1000;
   if (ms < 0) {
@@ -23,12 +23,17 @@ DateTime LocalTimeOf(std::int64_t utcMs) {
     --seconds;
   }
   std::tm tm{};
-  if (!LocalTm(static_cast<std::time_t>(seconds), tm)) {
-    return 0;
+  if (!LocalTm(static_cast<std::time_t>(seconds), tm) ||
+      !IsValidDate(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday)) {
+    return std::nullopt;
   }
   const int second = tm.tm_sec > 59 ? 59 : tm.tm_sec;  // no leap seconds in a date-time value
   return EncodeDateTime({tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday},
                         {tm.tm_hour, tm.tm_min, second, static_cast<int>(ms)});
+}
+
+DateTime LocalTimeOf(std::int64_t utcMs) {
+  return TryLocalTimeOf(utcMs).value_or(0);
 }
 
 std::optional<std::int64_t> UtcOfLocal(const CivilDate& date, const TimeOfDay& time) {

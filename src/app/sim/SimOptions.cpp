@@ -1,5 +1,6 @@
 #include "app/sim/SimOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 
@@ -126,6 +127,9 @@ void CheckRun(Parsed& p) {
   if (p.options.toMs <= p.options.fromMs) {
     throw UsageError("--to must lie after --from");
   }
+  if (!TryLocalTimeOf(p.options.toMs)) {
+    throw UsageError("the run would end past the calendar's last day, 9999-12-31");
+  }
 }
 
 }  // namespace
@@ -148,6 +152,10 @@ std::int64_t ParseSpan(const std::string& text) {
 
 SimOptions ParseSimOptions(const std::vector<std::string>& args) {
   Parsed p;
+  if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+    p.options.help = true;
+    return p.options;
+  }
   Reader in{args};
   std::vector<std::string> lists;
   while (in.More()) {

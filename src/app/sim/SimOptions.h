@@ -12,6 +12,7 @@
 namespace zorvat::sim {
 
 struct SimOptions {
+  bool help = false;  // --help: print the usage, nothing else
   bool dump = false;
   std::optional<std::string> settingsPath;
   RegionalFormats regional = RegionalFormats::EnUs();
@@ -31,13 +32,14 @@ class UsageError : public std::runtime_error {
 };
 
 inline constexpr std::string_view kUsage =
-    "usage: zorvat-sim [--settings Zorvat.ini] [--regional en-US|de-DE] [--answer yes|no]\n"
+    "usage: zorvat-sim [--settings FILE|FOLDER] [--regional en-US|de-DE] [--answer yes|no]\n"
     "                  [--inactive] [--jitter MS] --from \"YYYY-MM-DD HH:MM:SS\"\n"
     "                  (--to \"YYYY-MM-DD HH:MM:SS\" | --for 90m|36h|30d) LIST.zrl\n"
-    "       zorvat-sim --dump [--regional en-US|de-DE] LIST.zrl\n";
+    "       zorvat-sim --dump [--regional en-US|de-DE] LIST.zrl\n"
+    "       zorvat-sim --help\n";
 
 // The arguments after the program name. --from and --to are local times, read through the
-// process's time-zone rules.
+// process's time-zone rules; the run must end within the calendar (year 9999).
 SimOptions ParseSimOptions(const std::vector<std::string>& args);
 
 // "90m", "36h", "30d" in milliseconds.

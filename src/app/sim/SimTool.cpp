@@ -30,7 +30,7 @@ int CurrentYear() {
   return DecodeDate(LocalTimeOf(static_cast<std::int64_t>(std::time(nullptr)) * 1000)).year;
 }
 
-// The settings file is "Zorvat.ini" in the program folder: either that file or its folder.
+// The settings: a file of any name, or a folder holding "Zorvat.ini" as the program's does.
 std::unique_ptr<SettingsFile> OpenSettings(const std::string& path) {
   namespace fs = std::filesystem;
   const fs::path p = PathFromUtf8(path);
@@ -38,13 +38,10 @@ std::unique_ptr<SettingsFile> OpenSettings(const std::string& path) {
   if (fs::is_directory(p, ec)) {
     return std::make_unique<SettingsFile>(path);
   }
-  if (p.filename() != PathFromUtf8(SettingsFile::kFileName)) {
-    throw UsageError("--settings wants a file named Zorvat.ini or its folder");
-  }
   if (!fs::exists(p, ec)) {
     return nullptr;
   }
-  return std::make_unique<SettingsFile>(PathToUtf8(p.parent_path()));
+  return std::make_unique<SettingsFile>(SettingsFile::FilePath{path});
 }
 
 void PrintErrors(const ListFileContents& contents, std::ostream& out) {
@@ -54,6 +51,10 @@ void PrintErrors(const ListFileContents& contents, std::ostream& out) {
 }
 
 int Run(const SimOptions& o, std::ostream& out, std::ostream& err) {
+  if (o.help) {
+    out << kUsage;
+    return 0;
+  }
   std::unique_ptr<SettingsFile> settingsFile;
   if (o.settingsPath) {
     settingsFile = OpenSettings(*o.settingsPath);

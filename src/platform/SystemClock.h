@@ -4,10 +4,11 @@
 
 namespace zorvat {
 
-// Local time from GetLocalTime.
+// Local time from GetLocalTime; the offset from the time-zone information in force.
 class SystemClock final : public Clock {
  public:
   DateTime Now() const override;
+  std::int64_t UtcOffset() const override;
 };
 
 }  // namespace zorvat

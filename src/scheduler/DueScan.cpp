@@ -102,7 +102,11 @@ DueWindow DueWindowAt(DateTime now) {
 
 void ScanDueEvents(const EventLists& lists, const LiveSettings& settings, DateTime now,
                    const OfferDue& offer) {
-  const DueWindow window = DueWindowAt(now);
+  ScanWindow(lists, settings, DueWindowAt(now), offer);
+}
+
+void ScanWindow(const EventLists& lists, const LiveSettings& settings, const DueWindow& window,
+                const OfferDue& offer) {
   for (const EventKind kind : kAllKinds) {
     if (kind == EventKind::General) {
       ScanSingle(lists[kind], window, offer);

@@ -26,4 +26,9 @@ using OfferDue = std::function<void(const EventRecord& record, DateTime instant)
 void ScanDueEvents(const EventLists& lists, const LiveSettings& settings, DateTime now,
                    const OfferDue& offer);
 
+// The same over any window of local time no longer than a day, for example the hour the clock
+// skipped when summer time began.
+void ScanWindow(const EventLists& lists, const LiveSettings& settings, const DueWindow& window,
+                const OfferDue& offer);
+
 }  // namespace zorvat

@@ -57,6 +57,17 @@ void HotStack::Release(std::size_t i, DateTime now) {
                   Recent{entry.task.command, entry.task.operand1, entry.task.operand2});
 }
 
+bool HotStack::Retime(const Task& task, DateTime instant) {
+  const auto waiting = std::find_if(entries_.begin(), entries_.end(), [&](const HotEntry& e) {
+    return e.waiting && SameOccurrence(e.task, task);
+  });
+  if (waiting == entries_.end()) {
+    return false;
+  }
+  waiting->task.time = instant;
+  return true;
+}
+
 void HotStack::Forget(DateTime now) {
   const std::int64_t nowMs = ToMilliseconds(now);
   recent_.erase(recent_.begin(), recent_.lower_bound(nowMs - kRememberPast));

@@ -30,6 +30,8 @@ class HotStack {
   AddResult Add(const Task& task, DateTime now);
   // Frees entry i and remembers its occurrence.
   void Release(std::size_t i, DateTime now);
+  // Gives the waiting entry of an occurrence another instant; false when none waits for it.
+  bool Retime(const Task& task, DateTime instant);
 
   const HotEntry& operator[](std::size_t i) const { return entries_.at(i); }
   bool Knows(const Task& task) const;

@@ -1,6 +1,7 @@
 #include "scheduler/Scheduler.h"
 
 #include <algorithm>
+#include <map>
 #include <utility>
 
 #include "scheduler/DueScan.h"
@@ -24,12 +25,58 @@ Scheduler::Scheduler(const EventLists& lists, const LiveSettings& settings, Sche
 
 void Scheduler::OnScanTick() {
   ArmScanTimer();
+  NoticeSkippedTime(ports_.clock.Now(), true);
   ScanDueEvents(lists_, settings_, ports_.clock.Now(),
                 [this](const EventRecord& record, DateTime instant) {
                   Task task = record.task;
                   task.time = instant;
                   AddToHotStack(task);
                 });
+}
+
+// When summer time begins the clock jumps ahead: the local times in between do not exist that
+// day. Their occurrences run once, right after the jump, in list order; those already waiting
+// are moved there too, rather than given up as missed.
+void Scheduler::NoticeSkippedTime(DateTime now, bool scan) {
+  const std::int64_t offset = ports_.clock.UtcOffset();
+  const std::int64_t nowMs = ToMilliseconds(now);
+  if (lastOffset_ && offset > *lastOffset_) {
+    const std::int64_t skipped = offset - *lastOffset_;
+    // Zones change on a whole minute; it lies after the last look.
+    const std::int64_t minute = nowMs - ((nowMs % 60'000) + 60'000) % 60'000;
+    const std::int64_t jumpEnd = minute > ToMilliseconds(lastSeen_) + skipped ? minute : nowMs;
+    if (scan) {
+      RunSkipped({jumpEnd - skipped, jumpEnd});
+    } else {
+      // Without scanning only what already waits moves.
+      for (std::size_t i = 0; i < HotStack::kSize; ++i) {
+        const Task task = hot_[i].task;
+        const std::int64_t instant = ToMilliseconds(task.time);
+        if (hot_[i].waiting && instant >= jumpEnd - skipped && instant < jumpEnd) {
+          hot_.Retime(task, FromMilliseconds(jumpEnd));
+        }
+      }
+    }
+  }
+  lastOffset_ = offset;
+  lastSeen_ = now;
+}
+
+// Each instant of the skipped hour gets one of its own right after the jump, a millisecond
+// apart, so that equal tasks at different times each run, and an occurrence given twice once.
+void Scheduler::RunSkipped(const DueWindow& skipped) {
+  std::map<std::int64_t, std::int64_t> moved;  // instant in the skipped hour -> after the jump
+  ScanWindow(lists_, settings_, skipped, [&](const EventRecord& record, DateTime instant) {
+    Task task = record.task;
+    task.time = instant;
+    const auto [at, added] = moved.try_emplace(
+        ToMilliseconds(instant), skipped.to + static_cast<std::int64_t>(moved.size()));
+    const DateTime afterJump = FromMilliseconds(at->second);
+    if (!hot_.Retime(task, afterJump)) {
+      task.time = afterJump;
+      AddToHotStack(task);
+    }
+  });
 }
 
 void Scheduler::ArmScanTimer() {
@@ -68,6 +115,7 @@ void Scheduler::OnHotTick() {
     return;
   }
   const DateTime now = ports_.clock.Now();
+  NoticeSkippedTime(now, active_);
   for (std::size_t i = 0; i < HotStack::kSize; ++i) {
     const HotEntry& entry = hot_[i];
     if (!entry.waiting || Lateness(entry.task, now) < 0) {

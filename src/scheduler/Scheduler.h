@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "base/Prompts.h"
 #include "events/EventLists.h"
 #include "scheduler/AlertPlayback.h"
+#include "scheduler/DueScan.h"
 #include "scheduler/ExecuteStack.h"
 #include "scheduler/HotStack.h"
 #include "scheduler/SchedulerTimers.h"
@@ -75,6 +77,8 @@ class Scheduler {
 
  private:
   void ArmScanTimer();
+  void NoticeSkippedTime(DateTime now, bool scan);
+  void RunSkipped(const DueWindow& skipped);
   void HandOn(std::size_t entry, DateTime now);
   void DropRefused(DateTime now);
   void Report(TaskEvent what, const Task& task);
@@ -91,6 +95,9 @@ class Scheduler {
   // Occurrences turned away by a full hot stack: dropped when their window has passed unfilled.
   std::vector<Task> refused_;
   std::array<bool, kSchedulerTimers.size()> errorBoxOpen_{};
+  // The clock as last seen, to notice the local times that summer time skips.
+  std::optional<std::int64_t> lastOffset_;
+  DateTime lastSeen_ = 0;
 };
 
 }  // namespace zorvat

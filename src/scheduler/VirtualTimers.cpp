@@ -16,6 +16,10 @@ DateTime UtcAsLocal(std::int64_t utcMilliseconds) {
   return FromMilliseconds(utcMilliseconds + kUnixEpochDay * 86'400'000);
 }
 
+std::int64_t VirtualTimers::VirtualClock::UtcOffset() const {
+  return ToMilliseconds(localTime(utcMs)) - (utcMs + kUnixEpochDay * 86'400'000);
+}
+
 VirtualTimers::VirtualTimers(Options options) : jitterMs_(options.jitterMs), random_(options.seed) {
   clock_.utcMs = options.startMs;
   clock_.localTime = std::move(options.localTime);

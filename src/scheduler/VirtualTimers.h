@@ -57,6 +57,7 @@ class VirtualTimers final : public SchedulerTimers {
   class VirtualClock final : public Clock {
    public:
     DateTime Now() const override { return localTime(utcMs); }
+    std::int64_t UtcOffset() const override;
     std::int64_t utcMs = 0;
     LocalTimeOf localTime;
   };

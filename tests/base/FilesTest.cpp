@@ -77,10 +77,10 @@ TEST(ReplaceFileAtomically, AnInterruptedSaveLeavesOneTemporaryFileThatTheNextSa
   for (int crash = 0; crash < 3; ++crash) {
     ReplaceFileAtomically(PathToUtf8(TemporaryFileFor(PathFromUtf8(path))), "half a list");
   }
-  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+  EXPECT_EQ(EntriesIn(dir.Path()), 1u);
   ReplaceFileAtomically(path, "whole");
   EXPECT_EQ(ReadFileBytes(path), "whole");
-  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+  EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
 
 TEST(ReplaceFileAtomically, KeepsTheFilesPermissions) {
@@ -107,7 +107,7 @@ TEST(ReplaceFileAtomically, SavingThroughALinkReplacesItsTarget) {
   ReplaceFileAtomically(link, "new");
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(PathFromUtf8(link))));
   EXPECT_EQ(ReadFileBytes(target), "new");
-  EXPECT_EQ(EntriesIn(dir.path()), 2u);
+  EXPECT_EQ(EntriesIn(dir.Path()), 2u);
 #endif
 }
 
@@ -118,7 +118,7 @@ TEST(Files, ReadingSaysWhyAFileWasNotRead) {
   ReplaceFileAtomically(largest, std::string(kLargestReadableFile, '\n'));
   ReplaceFileAtomically(tooLarge, std::string(kLargestReadableFile + 1, '\n'));
   EXPECT_EQ(ReadWholeFile(dir.File("missing")).outcome, ReadOutcome::Missing);
-  EXPECT_EQ(ReadWholeFile(dir.path()).outcome, ReadOutcome::Unreadable);
+  EXPECT_EQ(ReadWholeFile(dir.Path()).outcome, ReadOutcome::Unreadable);
   EXPECT_EQ(ReadWholeFile(tooLarge).outcome, ReadOutcome::TooLarge);
   const FileBytes read = ReadWholeFile(largest);
   EXPECT_EQ(read.outcome, ReadOutcome::Read);

@@ -124,6 +124,44 @@ TEST(DueScan, WalksSingleDailyWeeklyMonthlyInListOrder) {
             (std::vector<std::string>{"single", "daily 1", "daily 2", "weekly", "monthly"}));
 }
 
+// The hour the clock skips when summer time begins, in three zones: what it holds is offered at
+// its own local time; the end of the hour is the jump's end and no longer skipped.
+TEST(DueScan, TheSkippedHourOffersWhatItHolds) {
+  struct Zone {
+    const char* name;
+    CivilDate day;  // a Sunday each
+  };
+  for (const Zone zone :
+       {Zone{"Europe/Berlin", {2024, 3, 31}}, Zone{"America/New_York", {2024, 3, 10}},
+        Zone{"Australia/Sydney", {2024, 10, 6}}}) {
+    const auto [y, m, d] = zone.day;
+    EventLists lists;
+    lists[EventKind::General].Append({At(y, m, d, 2, 10, 0), 0, "single", "", false, true, false});
+    lists[EventKind::General].Append(
+        {At(y, m, d, 2, 10, 0) + 1, 0, "tomorrow", "", false, true, false});
+    lists[EventKind::Daily].Append({Clock(1, 59, 59), 0, "before", "", false, true, false});
+    lists[EventKind::Daily].Append({Clock(2, 30, 0), 0, "daily", "", false, true, false});
+    lists[EventKind::Daily].Append({Clock(3, 0, 0), 0, "after", "", false, true, false});
+    lists[EventKind::Weekly].Append({Clock(2, 15, 0), 0, "weekly", "", false, true, false});
+    lists[EventKind::Monthly].Append({Clock(2, 45, 0), 0, "monthly", "", false, true, false});
+    LiveSettings settings;
+    settings.weekDay = 1;
+    settings.monthDay = static_cast<std::uint8_t>(d);
+    const DueWindow skipped{ToMilliseconds(At(y, m, d, 2, 0, 0)),
+                            ToMilliseconds(At(y, m, d, 3, 0, 0))};
+    std::vector<std::pair<std::string, std::int64_t>> offered;
+    ScanWindow(lists, settings, skipped, [&](const EventRecord& r, DateTime instant) {
+      offered.emplace_back(r.task.operand1, ToMilliseconds(instant));
+    });
+    const std::vector<std::pair<std::string, std::int64_t>> expected = {
+        {"single", ToMilliseconds(At(y, m, d, 2, 10, 0))},
+        {"daily", ToMilliseconds(At(y, m, d, 2, 30, 0))},
+        {"weekly", ToMilliseconds(At(y, m, d, 2, 15, 0))},
+        {"monthly", ToMilliseconds(At(y, m, d, 2, 45, 0))}};
+    EXPECT_EQ(offered, expected) << zone.name;
+  }
+}
+
 // Every second of a whole day: a daily event is offered on exactly the ticks from the start of
 // the minute before its own to the end of its own, whatever hour or day boundary lies between.
 TEST(DueScan, DailyEventOfferedExactlyInItsTwoMinutesAroundTheClock) {

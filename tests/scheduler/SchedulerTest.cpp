@@ -62,6 +62,58 @@ TEST(Scheduler, EntryFiledAfterItsSecondFiresAtOnceNotTomorrow) {
   EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
 }
 
+// The window ends before the minute after next: sixty events at that end, filed early, would
+// fill the hot stack and keep out an earlier one.
+TEST(Scheduler, EventsAtTheWindowsEndDoNotCrowdOutAnEarlierOne) {
+  Rig rig;
+  for (int k = 0; k < 60; ++k) {
+    rig.Add(EventKind::General, Rig::At(3, 1, 10, 6, 0), kCmdDeleteFile,
+            "late " + std::to_string(k));
+  }
+  rig.Add(EventKind::General, Rig::At(3, 1, 10, 5, 30), kCmdDeleteFile, "early");
+  rig.SetClock(Rig::At(3, 1, 10, 4, 30));
+  rig.RunFor(61'000);
+  EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete early"});
+  rig.RunFor(60'000);
+  EXPECT_EQ(rig.shell.calls.size(), 61u);
+  EXPECT_TRUE(rig.log.Lines(TaskEvent::Dropped).empty());
+}
+
+// Tasks of one second: each runs, in list order, however little tells them apart.
+TEST(Scheduler, TasksOfOneSecondAllRunInListOrder) {
+  struct Step {
+    std::uint8_t command;
+    const char* operand1;
+    const char* operand2;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Step> list;
+    std::vector<std::string> calls;
+  };
+  const Case cases[] = {
+      {"only the second operand differs",
+       {{kCmdCopyFile, "a.txt", "b1.txt"}, {kCmdCopyFile, "a.txt", "b2.txt"}},
+       {"copy a.txt -> b1.txt", "copy a.txt -> b2.txt"}},
+      {"a copy, then a delete of the same file",
+       {{kCmdCopyFile, "f.txt", "g.txt"}, {kCmdDeleteFile, "f.txt", ""}},
+       {"copy f.txt -> g.txt", "delete f.txt"}},
+      {"a delete, then a copy of the same file",
+       {{kCmdDeleteFile, "f.txt", ""}, {kCmdCopyFile, "f.txt", "g.txt"}},
+       {"delete f.txt", "copy f.txt -> g.txt"}},
+  };
+  for (const Case& c : cases) {
+    Rig rig;
+    for (const Step& step : c.list) {
+      rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), step.command, step.operand1,
+              step.operand2);
+    }
+    rig.SetClock(Rig::At(3, 1, 10, 4, 30));
+    rig.RunFor(60'000);
+    EXPECT_EQ(rig.shell.calls, c.calls) << c.name;
+  }
+}
+
 TEST(Scheduler, LateHotTickFiresUpToAMinuteLateAndMissesBeyond) {
   struct Case {
     std::int64_t lateMs;

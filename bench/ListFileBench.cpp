@@ -89,7 +89,7 @@ void WriteAndRead(const std::string& path, const EventLists& lists) {
 
 // The one-key-per-call way.
 ProfileText LoadProfile(const std::string& path) {
-  return ProfileText::Parse(DecodeFileText(ReadFileBytes(path).value_or("")).utf8);
+  return ProfileText::Parse(DecodeFileText(ReadFileBytes(path).value_or(""))->utf8);
 }
 
 void WriteProfileKey(const std::string& path, std::string_view section, std::string_view key,
@@ -136,7 +136,7 @@ void BM_FullListsInMemory(benchmark::State& state) {
   const EventLists lists = FullLists();
   for (auto _ : state) {
     const std::string bytes = EncodeListFile(lists, kFormats);
-    const ListFileContents read = ParseListFile(DecodeFileText(bytes).utf8, kFormats, kYear);
+    const ListFileContents read = ParseListFile(DecodeFileText(bytes)->utf8, kFormats, kYear);
     benchmark::DoNotOptimize(read.lists[EventKind::Monthly].Count());
   }
 }

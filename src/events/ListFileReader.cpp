@@ -1,3 +1,4 @@
+#include <array>
 #include <unordered_map>
 
 #include "base/DateTimeText.h"
@@ -47,55 +48,75 @@ std::string FoldedName(std::string_view name) {
   return folded;
 }
 
-// A damaged file may hold millions of keys that do not convert: they are counted without an
-// exception each, so that reading stays linear and fast.
-void ReadSection(const ProfileText& file, EventKind kind, const RegionalFormats& formats,
-                 int currentYear, ListFileContents& contents) {
-  const std::string_view section = SectionName(kind);
-  EventList& list = contents.lists[kind];
+// What the reading of one section found.
+struct SectionRead {
+  EventList* list = nullptr;
   // A key read twice takes the value of its first line, as a look-up by name does. Only names
   // that convert need remembering; those are few, whatever the file holds.
   std::unordered_map<std::string, std::string> firstValues;
-  file.ForEachKey(section, [&](std::string_view key, std::string lineValue) {
-    if (list.Full()) {
-      if (!contents.overfullSection) {
-        contents.overfullSection = std::string(section);
-      }
-      return false;
+  std::size_t skipped = 0;
+  std::optional<std::string> firstSkipMessage;
+  bool overfull = false;
+};
+
+// Reads one key line; false once the list is full.
+bool ReadKey(EventKind kind, std::string_view key, std::string_view rawValue,
+             const RegionalFormats& formats, int currentYear, SectionRead& read) {
+  if (read.list->Full()) {
+    read.overfull = true;
+    return false;
+  }
+  // A damaged file may hold millions of keys that do not convert: they are counted without an
+  // exception or a copy each, so that reading stays linear and fast.
+  const std::optional<DateTime> time = TimeOf(kind, key, formats, currentYear);
+  std::string lineValue = time ? ProfileText::ValueText(rawValue) : std::string();
+  const std::string& value =
+      time ? read.firstValues.try_emplace(FoldedName(key), std::move(lineValue)).first->second
+           : lineValue;
+  const std::string command = time ? Field(value, 0) : std::string();
+  const std::optional<std::int32_t> code = time ? TryParseInteger(command) : std::nullopt;
+  if (!code) {
+    if (read.skipped++ == 0) {
+      read.firstSkipMessage = SkipMessage(kind, key, command, formats, currentYear);
     }
-    const std::optional<DateTime> time = TimeOf(kind, key, formats, currentYear);
-    const std::string& value =
-        time ? firstValues.try_emplace(FoldedName(key), std::move(lineValue)).first->second
-             : lineValue;
-    const std::string command = Field(value, 0);
-    const std::optional<std::int32_t> code = time ? TryParseInteger(command) : std::nullopt;
-    if (!code) {
-      if (contents.skippedKeys++ == 0) {
-        contents.firstSkipMessage = SkipMessage(kind, key, command, formats, currentYear);
-      }
-      return true;
-    }
-    EventRecord record;
-    record.task.time = *time;
-    record.active = Field(value, 4) != "0";
-    record.task.command = static_cast<std::uint8_t>(static_cast<std::uint32_t>(*code) & 0xFF);
-    record.task.operand1 = Field(value, 1);
-    record.task.operand2 = Field(value, 2);
-    record.deleted = false;
-    record.task.query = Field(value, 3) != "0";
-    list.Append(std::move(record));
     return true;
-  });
+  }
+  EventRecord record;
+  record.task.time = *time;
+  record.active = Field(value, 4) != "0";
+  record.task.command = static_cast<std::uint8_t>(static_cast<std::uint32_t>(*code) & 0xFF);
+  record.task.operand1 = Field(value, 1);
+  record.task.operand2 = Field(value, 2);
+  record.deleted = false;
+  record.task.query = Field(value, 3) != "0";
+  read.list->Append(std::move(record));
+  return true;
 }
 
 }  // namespace
 
+// One pass over the text reads the four sections; what they found is told in their order.
 ListFileContents ParseListFile(std::string_view utf8Text, const RegionalFormats& formats,
                                int currentYear) {
   const ProfileText file = ProfileText::Parse(utf8Text);
   ListFileContents contents;
-  for (EventKind kind : kAllKinds) {
-    ReadSection(file, kind, formats, currentYear, contents);
+  std::array<std::string_view, kAllKinds.size()> sections;
+  std::array<SectionRead, kAllKinds.size()> reads;
+  for (std::size_t i = 0; i < kAllKinds.size(); ++i) {
+    sections[i] = SectionName(kAllKinds[i]);
+    reads[i].list = &contents.lists[kAllKinds[i]];
+  }
+  file.ForEachKey(sections, [&](std::size_t i, std::string_view key, std::string_view rawValue) {
+    return ReadKey(kAllKinds[i], key, rawValue, formats, currentYear, reads[i]);
+  });
+  for (std::size_t i = 0; i < kAllKinds.size(); ++i) {
+    if (reads[i].skipped > 0 && contents.skippedKeys == 0) {
+      contents.firstSkipMessage = reads[i].firstSkipMessage;
+    }
+    contents.skippedKeys += reads[i].skipped;
+    if (reads[i].overfull && !contents.overfullSection) {
+      contents.overfullSection = std::string(sections[i]);
+    }
   }
   return contents;
 }

@@ -1,5 +1,7 @@
 #include "settings/ProfileText.h"
 
+#include <algorithm>
+
 #include "base/TextUtil.h"
 
 namespace zorvat {
@@ -79,14 +81,6 @@ std::string_view CutToCharacters(std::string_view s, std::size_t limit) {
   return s;
 }
 
-std::string ValueText(std::string_view value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front()) {
-    value = value.substr(1, value.size() - 2);
-  }
-  return std::string(CutToCharacters(value, ProfileText::kMaxValueLength));
-}
-
 }  // namespace
 
 namespace {
@@ -119,6 +113,13 @@ bool SameName(std::string_view name, std::string_view folded) {
   return name.size() == folded.size() && EqualsNoCase(name, folded);
 }
 
+// Where the line after `line` starts, past the empty lines that follow it: they never matter
+// to a look-up, and a file of nothing but line ends must not cost a pass per line.
+std::size_t NextLineStart(std::string_view text, const LineSpan& line) {
+  const auto start = text.find_first_not_of("\r\n", line.end);
+  return start == std::string_view::npos ? text.size() : start;
+}
+
 // The header line of the first section of that name; only that one is reachable.
 std::optional<LineSpan> FindSection(std::string_view text, std::string_view section) {
   const std::string folded = Fold(section);
@@ -128,7 +129,7 @@ std::optional<LineSpan> FindSection(std::string_view text, std::string_view sect
     if (c.kind == LineKind::Section && SameName(c.name, folded)) {
       return line;
     }
-    at = line.next;
+    at = NextLineStart(text, line);
   }
   return std::nullopt;
 }
@@ -137,17 +138,25 @@ std::optional<LineSpan> FindSection(std::string_view text, std::string_view sect
 // when visit says false.
 template <typename Visit>
 void ForEachKeyLine(std::string_view text, const LineSpan& header, Visit visit) {
-  for (std::size_t at = header.next; at < text.size();) {
+  for (std::size_t at = NextLineStart(text, header); at < text.size();) {
     const LineSpan line = LineAt(text, at);
     const Classified c = Classify(TextOf(text, line));
     if (c.kind == LineKind::Section || (c.kind == LineKind::Key && !visit(line, c))) {
       return;
     }
-    at = line.next;
+    at = NextLineStart(text, line);
   }
 }
 
 }  // namespace
+
+std::string ProfileText::ValueText(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  return std::string(CutToCharacters(value, kMaxValueLength));
+}
 
 ProfileText ProfileText::Parse(std::string_view utf8Text) {
   ProfileText profile;
@@ -172,17 +181,39 @@ std::optional<std::string> ProfileText::Read(std::string_view section, std::stri
   return value;
 }
 
-void ProfileText::ForEachKey(std::string_view section, const KeyVisitor& visit) const {
-  if (const auto header = FindSection(text_, section)) {
-    ForEachKeyLine(text_, *header, [&](const LineSpan&, const Classified& c) {
-      return !c.hasValue || visit(c.name, ValueText(c.value));
-    });
+void ProfileText::ForEachKey(std::span<const std::string_view> sections,
+                             const KeyVisitor& visit) const {
+  std::vector<std::string> folded;
+  for (const std::string_view section : sections) {
+    folded.push_back(Fold(section));
+  }
+  std::vector<bool> seen(sections.size(), false);
+  std::vector<bool> done(sections.size(), false);
+  std::optional<std::size_t> current;
+  const std::string_view text = text_;
+  for (std::size_t at = 0; at < text.size();) {
+    const LineSpan line = LineAt(text, at);
+    at = NextLineStart(text, line);
+    const Classified c = Classify(TextOf(text, line));
+    if (c.kind == LineKind::Section) {
+      // Only the first section of a name is read.
+      const auto found = std::find_if(folded.begin(), folded.end(), [&](const std::string& name) {
+        return SameName(c.name, name);
+      });
+      const auto i = static_cast<std::size_t>(found - folded.begin());
+      current = found != folded.end() && !seen[i] ? std::optional(i) : std::nullopt;
+      if (current) {
+        seen[i] = true;
+      }
+    } else if (c.kind == LineKind::Key && c.hasValue && current && !done[*current]) {
+      done[*current] = !visit(*current, c.name, c.value);
+    }
   }
 }
 
 std::vector<std::string> ProfileText::KeyNames(std::string_view section) const {
   std::vector<std::string> names;
-  ForEachKey(section, [&](std::string_view name, const std::string&) {
+  ForEachKey(std::span(&section, 1), [&](std::size_t, std::string_view name, std::string_view) {
     names.emplace_back(name);
     return true;
   });

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -29,10 +30,15 @@ class ProfileText {
   // Every key line with "=" of the first matching section, in file order, duplicates included.
   std::vector<std::string> KeyNames(std::string_view section) const;
 
-  // The key lines of KeyNames with each line's own value as Read gives it (a later duplicate
-  // gets its own value here, where Read would give the first's). Stops when `visit` says false.
-  using KeyVisitor = std::function<bool(std::string_view name, std::string value)>;
-  void ForEachKey(std::string_view section, const KeyVisitor& visit) const;
+  // One pass for several sections: visit(i, name, rawValue) for every key line with "=" of the
+  // first section named sections[i], in file order. rawValue is the line's own text after "="
+  // (ValueText turns it into what Read gives; a later duplicate has its own here). When visit
+  // says false, the rest of that section is passed over.
+  using KeyVisitor =
+      std::function<bool(std::size_t section, std::string_view name, std::string_view rawValue)>;
+  void ForEachKey(std::span<const std::string_view> sections, const KeyVisitor& visit) const;
+  // A raw value as Read gives it: one pair of enclosing quotes removed, cut to 2047 characters.
+  static std::string ValueText(std::string_view rawValue);
 
   // Replaces the first matching key's value in place (the line becomes the key's name as the
   // file spells it, "=", the value), or adds "key=value" after the last key line of its section,

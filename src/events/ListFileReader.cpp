@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <array>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "base/DateTimeText.h"
 #include "base/Error.h"
@@ -40,20 +42,68 @@ std::string SkipMessage(EventKind kind, std::string_view key, std::string_view c
   return {};
 }
 
-std::string FoldedName(std::string_view name) {
-  std::string folded(name);
-  for (char& c : folded) {
-    c = ToLowerAscii(c);
+// The value of the first line of each key name that converted, as a look-up by name gives it.
+// Open addressing over views into the text, names without regard to ASCII case: a damaged file
+// may hold a million such names, and a node per name would cost many times the file's size.
+class FirstValues {
+ public:
+  // The raw value of the first line named `name`; `rawValue` when this is the first.
+  std::string_view Find(std::string_view name, std::string_view rawValue) {
+    if ((count_ + 1) * 2 > slots_.size()) {
+      Grow();
+    }
+    Slot& slot = Probe(name);
+    if (!slot.used) {
+      slot = {name, rawValue, true};
+      ++count_;
+    }
+    return slot.value;
   }
-  return folded;
-}
+
+ private:
+  struct Slot {
+    std::string_view name;
+    std::string_view value;
+    bool used = false;
+  };
+
+  static std::size_t Hash(std::string_view name) {
+    std::size_t h = 14695981039346656037u;
+    for (const char c : name) {
+      h = (h ^ static_cast<unsigned char>(ToLowerAscii(c))) * 1099511628211u;
+    }
+    return h;
+  }
+
+  Slot& Probe(std::string_view name) {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = Hash(name) & mask;; i = (i + 1) & mask) {
+      if (!slots_[i].used || EqualsNoCase(slots_[i].name, name)) {
+        return slots_[i];
+      }
+    }
+  }
+
+  void Grow() {
+    std::vector<Slot> old =
+        std::exchange(slots_, std::vector<Slot>(std::max<std::size_t>(64, slots_.size() * 2)));
+    for (const Slot& slot : old) {
+      if (slot.used) {
+        Probe(slot.name) = slot;
+      }
+    }
+  }
+
+  std::vector<Slot> slots_;
+  std::size_t count_ = 0;
+};
 
 // What the reading of one section found.
 struct SectionRead {
   EventList* list = nullptr;
   // A key read twice takes the value of its first line, as a look-up by name does. Only names
-  // that convert need remembering; those are few, whatever the file holds.
-  std::unordered_map<std::string, std::string> firstValues;
+  // that convert need remembering.
+  FirstValues firstValues;
   std::size_t skipped = 0;
   std::optional<std::string> firstSkipMessage;
   bool overfull = false;
@@ -69,10 +119,8 @@ bool ReadKey(EventKind kind, std::string_view key, std::string_view rawValue,
   // A damaged file may hold millions of keys that do not convert: they are counted without an
   // exception or a copy each, so that reading stays linear and fast.
   const std::optional<DateTime> time = TimeOf(kind, key, formats, currentYear);
-  std::string lineValue = time ? ProfileText::ValueText(rawValue) : std::string();
-  const std::string& value =
-      time ? read.firstValues.try_emplace(FoldedName(key), std::move(lineValue)).first->second
-           : lineValue;
+  const std::string value =
+      time ? ProfileText::ValueText(read.firstValues.Find(key, rawValue)) : std::string();
   const std::string command = time ? Field(value, 0) : std::string();
   const std::optional<std::int32_t> code = time ? TryParseInteger(command) : std::nullopt;
   if (!code) {

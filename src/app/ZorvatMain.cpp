@@ -150,10 +150,13 @@ int Run(SingleInstance& instance, const std::string& listFile) {
 
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (!TranslateShortcut(message, window.Handle(), window.Accelerators())) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
+    // Shortcuts first; then Tab and the arrow keys move between the main window's controls.
+    if (TranslateShortcut(message, window.Handle(), window.Accelerators()) ||
+        (window.Handle() && IsDialogMessageW(window.Handle(), &message))) {
+      continue;
     }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
   }
   main = nullptr;
   scheduler.reset();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "shellkit/DpiFunctions.h"
+
 namespace zorvat::ui {
 
 // Lengths of the layout are given at 96 dots per inch; this scales them to the monitor's.
@@ -11,9 +13,11 @@ class Dpi {
 
   explicit Dpi(int dotsPerInch = kDesign) : dotsPerInch_(dotsPerInch) {}
   static Dpi Of(HWND window) {
-    const UINT dots = window ? GetDpiForWindow(window) : 0;
-    return Dpi(dots ? static_cast<int>(dots) : kDesign);
+    return Dpi(
+        static_cast<int>(window ? shellkit::DpiForWindow(window) : shellkit::DpiForSystem()));
   }
+
+  static Dpi OfSystem() { return Dpi(static_cast<int>(shellkit::DpiForSystem())); }
 
   int operator()(int pixels) const { return MulDiv(pixels, dotsPerInch_, kDesign); }
   int Value() const { return dotsPerInch_; }

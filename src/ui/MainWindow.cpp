@@ -37,20 +37,22 @@ MainWindow::MainWindow(ApplicationWindow& application, Prompts& prompts, MainWin
       application_(application),
       prompts_(prompts),
       setup_(std::move(setup)),
-      dpi_(static_cast<int>(GetDpiForSystem())),
+      dpi_(Dpi::OfSystem()),
       leftColumnWidth_(setup_.leftColumnWidth),
       active_(setup_.active) {
   trayMenu_.reset(LoadMenuResource(IDR_TRAY_MENU));
   listMenu_.reset(LoadMenuResource(IDR_LIST_MENU));
   accelerators_.reset(
       LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS)));
-  programIcon_.reset(static_cast<HICON>(LoadImageW(
-      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ZORVAT), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+  // Shared, as the window class keeps it beyond this window.
+  const auto classIcon =
+      static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ZORVAT),
+                                    IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
   // The window owns its menu bar and destroys it with itself.
   Create(L"ZorvatMainWindow", WS_EX_CONTROLPARENT, Widen(setup_.document.Caption()).c_str(),
          WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CentredOnScreen(dpi_(kWidth), dpi_(kHeight)),
          application.Handle(), LoadMenuResource(IDR_MAIN_MENU),
-         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), programIcon_.get());
+         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), classIcon);
   const Dpi monitor = Dpi::Of(Handle());
   if (monitor.Value() != dpi_.Value()) {
     dpi_ = monitor;
@@ -69,7 +71,11 @@ MainWindow::MainWindow(ApplicationWindow& application, Prompts& prompts, MainWin
 
   tray_ = std::make_unique<TrayIcon>(Handle());
   tray_->SetHint(StartTrayHint());
-  tray_->SetIcon(programIcon_.get());
+  // The tray shows small icons; it keeps a copy of its own.
+  const int small = shellkit::SystemMetricForDpi(SM_CXSMICON, static_cast<UINT>(dpi_.Value()));
+  const shellkit::Icon trayIcon(static_cast<HICON>(LoadImageW(
+      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ZORVAT), IMAGE_ICON, small, small, 0)));
+  tray_->SetIcon(trayIcon.get());
   tray_->SetPopupMenu(GetSubMenu(trayMenu_.get(), 0));
   tray_->SetVisible(true);
   AttachMenuImages();

@@ -243,7 +243,6 @@ class MainWindow final : public Window {
   shellkit::Bitmap logo_;
   shellkit::Bitmap sideCalendar_;
   shellkit::Bitmap sideClock_;
-  shellkit::Icon programIcon_;
 
   // Top bar.
   HWND coolBar_ = nullptr;

@@ -14,8 +14,7 @@ constexpr COLORREF kBackground = RGB(0x1f, 0x3a, 0x63);  // the side picture's d
 
 }  // namespace
 
-SplashWindow::SplashWindow(Prompts& errors)
-    : Window(errors), dpi_(static_cast<int>(GetDpiForSystem())) {
+SplashWindow::SplashWindow(Prompts& errors) : Window(errors), dpi_(Dpi::OfSystem()) {
   const int width = dpi_(kWidth);
   const int height = dpi_(kHeight);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;

@@ -21,7 +21,8 @@ constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPA
 
 RECT CentredWindowRect(const Dpi& dpi) {
   RECT bounds{0, 0, dpi(kClientWidth), dpi(kClientHeight)};
-  AdjustWindowRectExForDpi(&bounds, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi.Value()));
+  shellkit::AdjustWindowRectForDpi(&bounds, kStyle, FALSE, kExStyle,
+                                   static_cast<UINT>(dpi.Value()));
   const int width = bounds.right - bounds.left;
   const int height = bounds.bottom - bounds.top;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -72,7 +73,7 @@ WaitingTasksWindow::WaitingTasksWindow(HWND owner, Prompts& prompts, const HotSt
       hot_(hot),
       execute_(execute),
       formats_(std::move(formats)),
-      dpi_(static_cast<int>(GetDpiForSystem())) {
+      dpi_(Dpi::OfSystem()) {
   Create(L"ZorvatWaitingTasks", kExStyle, L"Waiting tasks", kStyle, CentredWindowRect(dpi_), owner,
          nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   CreateControls();

@@ -312,6 +312,18 @@ TEST_F(MainWindowTest, WhileADialogIsOpenTheDocumentStaysAndTheWindowLives) {
   EXPECT_EQ(ItemText(Control(IDC_GENERAL_LIST), 0, 1), "Message: \"Other\"");
 }
 
+// The window class is registered once per process, with the icon of the first window made.
+TEST_F(MainWindowTest, TheClassIconOutlivesTheWindows) {
+  window.reset();
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  ASSERT_TRUE(GetClassInfoExW(GetModuleHandleW(nullptr), L"ZorvatMainWindow", &windowClass));
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(windowClass.hIcon, &info));
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+}
+
 TEST_F(MainWindowTest, SplitterAndHideButtonSizeTheLeftColumn) {
   const HWND splitter = Control(IDC_SPLITTER);
   const HWND tree = Control(IDC_NEW_EVENT_TREE);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+namespace zorvat::shellkit {
+
+// The per-monitor DPI functions of Windows 10 1607 and later, looked up at run time so that the
+// program still loads on older Windows, where the system's DPI and the plain functions stand in.
+UINT DpiForWindow(HWND window);
+UINT DpiForSystem();
+int SystemMetricForDpi(int index, UINT dpi);
+BOOL AdjustWindowRectForDpi(RECT* bounds, DWORD style, BOOL menu, DWORD exStyle, UINT dpi);
+
+}  // namespace zorvat::shellkit

@@ -94,8 +94,12 @@ struct LineSpan {
 };
 
 LineSpan LineAt(std::string_view text, std::size_t at) {
-  const auto stop = text.find_first_of("\r\n", at);
-  if (stop == std::string_view::npos) {
+  // A plain loop: find_first_of looks each character up in the set, a call per character.
+  std::size_t stop = at;
+  while (stop < text.size() && text[stop] != '\r' && text[stop] != '\n') {
+    ++stop;
+  }
+  if (stop == text.size()) {
     return {at, text.size(), text.size()};
   }
   std::size_t next = stop + 1;
@@ -116,8 +120,11 @@ bool SameName(std::string_view name, std::string_view folded) {
 // Where the line after `line` starts, past the empty lines that follow it: they never matter
 // to a look-up, and a file of nothing but line ends must not cost a pass per line.
 std::size_t NextLineStart(std::string_view text, const LineSpan& line) {
-  const auto start = text.find_first_not_of("\r\n", line.end);
-  return start == std::string_view::npos ? text.size() : start;
+  std::size_t start = line.end;
+  while (start < text.size() && (text[start] == '\r' || text[start] == '\n')) {
+    ++start;
+  }
+  return start;
 }
 
 // The header line of the first section of that name; only that one is reachable.

@@ -72,6 +72,8 @@ using Brush = UniqueHandle<HBRUSH, &DeleteObject>;
 using Pen = UniqueHandle<HPEN, &DeleteObject>;
 using Bitmap = UniqueHandle<HBITMAP, &DeleteObject>;
 using Region = UniqueHandle<HRGN, &DeleteObject>;
+// CreateCompatibleDC's; what is selected into it is restored by a SelectionGuard first.
+using MemoryDc = UniqueHandle<HDC, &DeleteDC>;
 
 // Selects a GDI object into a device context for one scope and puts the previous one back,
 // so the object can be deleted afterwards.

@@ -155,6 +155,14 @@ void EventListView::FitEventColumn() {
   ListView_SetColumnWidth(window_.get(), 1, rest > 0 ? rest : 0);
 }
 
+void EventListView::ScaleColumns(int fromDpi, int toDpi) {
+  for (const int column : {0, 2}) {
+    const int width = ListView_GetColumnWidth(window_.get(), column);
+    ListView_SetColumnWidth(window_.get(), column, MulDiv(width, toDpi, fromDpi));
+  }
+  FitEventColumn();
+}
+
 void EventListView::SetPopupMenu(HMENU menu, HWND commandWindow) {
   popupMenu_ = menu;
   commandWindow_ = commandWindow;

@@ -50,6 +50,8 @@ class EventListView {
   void SetColumnCaption(int column, std::string_view caption);
   // Column 1 takes the width the other two leave.
   void FitEventColumn();
+  // Columns 0 and 2 keep their size on a monitor of another scale; column 1 fits again.
+  void ScaleColumns(int fromDpi, int toDpi);
   // Opened on the view's context menu; its commands go to `commandWindow`. Neither is owned.
   void SetPopupMenu(HMENU menu, HWND commandWindow);
 

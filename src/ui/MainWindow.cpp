@@ -61,13 +61,13 @@ MainWindow::MainWindow(ApplicationWindow& application, Prompts& prompts, MainWin
                bounds.bottom - bounds.top, FALSE);
   }
 
-  CreateFonts();
+  fonts_ = MakeFonts();
   CreateImageLists();
   CreateTopBar();
   CreateLeftColumn();
   CreateRightArea();
   CreateStatusBar();
-  ApplyFonts();
+  ApplyFonts(fonts_);
 
   tray_ = std::make_unique<TrayIcon>(Handle());
   tray_->SetHint(StartTrayHint());

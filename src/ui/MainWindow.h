@@ -132,14 +132,15 @@ class MainWindow final : public Window {
   };
 
   // Creation, in MainWindowControls.cpp.
-  void CreateFonts();
+  Fonts MakeFonts() const;
   void CreateImageLists();
   void CreateToolImages();
   void CreateTopBar();
   void CreateLeftColumn();
   void CreateRightArea();
   void CreateStatusBar();
-  void ApplyFonts();
+  // Controls keep the fonts they are given until they get others.
+  void ApplyFonts(const Fonts& fonts);
   HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, HWND parent, int id,
                   DWORD exStyle = 0);
 

@@ -70,14 +70,16 @@ HWND MainWindow::AddControl(const wchar_t* className, const wchar_t* text, DWORD
                          nullptr);
 }
 
-void MainWindow::CreateFonts() {
-  fonts_.client = MakeFont(L"Arial", 11, false, dpi_);
-  fonts_.heading = MakeFont(L"Tahoma", 24, true, dpi_);
-  fonts_.caption = MakeFont(L"Arial", 12, true, dpi_);
-  fonts_.clock = MakeFont(L"Arial", 27, true, dpi_);
-  fonts_.product = MakeFont(L"Tahoma", 43, true, dpi_);
-  fonts_.symbol = MakeFont(L"Marlett", 11, false, dpi_, SYMBOL_CHARSET);
-  fonts_.maker = MakeFont(L"Arial", 12, true, dpi_);
+MainWindow::Fonts MainWindow::MakeFonts() const {
+  Fonts fonts;
+  fonts.client = MakeFont(L"Arial", 11, false, dpi_);
+  fonts.heading = MakeFont(L"Tahoma", 24, true, dpi_);
+  fonts.caption = MakeFont(L"Arial", 12, true, dpi_);
+  fonts.clock = MakeFont(L"Arial", 27, true, dpi_);
+  fonts.product = MakeFont(L"Tahoma", 43, true, dpi_);
+  fonts.symbol = MakeFont(L"Marlett", 11, false, dpi_, SYMBOL_CHARSET);
+  fonts.maker = MakeFont(L"Arial", 12, true, dpi_);
+  return fonts;
 }
 
 void MainWindow::CreateImageLists() {
@@ -89,13 +91,16 @@ void MainWindow::CreateImageLists() {
 }
 
 // The pictures that follow the monitor's scale; the lists keep the kind icons they were given.
+// The toolbar gets the new lists before the old ones are freed.
 void MainWindow::CreateToolImages() {
-  coldTools_ = IconList(IDI_TOOL_COLD_FIRST, IDI_TOOL_COUNT, dpi_(18));
-  hotTools_ = IconList(IDI_TOOL_HOT_FIRST, IDI_TOOL_COUNT, dpi_(18));
+  shellkit::ImageList cold = IconList(IDI_TOOL_COLD_FIRST, IDI_TOOL_COUNT, dpi_(18));
+  shellkit::ImageList hot = IconList(IDI_TOOL_HOT_FIRST, IDI_TOOL_COUNT, dpi_(18));
   if (toolBar_) {
-    SendMessageW(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(coldTools_.get()));
-    SendMessageW(toolBar_, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(hotTools_.get()));
+    SendMessageW(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(cold.get()));
+    SendMessageW(toolBar_, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(hot.get()));
   }
+  coldTools_ = std::move(cold);
+  hotTools_ = std::move(hot);
   for (int i = 0; i < IDI_STATUS_COUNT; ++i) {
     statusIcons_[static_cast<std::size_t>(i)].reset(LoadSmallIcon(IDI_STATUS_FIRST + i, dpi_(16)));
   }
@@ -246,28 +251,28 @@ void MainWindow::CreateStatusBar() {
   }
 }
 
-void MainWindow::ApplyFonts() {
+void MainWindow::ApplyFonts(const Fonts& fonts) {
   const auto set = [](HWND control, HFONT font) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   };
   for (const HWND control : {toolBar_, commandLine_, activeCheck_, newEventsLabel_, dayLabel_,
                              selectionText_, tasksLabel_, statusBar_}) {
-    set(control, fonts_.client.get());
+    set(control, fonts.client.get());
   }
   for (const HWND button : listButtons_) {
-    set(button, fonts_.client.get());
+    set(button, fonts.client.get());
   }
-  set(tree_->Handle(), fonts_.client.get());
+  set(tree_->Handle(), fonts.client.get());
   for (const auto& list : lists_) {
-    set(list->Handle(), fonts_.client.get());
+    set(list->Handle(), fonts.client.get());
   }
-  set(hideButton_, fonts_.symbol.get());
-  set(heading_, fonts_.heading.get());
-  set(stripHeading_, fonts_.heading.get());
-  set(todayLabel_, fonts_.caption.get());
-  set(selectionLabel_, fonts_.caption.get());
-  set(timeLabel_, fonts_.clock.get());
-  makerLabel_->SetFont(fonts_.maker.get());
+  set(hideButton_, fonts.symbol.get());
+  set(heading_, fonts.heading.get());
+  set(stripHeading_, fonts.heading.get());
+  set(todayLabel_, fonts.caption.get());
+  set(selectionLabel_, fonts.caption.get());
+  set(timeLabel_, fonts.clock.get());
+  makerLabel_->SetFont(fonts.maker.get());
   SendMessageW(toolBar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(dpi_(64), dpi_(39)));
 }
 

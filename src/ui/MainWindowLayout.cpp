@@ -186,7 +186,9 @@ void MainWindow::LayoutStatusBar() {
     edges[i] = right;
   }
   SendMessageW(statusBar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-  SendMessageW(statusBar_, SB_SETMINHEIGHT, dpi_(22) - 2 * GetSystemMetrics(SM_CYBORDER), 0);
+  SendMessageW(
+      statusBar_, SB_SETMINHEIGHT,
+      dpi_(22) - 2 * shellkit::SystemMetricForDpi(SM_CYBORDER, static_cast<UINT>(dpi_.Value())), 0);
   SendMessageW(statusBar_, WM_SIZE, 0, 0);
 }
 
@@ -214,10 +216,17 @@ void MainWindow::PaintBevels() {
 }
 
 void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  const int fromDpi = dpi_.Value();
   dpi_ = Dpi(dpi);
-  CreateFonts();
+  // Fonts and pictures are freed only once the controls hold the new ones.
+  Fonts fonts = MakeFonts();
+  ApplyFonts(fonts);
+  fonts_ = std::move(fonts);
   CreateToolImages();
-  ApplyFonts();
+  for (const auto& list : lists_) {
+    list->ScaleColumns(fromDpi, dpi);
+  }
+  tree_->ScaleIndent();
   SizeCoolBarBands();
   LayoutStatusBar();
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,

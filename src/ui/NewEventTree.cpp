@@ -27,7 +27,7 @@ NewEventTree::NewEventTree(HWND parent, HIMAGELIST kindIcons,
                       0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
       "new-event tree"));
   TreeView_SetImageList(window_.get(), icons_.get(), TVSIL_NORMAL);
-  TreeView_SetIndent(window_.get(), Dpi::Of(window_.get())(kIndent));
+  ScaleIndent();
 
   // An item's parent is the latest item one level up.
   std::vector<HTREEITEM> latestAtDepth;
@@ -53,6 +53,10 @@ NewEventTree::NewEventTree(HWND parent, HIMAGELIST kindIcons,
 
 NewEventTree::~NewEventTree() {
   RemoveWindowSubclass(parent_, &NewEventTree::ParentProcedure, reinterpret_cast<UINT_PTR>(this));
+}
+
+void NewEventTree::ScaleIndent() {
+  TreeView_SetIndent(window_.get(), Dpi::Of(window_.get())(kIndent));
 }
 
 std::optional<int> NewEventTree::SelectedItem() const {

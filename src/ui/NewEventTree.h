@@ -27,14 +27,17 @@ class NewEventTree {
 
   HWND Handle() const { return window_.get(); }
   std::optional<int> SelectedItem() const;
+  // The indent follows the scale of the tree's monitor.
+  void ScaleIndent();
 
  private:
   static LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR id, DWORD_PTR self);
 
   HWND parent_;
-  OwnedWindow window_;
+  // Declared before the tree, so that the tree that uses it is destroyed first.
   shellkit::ImageList icons_;
+  OwnedWindow window_;
   std::function<void(int item)> onDoubleClick_;
 };
 

@@ -71,7 +71,7 @@ void Panel::Paint(HDC dc) {
   const RECT inner = Inner();
 
   if (!pictures_.empty()) {
-    const HDC source = CreateCompatibleDC(dc);
+    const shellkit::MemoryDc source(CreateCompatibleDC(dc));
     SetStretchBltMode(dc, HALFTONE);
     for (const Picture& picture : pictures_) {
       BITMAP size{};
@@ -79,11 +79,10 @@ void Panel::Paint(HDC dc) {
         continue;
       }
       const RECT at = picture.at.right > picture.at.left ? picture.at : inner;
-      shellkit::SelectionGuard selected(source, picture.bitmap);
-      StretchBlt(dc, at.left, at.top, at.right - at.left, at.bottom - at.top, source, 0, 0,
+      shellkit::SelectionGuard selected(source.get(), picture.bitmap);
+      StretchBlt(dc, at.left, at.top, at.right - at.left, at.bottom - at.top, source.get(), 0, 0,
                  size.bmWidth, size.bmHeight, SRCCOPY);
     }
-    DeleteDC(source);
   }
   if (stripWidth_ > 0) {
     shellkit::Brush strip(CreateSolidBrush(stripColour_));

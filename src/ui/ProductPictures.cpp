@@ -16,12 +16,11 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int left, int top, int width, int height
   }
   BITMAP size{};
   GetObjectW(bitmap, sizeof size, &size);
-  const HDC source = CreateCompatibleDC(dc);
-  const HGDIOBJ previous = SelectObject(source, bitmap);
+  const shellkit::MemoryDc source(CreateCompatibleDC(dc));
+  const shellkit::SelectionGuard selected(source.get(), bitmap);
   SetStretchBltMode(dc, HALFTONE);
-  StretchBlt(dc, left, top, width, height, source, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
-  SelectObject(source, previous);
-  DeleteDC(source);
+  StretchBlt(dc, left, top, width, height, source.get(), 0, 0, size.bmWidth, size.bmHeight,
+             SRCCOPY);
 }
 
 }  // namespace

@@ -347,6 +347,8 @@ TEST_F(MainWindowTest, SplitterAndHideButtonSizeTheLeftColumn) {
 
 // At 150 % every length of the layout grows with the monitor, the column's stored width included.
 TEST_F(MainWindowTest, AnotherMonitorScaleLaysTheWindowOutAgain) {
+  const int caption = ListView_GetColumnWidth(Control(IDC_DAILY_LIST), 0);
+  const int query = ListView_GetColumnWidth(Control(IDC_DAILY_LIST), 2);
   RECT suggested{0, 0, 972, 789};
   SendMessageW(window->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                reinterpret_cast<LPARAM>(&suggested));
@@ -354,6 +356,8 @@ TEST_F(MainWindowTest, AnotherMonitorScaleLaysTheWindowOutAgain) {
   EXPECT_EQ(Width(Control(IDC_SPLITTER)), 5);
   EXPECT_EQ(Width(Control(IDC_NEW_EVENT_TREE)), 278 - 36);
   EXPECT_EQ(window->LeftColumnWidth(), 185);
+  EXPECT_EQ(ListView_GetColumnWidth(Control(IDC_DAILY_LIST), 0), caption * 3 / 2);
+  EXPECT_EQ(ListView_GetColumnWidth(Control(IDC_DAILY_LIST), 2), query * 3 / 2);
 }
 
 TEST_F(MainWindowTest, CheckBoxAndTrayItemSwitchTheSchedulerTogether) {

@@ -29,6 +29,10 @@ ConfirmedEvent ConfirmProperties(EventKind kind, const PropertiesChoice& choice,
   return event;
 }
 
+bool MayConfirm(int command, bool newEvent) {
+  return command >= 0 || !newEvent;
+}
+
 std::optional<std::string> NewEventRefusal(const EventList& list) {
   if (list.Full()) {
     return ListFullMessage();

@@ -35,6 +35,11 @@ struct ConfirmedEvent {
 ConfirmedEvent ConfirmProperties(EventKind kind, const PropertiesChoice& choice,
                                  const std::optional<EventRecord>& existing, bool newEventActive);
 
+// Whether the dialog may be confirmed with the command list's index `command` (-1: no entry
+// chosen). An existing event whose command the list does not offer is confirmed unchanged; a
+// new event needs a choice.
+bool MayConfirm(int command, bool newEvent);
+
 // The message that refuses a new event in `list` (ListFullMessage), nothing when it has room.
 std::optional<std::string> NewEventRefusal(const EventList& list);
 

@@ -4,6 +4,7 @@
 
 #include "DialogIds.h"
 #include "events/ListHeadings.h"
+#include "events/PropertiesConfirmation.h"
 #include "shellkit/WideText.h"
 #include "ui/ModalDialog.h"
 
@@ -60,7 +61,7 @@ class PropertiesDialog final : public ModalDialog {
       SendDlgItemMessageW(Handle(), IDC_COMMAND, CB_ADDSTRING, 0,
                           reinterpret_cast<LPARAM>(Widen(choice).c_str()));
     }
-    // A code outside the list leaves no entry chosen; the user has to choose one.
+    // A code outside the list leaves no entry chosen (see MayConfirm).
     SendDlgItemMessageW(Handle(), IDC_COMMAND, CB_SETCURSEL, properties_.command, 0);
     CheckRadioButton(Handle(), IDC_QUERY_YES, IDC_QUERY_NO,
                      properties_.query ? IDC_QUERY_YES : IDC_QUERY_NO);
@@ -80,7 +81,7 @@ class PropertiesDialog final : public ModalDialog {
 
   bool OnOk() override {
     const int command = ChosenCommand();
-    if (command < 0) {
+    if (!MayConfirm(command, newEvent_)) {
       FocusItem(IDC_COMMAND);
       SendDlgItemMessageW(Handle(), IDC_COMMAND, CB_SHOWDROPDOWN, TRUE, 0);
       return false;

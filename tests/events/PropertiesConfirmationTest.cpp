@@ -60,12 +60,15 @@ TEST(PropertiesConfirmation, NewEventsTakeTheSettingExistingOnesKeepTheirStateAn
   }
 }
 
-TEST(PropertiesConfirmation, NoEntryChosenKeepsAnExistingCommandAndClearsANewOne) {
+TEST(PropertiesConfirmation, NoEntryChosenKeepsAnExistingCommandAndANewOneMayNotConfirm) {
   const PropertiesChoice none{kPickedDate, kPickedTime, -1, true, "x", "y"};
   const EventRecord fromFile{{0.25, 44, "x", "y", true}, true, false};
   EXPECT_EQ(ConfirmProperties(EventKind::Daily, none, fromFile, true).record.task.command, 44);
   EXPECT_EQ(ConfirmProperties(EventKind::Daily, none, std::nullopt, true).record.task.command,
             kCmdCleared);
+  EXPECT_TRUE(MayConfirm(-1, false));
+  EXPECT_FALSE(MayConfirm(-1, true));
+  EXPECT_TRUE(MayConfirm(0, true));
 }
 
 TEST(PropertiesConfirmation, AFullListRefusesANewEvent) {

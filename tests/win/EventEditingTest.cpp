@@ -225,21 +225,30 @@ TEST_F(EventEditingTest, DeleteAndUndeleteAskTheirQuestionsWordForWord) {
   }
 }
 
-// The command list is fixed: OK without a chosen command keeps the dialog open, so no event
-// is stored with a code outside the list.
-TEST(PropertiesDialog, OkWithoutAChosenCommandKeepsTheDialogOpen) {
+// OK without a chosen command: a new event needs one, so the dialog stays open; an existing
+// event whose command the list does not offer (read from a file) is confirmed as it was.
+TEST(PropertiesDialog, OkWithoutAChosenCommandNeedsAChoiceOnlyForANewEvent) {
   testing::ScriptedPrompts prompts;
-  DialogScript script;
-  script.Press("properties", IDOK)
-      .Choose("properties", IDC_COMMAND, kCmdReboot)
-      .Press("properties", IDOK);
   const EventProperties in{0, 0.5, kCmdCleared, false, {"a", "b"}};
+  {
+    DialogScript script;
+    script.Press("properties", IDOK)
+        .Choose("properties", IDC_COMMAND, kCmdReboot)
+        .Press("properties", IDOK);
+    const auto out = EditEventProperties(nullptr, prompts, EventKind::Daily, true, in,
+                                         SystemParameterDialogs(prompts));
+    EXPECT_TRUE(script.Finished());
+    ASSERT_TRUE(out);
+    EXPECT_EQ(out->command, kCmdReboot);
+    EXPECT_EQ(out->operands, (Operands{"a", "b"}));
+  }
+  DialogScript script;
+  script.Press("properties", IDOK);
   const auto out = EditEventProperties(nullptr, prompts, EventKind::Daily, false, in,
                                        SystemParameterDialogs(prompts));
   EXPECT_TRUE(script.Finished());
   ASSERT_TRUE(out);
-  EXPECT_EQ(out->command, kCmdReboot);
-  EXPECT_EQ(out->operands, (Operands{"a", "b"}));
+  EXPECT_EQ(out->command, -1);  // kept by the core's confirmation
 }
 
 // The tree hands the dialog its command; group items open nothing.

@@ -131,7 +131,6 @@ int Run(SingleInstance& instance, const std::string& listFile) {
       document.Lists(), live, SchedulerPorts{clock, prompts, shell, sound, timers, [&settings] {
                                                return settings.Read(keys::kAlertMode);
                                              }});
-  timers.StartAlwaysRunning();
   scheduler->SetActive(window.Active());
 
   CreateLibFolder(folder);

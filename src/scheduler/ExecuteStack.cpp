@@ -4,14 +4,19 @@
 
 namespace zorvat {
 
-bool ExecuteStack::Add(const Task& task) {
+std::optional<std::size_t> ExecuteStack::Add(const Task& task) {
   const auto free =
       std::find_if(slots_.begin(), slots_.end(), [](const ExecuteSlot& s) { return !s.waiting; });
   if (free == slots_.end()) {
-    return false;
+    return std::nullopt;
   }
   *free = {task, true};
-  return true;
+  return static_cast<std::size_t>(free - slots_.begin());
+}
+
+std::size_t ExecuteStack::Waiting() const {
+  return static_cast<std::size_t>(
+      std::count_if(slots_.begin(), slots_.end(), [](const ExecuteSlot& s) { return s.waiting; }));
 }
 
 Task ExecuteStack::Take(std::size_t i) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "events/EventRecord.h"
@@ -20,13 +21,14 @@ class ExecuteStack {
  public:
   static constexpr std::size_t kSize = 6;
 
-  // Fills the lowest free slot; false, and nothing stored, when all six wait.
-  bool Add(const Task& task);
+  // Fills the lowest free slot and returns it; nothing, and nothing stored, when all six wait.
+  std::optional<std::size_t> Add(const Task& task);
   // Frees slot i and returns its task: called before anything is shown or done, so that a tick
   // running inside a box opened for this task cannot take it again.
   Task Take(std::size_t i);
 
   const ExecuteSlot& operator[](std::size_t i) const { return slots_.at(i); }
+  std::size_t Waiting() const;
 
  private:
   std::array<ExecuteSlot, kSize> slots_{};

@@ -100,7 +100,8 @@ void Scheduler::SetActive(bool active) {
 }
 
 void Scheduler::AddToHotStack(const Task& task) {
-  const HotStack::AddResult result = hot_.Add(task, ports_.clock.Now());
+  const DateTime now = ports_.clock.Now();
+  const HotStack::AddResult result = hot_.Add(task, now);
   const auto known = std::find_if(refused_.begin(), refused_.end(),
                                   [&](const Task& r) { return SameOccurrence(r, task); });
   if (result == HotStack::AddResult::Full && known == refused_.end()) {
@@ -108,13 +109,50 @@ void Scheduler::AddToHotStack(const Task& task) {
   } else if (result == HotStack::AddResult::Filed && known != refused_.end()) {
     refused_.erase(known);
   }
+  FollowHotStack(now, false);
+}
+
+// The hot timer beats at its interval while an entry waits or an occurrence was turned away,
+// and stands still otherwise. Its beats keep to the half seconds (kHotPhase after each): the
+// first beat of a run comes at the next one, and a beat that came off them is put back.
+void Scheduler::FollowHotStack(DateTime now, bool ticked) {
+  if (hot_.Waiting() == 0 && refused_.empty()) {
+    if (hotInterval_ != 0) {
+      ports_.timers.Stop(SchedulerTimer::Hot);
+      hotInterval_ = 0;
+    }
+    return;
+  }
+  if (hotInterval_ != 0 && !ticked) {
+    return;  // beating already
+  }
+  const std::int64_t interval = EntryOf(SchedulerTimer::Hot).interval;
+  const std::int64_t off = ((ToMilliseconds(now) - kHotPhase) % interval + interval) % interval;
+  const bool onBeat = hotInterval_ != 0 && off <= kHotDrift;
+  if (!onBeat || hotInterval_ != interval) {
+    hotInterval_ = static_cast<std::uint32_t>(onBeat ? interval : interval - off);
+    ports_.timers.Start(SchedulerTimer::Hot, hotInterval_);
+  }
+}
+
+void Scheduler::FollowExecuteStack() {
+  const bool waiting = exec_.Waiting() > 0;
+  if (waiting != executeRunning_) {
+    executeRunning_ = waiting;
+    if (waiting) {
+      ports_.timers.Start(SchedulerTimer::Execute, EntryOf(SchedulerTimer::Execute).interval);
+    } else {
+      ports_.timers.Stop(SchedulerTimer::Execute);
+    }
+  }
 }
 
 void Scheduler::OnHotTick() {
+  const DateTime now = ports_.clock.Now();
   if (hot_.Waiting() == 0 && refused_.empty()) {
+    FollowHotStack(now, true);
     return;
   }
-  const DateTime now = ports_.clock.Now();
   NoticeSkippedTime(now, active_);
   for (std::size_t i = 0; i < HotStack::kSize; ++i) {
     const HotEntry& entry = hot_[i];
@@ -129,13 +167,20 @@ void Scheduler::OnHotTick() {
     }
   }
   DropRefused(now);
+  // A task may have held a box open through later ticks: the time is read again.
+  FollowHotStack(ports_.clock.Now(), true);
 }
 
-// A full execute stack keeps the entry waiting for the next hot tick.
+// A task handed on to a free slot starts in the same tick; a full execute stack keeps the
+// entry waiting for the next hot tick.
 void Scheduler::HandOn(std::size_t i, DateTime now) {
-  if (AddToExecuteStack(hot_[i].task)) {
-    hot_.Release(i, now);
+  const std::optional<std::size_t> slot = exec_.Add(hot_[i].task);
+  if (!slot) {
+    FollowExecuteStack();
+    return;
   }
+  hot_.Release(i, now);
+  RunTask(*slot);
 }
 
 void Scheduler::DropRefused(DateTime now) {
@@ -149,13 +194,16 @@ void Scheduler::DropRefused(DateTime now) {
 }
 
 bool Scheduler::AddToExecuteStack(const Task& task) {
-  return exec_.Add(task);
+  const bool added = exec_.Add(task).has_value();
+  FollowExecuteStack();
+  return added;
 }
 
 void Scheduler::OnExecuteTick() {
   for (std::size_t i = 0; i < ExecuteStack::kSize; ++i) {
     RunTask(i);
   }
+  FollowExecuteStack();
 }
 
 void Scheduler::RunTask(std::size_t slot) {

@@ -42,6 +42,10 @@ class Scheduler {
  public:
   // An entry whose instant is further behind than this is given up.
   static constexpr std::int64_t kMaxLateness = 60'000;
+  // The hot timer beats this long after each half second, so an entry due at a whole second is
+  // handed on, and started, within this of its second; a beat further off is put back.
+  static constexpr std::int64_t kHotPhase = 20;
+  static constexpr std::int64_t kHotDrift = 60;
 
   Scheduler(const EventLists& lists, const LiveSettings& settings, SchedulerPorts ports);
   Scheduler(const Scheduler&) = delete;
@@ -62,7 +66,8 @@ class Scheduler {
 
   // `task.time` is the occurrence's instant.
   void AddToHotStack(const Task& task);
-  // False when all six slots wait; the caller keeps the task then.
+  // False when all six slots wait; the caller keeps the task then. The task runs at the next
+  // execute tick.
   bool AddToExecuteStack(const Task& task);
   void RunTask(std::size_t slot);
 
@@ -79,6 +84,8 @@ class Scheduler {
   void ArmScanTimer();
   void NoticeSkippedTime(DateTime now, bool scan);
   void RunSkipped(const DueWindow& skipped);
+  void FollowHotStack(DateTime now, bool ticked);
+  void FollowExecuteStack();
   void HandOn(std::size_t entry, DateTime now);
   void DropRefused(DateTime now);
   void Report(TaskEvent what, const Task& task);
@@ -92,6 +99,8 @@ class Scheduler {
   TaskActions actions_;
   bool active_ = false;
   std::uint32_t scanInterval_ = EntryOf(SchedulerTimer::Scan).interval;
+  std::uint32_t hotInterval_ = 0;  // as armed; 0 while the hot timer stands still
+  bool executeRunning_ = false;
   // Occurrences turned away by a full hot stack: dropped when their window has passed unfilled.
   std::vector<Task> refused_;
   std::array<bool, kSchedulerTimers.size()> errorBoxOpen_{};

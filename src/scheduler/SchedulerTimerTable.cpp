@@ -8,14 +8,6 @@
 
 namespace zorvat {
 
-void StartTimersRunningFromStart(SchedulerTimers& timers) {
-  for (const SchedulerTimerEntry& entry : kSchedulerTimers) {
-    if (entry.fromStart) {
-      timers.Start(entry.timer, entry.interval);
-    }
-  }
-}
-
 std::optional<SchedulerTimer> SchedulerTimerWithId(std::uintptr_t id) {
   for (const SchedulerTimerEntry& entry : kSchedulerTimers) {
     if (entry.id == id) {

@@ -9,7 +9,6 @@ namespace zorvat {
 
 class Prompts;
 class Scheduler;
-class SchedulerTimers;
 
 // The scheduler's five window timers, in the order of the table below.
 enum class SchedulerTimer {
@@ -20,27 +19,26 @@ enum class SchedulerTimer {
   Blink,    // blinks the taskbar after an alert
 };
 
+// Every timer is started and stopped by the scheduler, and runs only while it has work: the scan
+// timer while the scheduler is active, the hot and execute timers while their stacks hold a
+// waiting entry, the play and blink timers while an alert plays or blinks.
 struct SchedulerTimerEntry {
   SchedulerTimer timer;
   std::uintptr_t id;       // the window timer's id, for SetTimer and WM_TIMER
   std::uint32_t interval;  // milliseconds; the scan timer's until its first tick
-  bool fromStart;          // runs from start to exit; the others are started by the scheduler
 };
 
 inline constexpr std::array<SchedulerTimerEntry, 5> kSchedulerTimers{{
-    {SchedulerTimer::Scan, 101, 5000, false},
-    {SchedulerTimer::Hot, 102, 500, true},
-    {SchedulerTimer::Execute, 103, 1000, true},
-    {SchedulerTimer::Play, 104, 1000, false},
-    {SchedulerTimer::Blink, 105, 1500, false},
+    {SchedulerTimer::Scan, 101, 5000},
+    {SchedulerTimer::Hot, 102, 500},
+    {SchedulerTimer::Execute, 103, 1000},
+    {SchedulerTimer::Play, 104, 1000},
+    {SchedulerTimer::Blink, 105, 1500},
 }};
 
 constexpr const SchedulerTimerEntry& EntryOf(SchedulerTimer timer) {
   return kSchedulerTimers[static_cast<std::size_t>(timer)];
 }
-
-// Starts the timers that run from start to exit.
-void StartTimersRunningFromStart(SchedulerTimers& timers);
 
 // The scheduler timer with this window timer id; nothing for any other id.
 std::optional<SchedulerTimer> SchedulerTimerWithId(std::uintptr_t id);

@@ -7,7 +7,7 @@
 namespace zorvat {
 
 // Arming of the scheduler's window timers, as the scheduler's handlers and its active switch do
-// it; the timers that run from start are armed by their owner from the table.
+// it; the owner of the timers only follows.
 class SchedulerTimers {
  public:
   virtual ~SchedulerTimers() = default;

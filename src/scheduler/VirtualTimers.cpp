@@ -23,7 +23,6 @@ std::int64_t VirtualTimers::VirtualClock::UtcOffset() const {
 VirtualTimers::VirtualTimers(Options options) : jitterMs_(options.jitterMs), random_(options.seed) {
   clock_.utcMs = options.startMs;
   clock_.localTime = std::move(options.localTime);
-  StartTimersRunningFromStart(*this);
 }
 
 std::int64_t VirtualTimers::Delay() {

@@ -21,8 +21,7 @@ DateTime UtcAsLocal(std::int64_t utcMilliseconds);
 
 // The scheduler's five window timers on a virtual timeline: time jumps from tick to tick, so a
 // dry run covers days in milliseconds. Each tick may come late by a random delay of up to the
-// jitter; a late tick does not delay the ones after it. The timers that run from start are armed
-// at construction; the scan timer waits for the scheduler's active switch.
+// jitter; a late tick does not delay the ones after it. The scheduler arms them all.
 class VirtualTimers final : public SchedulerTimers {
  public:
   struct Options {

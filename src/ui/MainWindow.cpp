@@ -84,7 +84,6 @@ MainWindow::MainWindow(ApplicationWindow& application, Prompts& prompts, MainWin
   ShowList(EventKind::General);
   SetActive(active_);
   OnClockTick();
-  SetTimer(Handle(), kClockTimer, kClockInterval, nullptr);
   StartDocumentTimers();
   Layout();
 }
@@ -125,6 +124,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kOpenHandedOver:
       OpenHandedOver();
       return 0;
+    case WM_SHOWWINDOW:
+      // Nobody sees the clock of a hidden window: it ticks only while the window is shown.
+      if (wParam) {
+        OnClockTick();
+        SetTimer(Handle(), kClockTimer, kClockInterval, nullptr);
+      } else {
+        KillTimer(Handle(), kClockTimer);
+      }
+      return Default(message, wParam, lParam);
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {
         return TRUE;

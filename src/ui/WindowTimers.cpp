@@ -2,10 +2,6 @@
 
 namespace zorvat::ui {
 
-void WindowTimers::StartAlwaysRunning() {
-  StartTimersRunningFromStart(*this);
-}
-
 // SetTimer with a running id restarts its count, as arming anew must.
 void WindowTimers::Start(SchedulerTimer timer, std::uint32_t milliseconds) {
   if (window_) {

@@ -11,8 +11,6 @@ namespace zorvat::ui {
 class WindowTimers final : public SchedulerTimers {
  public:
   void Attach(HWND window) { window_ = window; }
-  // The timers that run from start to exit.
-  void StartAlwaysRunning();
 
   void Start(SchedulerTimer timer, std::uint32_t milliseconds) override;
   void Stop(SchedulerTimer timer) override;

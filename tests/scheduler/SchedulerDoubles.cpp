@@ -93,7 +93,12 @@ void RecordingTimers::Start(SchedulerTimer timer, std::uint32_t milliseconds) {
     case SchedulerTimer::Blink:
       ++blinkStarts, blinkRunning = true;
       break;
-    default:
+    case SchedulerTimer::Hot:
+      hotIntervals.push_back(milliseconds);
+      hotRunning = true;
+      break;
+    case SchedulerTimer::Execute:
+      executeRunning = true;
       break;
   }
 }
@@ -109,7 +114,11 @@ void RecordingTimers::Stop(SchedulerTimer timer) {
     case SchedulerTimer::Blink:
       blinkRunning = false;
       break;
-    default:
+    case SchedulerTimer::Hot:
+      hotRunning = false;
+      break;
+    case SchedulerTimer::Execute:
+      executeRunning = false;
       break;
   }
 }

@@ -64,6 +64,9 @@ class RecordingTimers : public SchedulerTimers {
   int blinkStarts = 0;
   bool playRunning = false;
   bool blinkRunning = false;
+  std::vector<std::uint32_t> hotIntervals;  // as armed
+  bool hotRunning = false;
+  bool executeRunning = false;
 };
 
 class RecordingLog : public TaskLog {

@@ -150,21 +150,54 @@ TEST(Scheduler, MissedEntryDoesNotComeBackTheNextDayAtTheSameTime) {
 // Fault fixed: a task that found all six slots waiting used to be lost.
 TEST(Scheduler, FullExecuteStackKeepsTheHotEntryWaiting) {
   Rig rig;
-  for (int k = 0; k < 7; ++k) {
-    rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdDeleteFile, std::to_string(k));
-  }
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdDeleteFile, "due");
   rig.SetClock(Rig::At(3, 1, 10, 4, 59, 500));
   rig.scheduler.OnScanTick();
+  for (int k = 0; k < 6; ++k) {
+    Queue(rig, kCmdDeleteFile, std::to_string(k));
+  }
   rig.clock.Advance(500);
   rig.scheduler.OnHotTick();
-  EXPECT_TRUE(rig.scheduler.HotEntries()[6].waiting);
+  EXPECT_TRUE(rig.scheduler.HotEntries()[0].waiting);
+  EXPECT_TRUE(rig.shell.calls.empty());
   rig.scheduler.OnExecuteTick();
   rig.clock.Advance(500);
   rig.scheduler.OnHotTick();
-  rig.scheduler.OnExecuteTick();
   EXPECT_EQ(rig.shell.calls.size(), 7u);
-  EXPECT_EQ(rig.shell.calls.back(), "delete 6");
+  EXPECT_EQ(rig.shell.calls.back(), "delete due");
   EXPECT_TRUE(rig.log.Lines(TaskEvent::Dropped).empty());
+}
+
+// A timer with nothing to do does not tick. The hot timer beats while an entry waits, on the
+// half seconds, and the task it hands on starts in that beat, not at the next execute tick.
+TEST(Scheduler, HotAndExecuteTimersRunOnlyWhileTheirStacksHoldATask) {
+  Rig rig;
+  rig.SetClock(Rig::At(3, 1, 10, 0, 0, 300));
+  rig.scheduler.AddToHotStack({Rig::At(3, 1, 10, 0, 2), kCmdDeleteFile, "x", "", false});
+  EXPECT_TRUE(rig.timers.hotRunning);
+  rig.clock.Advance(220);  // 10:00:00.520, the first beat
+  for (int beat = 0; beat < 3; ++beat) {
+    rig.scheduler.OnHotTick();
+    rig.clock.Advance(500);
+  }
+  EXPECT_TRUE(rig.shell.calls.empty());
+  rig.clock.Advance(10);  // 10:00:02.030: a beat 10 ms late stays where it is
+  rig.scheduler.OnHotTick();
+  EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
+  EXPECT_EQ(rig.timers.hotIntervals, (std::vector<std::uint32_t>{220, 500}));
+  EXPECT_FALSE(rig.timers.hotRunning);
+  EXPECT_FALSE(rig.timers.executeRunning);
+
+  rig.clock.Advance(1'300);  // a beat 300 ms off the half seconds is put back
+  rig.scheduler.AddToHotStack({Rig::At(3, 1, 10, 0, 5), kCmdDeleteFile, "y", "", false});
+  rig.clock.Advance(rig.timers.hotIntervals.back() + 300);
+  rig.scheduler.OnHotTick();
+  EXPECT_EQ(rig.timers.hotIntervals.back(), 200u);
+
+  Queue(rig, kCmdDeleteFile, "z");
+  EXPECT_TRUE(rig.timers.executeRunning);
+  rig.scheduler.OnExecuteTick();
+  EXPECT_FALSE(rig.timers.executeRunning);
 }
 
 // Fault fixed: a slot with command 12 was never taken and blocked its slot for good.

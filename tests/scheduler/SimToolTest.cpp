@@ -158,10 +158,10 @@ TEST(SimTool, RunPrintsAskedRanSkippedAndDroppedInTimeOrder) {
               0);
     const std::string last = answer == std::string("yes") ? "ran" : "skipped";
     EXPECT_EQ(Lines(out.str()), (std::vector<std::string>{
-                                    "2024-03-01 10:05:00.000\tran\t0\tCoffee\t",
-                                    "2024-03-01 10:05:30.000\tasked\t5\tnotes.txt\t",
-                                    "2024-03-01 10:05:30.000\t" + last + "\t5\tnotes.txt\t",
-                                    "2024-03-01 10:06:00.000\tdropped\t12\t\t",
+                                    "2024-03-01 10:05:00.020\tran\t0\tCoffee\t",
+                                    "2024-03-01 10:05:30.020\tasked\t5\tnotes.txt\t",
+                                    "2024-03-01 10:05:30.020\t" + last + "\t5\tnotes.txt\t",
+                                    "2024-03-01 10:06:00.020\tdropped\t12\t\t",
                                 }));
     EXPECT_TRUE(err.str().empty());
   }
@@ -182,7 +182,7 @@ TEST(SimTool, SettingsComeFromAFileOfAnyName) {
       0)
       << err.str();
   EXPECT_EQ(Lines(out.str()),
-            (std::vector<std::string>{"2024-03-04 10:00:00.000\tran\t0\tMeeting\t"}));
+            (std::vector<std::string>{"2024-03-04 10:00:00.020\tran\t0\tMeeting\t"}));
 }
 
 #ifndef _WIN32

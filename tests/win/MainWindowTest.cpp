@@ -405,5 +405,24 @@ TEST_F(MainWindowTest, MinimizingHidesTheWindowAndTheTrayBringsItBack) {
   EXPECT_TRUE(prompts.shown.empty());
 }
 
+TEST_F(MainWindowTest, TheClockTicksOnlyWhileTheWindowIsShown) {
+  const HWND handle = window->Handle();
+  // KillTimer tells whether the timer ran; when it did, it runs on.
+  const auto ticking = [&] {
+    if (!KillTimer(handle, MainWindow::kClockTimer)) {
+      return false;
+    }
+    SetTimer(handle, MainWindow::kClockTimer, MainWindow::kClockInterval, nullptr);
+    return true;
+  };
+  EXPECT_FALSE(ticking());
+  ShowWindow(handle, SW_SHOWNA);
+  EXPECT_TRUE(ticking());
+  SendMessageW(handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_FALSE(ticking());
+  Command(IDC_OPEN_FROM_TRAY);
+  EXPECT_TRUE(ticking());
+}
+
 }  // namespace
 }  // namespace zorvat::ui

@@ -2,10 +2,12 @@
 
 #include <shellapi.h>
 
+#include <system_error>
 #include <utility>
 #include <vector>
 
 #include "shellkit/WideText.h"
+#include "shellkit/WindowClasses.h"
 
 namespace zorvat {
 namespace {
@@ -13,15 +15,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"ZorvatSingleInstance";
 constexpr ULONG_PTR kListFileTag = 0x5A524C31;  // "ZRL1"
 constexpr UINT kDeliver = WM_APP + 1;
-
-bool RegisterClassOnce(WNDPROC procedure) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
 
 }  // namespace
 
@@ -39,8 +32,13 @@ SingleInstance::~SingleInstance() {
 
 void SingleInstance::Listen(AnotherStart onAnotherStart) {
   onAnotherStart_ = std::move(onAnotherStart);
-  if (window_ || !RegisterClassOnce(&Procedure)) {
+  if (window_) {
     return;
+  }
+  try {
+    shellkit::RegisterWindowClass(kClassName, &Procedure);
+  } catch (const std::system_error&) {
+    return;  // unheard, this copy runs on its own
   }
   window_ = CreateWindowExW(0, kClassName, name_.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                             GetModuleHandleW(nullptr), nullptr);

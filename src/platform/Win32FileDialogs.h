@@ -25,9 +25,6 @@ class Win32FileDialogs final : public FileDialogs {
   std::optional<std::string> ChooseFileToOpen(const std::string& startFolder) override;
   std::optional<std::string> ChooseFileToSave() override;
 
-  // "A|a|B|b" as the dialogs want it: every "|" a null character, two at the end.
-  static std::wstring FilterOf(std::string_view pairs);
-
  private:
   std::optional<std::string> Run(const DialogFunction& dialog, std::string_view filter,
                                  const std::wstring* startFolder, DWORD flags);

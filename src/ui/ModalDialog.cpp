@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "shellkit/WideText.h"
+#include "ui/WindowText.h"
 
 namespace zorvat::ui {
 
@@ -64,11 +65,7 @@ void ModalDialog::Command(int id, int notification) {
 }
 
 std::string ModalDialog::ItemText(int id) const {
-  const HWND item = Item(id);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
+  return GetText(Item(id));
 }
 
 void ModalDialog::SetItemText(int id, std::string_view utf8) const {

@@ -8,6 +8,7 @@
 #include "DialogIds.h"
 #include "PictureIds.h"
 #include "events/EventRecord.h"
+#include "platform/FileDialog.h"
 #include "shellkit/WideText.h"
 #include "ui/ModalDialog.h"
 
@@ -96,43 +97,18 @@ const ParameterDialogLayout* LayoutOf(ParameterDialog which) {
   return nullptr;
 }
 
-// "a|b|c|d" as the common dialogs want it: "a\0b\0c\0d\0\0".
-std::wstring FilterText(std::string_view filter) {
-  std::wstring text = Widen(filter);
-  for (wchar_t& c : text) {
-    if (c == L'|') {
-      c = L'\0';
-    }
-  }
-  text.push_back(L'\0');
-  return text;
-}
-
 // The system's file dialog for one input: the chosen file's full path, nothing when cancelled.
 std::optional<std::string> ChooseFile(HWND owner, const Browse& browse) {
-  const std::wstring filter = FilterText(browse.filter);
-  std::wstring file(32768, L'\0');
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrDefExt = browse.defaultExtension;
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  bool chosen = false;
+  FileDialogOptions options;
+  options.owner = owner;
+  options.filter = browse.filter;
+  options.defaultExtension = browse.defaultExtension;
+  options.flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
   if (browse.mayNotExist) {
-    chosen = GetSaveFileNameW(&dialog) != FALSE;
-  } else {
-    dialog.Flags |= OFN_FILEMUSTEXIST;
-    chosen = GetOpenFileNameW(&dialog) != FALSE;
+    return RunFileDialog(&GetSaveFileNameW, options);
   }
-  if (!chosen) {
-    return std::nullopt;
-  }
-  file.resize(wcslen(file.c_str()));
-  return Narrow(file);
+  options.flags |= OFN_FILEMUSTEXIST;
+  return RunFileDialog(&GetOpenFileNameW, options);
 }
 
 class ParameterDialogWindow final : public ModalDialog {

@@ -5,37 +5,14 @@
 #include <utility>
 
 #include "base/Error.h"
+#include "ui/WindowClass.h"
 
 namespace zorvat::ui {
-namespace {
-
-void RegisterOnce(const wchar_t* className, WNDPROC procedure, HBRUSH background, HICON icon) {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, className, &existing)) {
-    return;
-  }
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = background;
-  windowClass.hIcon = icon;
-  windowClass.lpszClassName = className;
-  if (!RegisterClassExW(&windowClass)) {
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                            "RegisterClassExW");
-  }
-}
-
-}  // namespace
 
 void Window::Create(const wchar_t* className, DWORD exStyle, const wchar_t* title, DWORD style,
                     const RECT& bounds, HWND parent, HMENU menuOrId, HBRUSH background,
                     HICON icon) {
-  RegisterOnce(className, &Procedure, background, icon);
+  RegisterWindowClass(className, &Procedure, 0, background, icon);
   const HWND created = CreateWindowExW(exStyle, className, title, style, bounds.left, bounds.top,
                                        bounds.right - bounds.left, bounds.bottom - bounds.top,
                                        parent, menuOrId, GetModuleHandleW(nullptr), this);

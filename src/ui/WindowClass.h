@@ -3,14 +3,13 @@
 #include <windows.h>
 
 #include "shellkit/Handles.h"
+#include "shellkit/WindowClasses.h"
 
 namespace zorvat::ui {
 
 using OwnedWindow = shellkit::UniqueHandle<HWND, &DestroyWindow>;
 
-// Registers a window class of this program once; later calls find it registered.
-void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, UINT style = 0,
-                         HBRUSH background = nullptr);
+using shellkit::RegisterWindowClass;
 
 // The object a window was created for: stored at WM_NCCREATE from the creation parameter, read
 // back for every later message (null before WM_NCCREATE).

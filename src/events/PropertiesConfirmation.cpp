@@ -15,8 +15,8 @@ ConfirmedEvent ConfirmProperties(EventKind kind, const PropertiesChoice& choice,
                                : choice.time;
   task.command =
       choice.command < 0 && existing ? existing->task.command : CommandOfChoice(choice.command);
-  task.operand1 = choice.operand1;
-  task.operand2 = choice.operand2;
+  task.operand1 = choice.operands.operand1;
+  task.operand2 = choice.operands.operand2;
   if (task.command == kCmdMessage || task.command == kCmdAlert) {
     task.query = false;
     event.queryText = kNoQueryText;

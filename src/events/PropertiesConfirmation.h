@@ -10,14 +10,21 @@
 
 namespace zorvat {
 
-// What the properties dialog holds when the user confirms it.
+// The two texts every task carries; all parameter dialogs edit the same pair.
+struct Operands {
+  std::string operand1;
+  std::string operand2;
+  friend bool operator==(const Operands&, const Operands&) = default;
+};
+
+// What the properties dialog shows, and holds when the user confirms it.
 struct PropertiesChoice {
   DateTime date = 0;  // the date picker's full value
   DateTime time = 0;  // the time picker's full value
   int command = 0;    // the command list's index; -1: no entry chosen
   bool query = false;
-  std::string operand1;
-  std::string operand2;
+  Operands operands;
+  friend bool operator==(const PropertiesChoice&, const PropertiesChoice&) = default;
 };
 
 // The record the choice makes, and the text of its row's "Query" column.

@@ -6,18 +6,6 @@
 #include "events/PropertiesConfirmation.h"
 
 namespace zorvat::ui {
-namespace {
-
-PropertiesChoice ChoiceOf(const EventProperties& properties) {
-  return {properties.date,
-          properties.time,
-          properties.command,
-          properties.query,
-          properties.operands.operand1,
-          properties.operands.operand2};
-}
-
-}  // namespace
 
 EventEditing::EventEditing(ListDocument& document, Prompts& prompts, const Clock& clock,
                            const LiveSettings& live, PropertiesEditor editProperties)
@@ -42,8 +30,7 @@ bool EventEditing::NewEvent(HWND owner, EventKind shown, int treeItem) {
   if (!out) {
     return false;
   }
-  const ConfirmedEvent event =
-      ConfirmProperties(shown, ChoiceOf(*out), std::nullopt, live_.newEventActive);
+  const ConfirmedEvent event = ConfirmProperties(shown, *out, std::nullopt, live_.newEventActive);
   return document_.AppendEvent(shown, event.record, event.queryText);
 }
 
@@ -60,8 +47,7 @@ bool EventEditing::EditProperties(HWND owner, EventKind shown,
   if (!out) {
     return false;
   }
-  const ConfirmedEvent event =
-      ConfirmProperties(shown, ChoiceOf(*out), existing, live_.newEventActive);
+  const ConfirmedEvent event = ConfirmProperties(shown, *out, existing, live_.newEventActive);
   return document_.ReplaceEvent(shown, *selected, event.record, event.queryText);
 }
 

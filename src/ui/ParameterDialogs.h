@@ -7,15 +7,9 @@
 
 #include "base/Prompts.h"
 #include "events/CommandChoices.h"
+#include "events/PropertiesConfirmation.h"
 
 namespace zorvat::ui {
-
-// The two texts every task carries; all parameter dialogs edit the same pair.
-struct Operands {
-  std::string operand1;
-  std::string operand2;
-  friend bool operator==(const Operands&, const Operands&) = default;
-};
 
 // Shows the parameter dialog `which` with `in` in its inputs: the operands as the user confirmed
 // them (a dialog with one input empties operand 2), nothing when cancelled. Operands a list file

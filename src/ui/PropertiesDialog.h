@@ -9,20 +9,13 @@
 #include "base/Prompts.h"
 #include "events/CommandChoices.h"
 #include "events/EventLists.h"
+#include "events/PropertiesConfirmation.h"
 #include "ui/ParameterDialogs.h"
 
 namespace zorvat::ui {
 
-// What the properties dialog shows, and what the user confirmed in it. Each picker holds a full
-// date-time value; which parts count is the core's matter when it builds the record.
-struct EventProperties {
-  DateTime date = 0;  // the date picker
-  DateTime time = 0;  // the time picker
-  int command = 0;    // the command drop-down's index: the command code
-  bool query = false;
-  Operands operands;
-  friend bool operator==(const EventProperties&, const EventProperties&) = default;
-};
+// What the properties dialog shows, and what the user confirmed in it: the core's choice.
+using EventProperties = PropertiesChoice;
 
 // How the dialog's parameter button asks for the operands (replaced in tests).
 using ParameterEditor =

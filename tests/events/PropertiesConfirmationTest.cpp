@@ -9,7 +9,7 @@ const DateTime kPickedDate = EncodeDateTime({2027, 3, 14}, {8, 0, 0, 0});
 const DateTime kPickedTime = EncodeDateTime({2026, 3, 5}, {21, 45, 30, 0});
 
 TEST(PropertiesConfirmation, SingleEventsJoinTheDateWithTheTimeOfDayOthersTakeTheTimePicker) {
-  const PropertiesChoice choice{kPickedDate, kPickedTime, kCmdReboot, true, "a", "b"};
+  const PropertiesChoice choice{kPickedDate, kPickedTime, kCmdReboot, true, {"a", "b"}};
   EXPECT_EQ(ConfirmProperties(EventKind::General, choice, std::nullopt, true).record.task.time,
             EncodeDateTime({2027, 3, 14}, {21, 45, 30, 0}));
   EXPECT_EQ(ConfirmProperties(EventKind::Weekly, choice, std::nullopt, true).record.task.time,
@@ -28,7 +28,7 @@ TEST(PropertiesConfirmation, MessageAndAlertNeverAskOthersAskAsChosen) {
                {kCmdReboot, false, "No", false},
                {kCmdControlPanel, true, "Yes", true}};
   for (const auto& c : cases) {
-    const PropertiesChoice choice{kPickedDate, kPickedTime, c.command, c.query, "x", "y"};
+    const PropertiesChoice choice{kPickedDate, kPickedTime, c.command, c.query, {"x", "y"}};
     const ConfirmedEvent event = ConfirmProperties(EventKind::Daily, choice, std::nullopt, true);
     EXPECT_EQ(event.queryText, c.queryText) << c.command;
     EXPECT_EQ(event.record.task.query, c.storedQuery) << c.command;
@@ -40,7 +40,7 @@ TEST(PropertiesConfirmation, MessageAndAlertNeverAskOthersAskAsChosen) {
 
 // An event the user switched off stays off when its properties are confirmed.
 TEST(PropertiesConfirmation, NewEventsTakeTheSettingExistingOnesKeepTheirStateAndComeBack) {
-  const PropertiesChoice choice{kPickedDate, kPickedTime, kCmdTurnOff, false, "", ""};
+  const PropertiesChoice choice{kPickedDate, kPickedTime, kCmdTurnOff, false, {"", ""}};
   const Task turnOff{0.25, kCmdTurnOff, "", "", false};
   const EventRecord off{turnOff, false, true};
   const EventRecord on{turnOff, true, false};
@@ -61,7 +61,7 @@ TEST(PropertiesConfirmation, NewEventsTakeTheSettingExistingOnesKeepTheirStateAn
 }
 
 TEST(PropertiesConfirmation, NoEntryChosenKeepsAnExistingCommandAndANewOneMayNotConfirm) {
-  const PropertiesChoice none{kPickedDate, kPickedTime, -1, true, "x", "y"};
+  const PropertiesChoice none{kPickedDate, kPickedTime, -1, true, {"x", "y"}};
   const EventRecord fromFile{{0.25, 44, "x", "y", true}, true, false};
   EXPECT_EQ(ConfirmProperties(EventKind::Daily, none, fromFile, true).record.task.command, 44);
   EXPECT_EQ(ConfirmProperties(EventKind::Daily, none, std::nullopt, true).record.task.command,

@@ -38,7 +38,7 @@ int wmain(int argc, wchar_t** argv) {
                                     zorvat::ui::SystemParameterDialogs(prompts));
     return 0;
   }
-  const std::map<std::wstring, std::pair<ParameterDialog, zorvat::ui::Operands>> samples = {
+  const std::map<std::wstring, std::pair<ParameterDialog, zorvat::Operands>> samples = {
       {L"message", {ParameterDialog::Message, {"Christmas dinner at six", ""}}},
       {L"alert", {ParameterDialog::Alert, {"C:\\Sounds\\wake.wav", ""}}},
       {L"app", {ParameterDialog::AppStart, {"C:\\Tools\\report.exe", "/monthly"}}},

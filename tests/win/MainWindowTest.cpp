@@ -312,6 +312,23 @@ TEST_F(MainWindowTest, WhileADialogIsOpenTheDocumentStaysAndTheWindowLives) {
   EXPECT_EQ(ItemText(Control(IDC_GENERAL_LIST), 0, 1), "Message: \"Other\"");
 }
 
+// The tree's double click arrives through its parent's subclass procedure, outside the window
+// procedure: an error of the new-event path still ends in the error box.
+TEST_F(MainWindowTest, AnErrorOfTheTreesNewEventGoesToTheErrorBox) {
+  whileOpen = [](const EventProperties& in) -> std::optional<EventProperties> {
+    EventProperties out = in;
+    out.operands.operand1 = "a|b";  // no list file can store it
+    return out;
+  };
+  const HWND tree = Control(IDC_NEW_EVENT_TREE);
+  TreeView_SelectItem(tree, TreeItem(tree, TreeView_GetRoot(tree), 14));
+  NMHDR click{tree, IDC_NEW_EVENT_TREE, static_cast<UINT>(NM_DBLCLK)};
+  SendMessageW(GetParent(tree), WM_NOTIFY, IDC_NEW_EVENT_TREE, reinterpret_cast<LPARAM>(&click));
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
+  EXPECT_EQ(opened.size(), 1u);
+}
+
 // The window class is registered once per process, with the icon of the first window made.
 TEST_F(MainWindowTest, TheClassIconOutlivesTheWindows) {
   window.reset();

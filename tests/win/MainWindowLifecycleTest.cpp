@@ -83,6 +83,20 @@ TEST_F(MainWindowLifecycleTest, AutosaveTickWritesTheListAndTheMenusFollow) {
   EXPECT_EQ(MenuText(window->TrayMenu(), IDC_RECENT_2), "[Keine#2]\tF6");
 }
 
+// The error box's own message loop goes on delivering the autosave timer: one failure, one box.
+TEST_F(MainWindowLifecycleTest, AFailingAutosaveShowsOneBoxWhileItIsOpen) {
+  std::filesystem::remove_all(PathFromUtf8(folder + "Lib"));
+  zorvat::testing::WriteBytes(folder + "Lib", "");  // a file where the folder should be
+  prompts.onShow = [this](const auto&) {
+    if (prompts.shown.size() < 3) {  // a few ticks while the box is open, not forever
+      Send(WM_TIMER, MainWindow::kAutoSaveTimer);
+    }
+  };
+  Send(WM_TIMER, MainWindow::kAutoSaveTimer);
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
+}
+
 TEST_F(MainWindowLifecycleTest, ExitAsksAndOnlyYesEndsTheProgram) {
   prompts.Answer(PromptAnswer::No);  // save before exiting?
   prompts.Answer(PromptAnswer::No);  // exit anyway?

@@ -2,13 +2,14 @@
 
 #include <windows.h>
 
+#include "platform/SystemTimes.h"
+
 namespace zorvat {
 
 DateTime SystemClock::Now() const {
-  SYSTEMTIME st;
-  GetLocalTime(&st);
-  return EncodeDateTime({st.wYear, st.wMonth, st.wDay},
-                        {st.wHour, st.wMinute, st.wSecond, st.wMilliseconds});
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return FromSystemTime(now);
 }
 
 std::int64_t SystemClock::UtcOffset() const {

@@ -5,31 +5,12 @@
 #include "DialogIds.h"
 #include "events/ListHeadings.h"
 #include "events/PropertiesConfirmation.h"
+#include "platform/SystemTimes.h"
 #include "shellkit/WideText.h"
 #include "ui/ModalDialog.h"
 
 namespace zorvat::ui {
 namespace {
-
-// The pickers show whole seconds, so that is what they hold.
-SYSTEMTIME ToSystemTime(DateTime value) {
-  const CivilDate date = DecodeDate(value);
-  const TimeOfDay time = DecodeTime(value);
-  SYSTEMTIME system{};
-  system.wYear = static_cast<WORD>(date.year);
-  system.wMonth = static_cast<WORD>(date.month);
-  system.wDay = static_cast<WORD>(date.day);
-  system.wDayOfWeek = static_cast<WORD>(DayOfWeek(value) - 1);
-  system.wHour = static_cast<WORD>(time.hour);
-  system.wMinute = static_cast<WORD>(time.minute);
-  system.wSecond = static_cast<WORD>(time.second);
-  return system;
-}
-
-DateTime FromSystemTime(const SYSTEMTIME& system) {
-  return EncodeDateTime({system.wYear, system.wMonth, system.wDay},
-                        {system.wHour, system.wMinute, system.wSecond, 0});
-}
 
 class PropertiesDialog final : public ModalDialog {
  public:
@@ -97,8 +78,10 @@ class PropertiesDialog final : public ModalDialog {
     return static_cast<int>(SendDlgItemMessageW(Handle(), IDC_COMMAND, CB_GETCURSEL, 0, 0));
   }
 
+  // The pickers show whole seconds, so that is what they hold.
   void SetPicker(int id, DateTime value) const {
     SYSTEMTIME system = ToSystemTime(value);
+    system.wMilliseconds = 0;
     SendDlgItemMessageW(Handle(), id, DTM_SETSYSTEMTIME, GDT_VALID,
                         reinterpret_cast<LPARAM>(&system));
   }
@@ -106,6 +89,7 @@ class PropertiesDialog final : public ModalDialog {
   DateTime Picker(int id) const {
     SYSTEMTIME system{};
     SendDlgItemMessageW(Handle(), id, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&system));
+    system.wMilliseconds = 0;
     return FromSystemTime(system);
   }
 

@@ -3,26 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "base/DateTimeText.h"
+#include "platform/SystemTimes.h"
 #include "platform/UserRegionalFormats.h"
 #include "shellkit/WideText.h"
 #include "win/WinTestSupport.h"
 
 namespace zorvat {
 namespace {
-
-SYSTEMTIME ToSystemTime(DateTime value) {
-  const CivilDate d = DecodeDate(value);
-  const TimeOfDay t = DecodeTime(value);
-  SYSTEMTIME st{};
-  st.wYear = static_cast<WORD>(d.year);
-  st.wMonth = static_cast<WORD>(d.month);
-  st.wDay = static_cast<WORD>(d.day);
-  st.wDayOfWeek = static_cast<WORD>(DayOfWeek(value) - 1);
-  st.wHour = static_cast<WORD>(t.hour);
-  st.wMinute = static_cast<WORD>(t.minute);
-  st.wSecond = static_cast<WORD>(t.second);
-  return st;
-}
 
 std::string SystemDate(DateTime value) {
   const SYSTEMTIME st = ToSystemTime(value);

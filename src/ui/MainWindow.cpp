@@ -125,13 +125,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OpenHandedOver();
       return 0;
     case WM_SHOWWINDOW:
-      // Nobody sees the clock of a hidden window: it ticks only while the window is shown.
+      // Nobody sees the clock or the animation of a hidden window: they run only while the
+      // window is shown.
       if (wParam) {
         OnClockTick();
         SetTimer(Handle(), kClockTimer, kClockInterval, nullptr);
       } else {
         KillTimer(Handle(), kClockTimer);
       }
+      PlayAnimation(active_ && wParam);
       return Default(message, wParam, lParam);
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {
@@ -251,12 +253,16 @@ void MainWindow::SetActive(bool active) {
   if (setup_.switchScheduler) {
     setup_.switchScheduler(active);
   }
-  if (active) {
+  PlayAnimation(active && IsWindowVisible(Handle()));
+  tray_->SetHint(TrayHint(active));
+}
+
+void MainWindow::PlayAnimation(bool play) {
+  if (play) {
     Animate_Play(animation_, 0, -1, -1);
   } else {
     Animate_Stop(animation_);
   }
-  tray_->SetHint(TrayHint(active));
 }
 
 void MainWindow::OnActiveCheck() {

@@ -174,6 +174,7 @@ class MainWindow final : public Window {
   void OnCommand(int id, int code, HWND control);
   void OnTimer(UINT_PTR id);
   void OnClockTick();
+  void PlayAnimation(bool play);
   bool OnSetCursor(HWND control);
   void ShowList(EventKind kind);
   void OnCheckChanged(EventKind kind, std::size_t row, bool checked);

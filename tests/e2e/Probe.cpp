@@ -301,7 +301,8 @@ int wmain(int argc, wchar_t** argv) {
       return 1;
     }
     if (command == L"click") {
-      SendMessageW(button, BM_CLICK, 0, 0);
+      // Posted: a button that opens a modal dialog answers only when the dialog closes.
+      PostMessageW(button, BM_CLICK, 0, 0);
     } else {
       std::printf("%d\n", SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
     }

@@ -11,13 +11,6 @@ target_link_libraries(editing_tests PRIVATE zorvat_ui_editing zorvat_test_suppor
 set_source_files_properties(EditingTests.rc PROPERTIES OBJECT_DEPENDS
   "${PROJECT_SOURCE_DIR}/res/Dialogs.rc;${PROJECT_SOURCE_DIR}/res/DialogIds.h")
 
-# Not a test: shows one editing dialog for scripts/dialog-screenshots.
-add_executable(dialog-gallery DialogGallery.cpp DialogGallery.rc)
-zorvat_target(dialog-gallery)
-target_include_directories(dialog-gallery PRIVATE ${PROJECT_SOURCE_DIR}/res)
-target_link_options(dialog-gallery PRIVATE -municode)
-target_link_libraries(dialog-gallery PRIVATE zorvat_ui_editing)
-
 # Wine waits up to two seconds for a window manager each time a managed window hides; the
 # dialogs under test need none, so the prefix runs this executable's windows unmanaged.
 add_test(NAME editing_tests_unmanaged

@@ -3,6 +3,7 @@
 //   zorvat-probe DESKTOP windows                  visible top-level windows: process, class, title
 //   zorvat-probe DESKTOP rows TITLE               the shown list view's rows: check state, columns
 //   zorvat-probe DESKTOP center TITLE CLASS TEXT  screen centre of a child control
+//   zorvat-probe DESKTOP rect TITLE CLASS TEXT    its screen rectangle: left top right bottom
 //   zorvat-probe DESKTOP tree-item TITLE TEXT     screen centre of a shown tree item
 //   zorvat-probe DESKTOP texts TITLE              the texts of a window's controls, one a line
 //   zorvat-probe DESKTOP checked TITLE TEXT       1 or 0: a check box's state
@@ -285,14 +286,19 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"tree-item" && args.size() == 2) {
     return TreeItem(window, args[1]);
   }
-  if (command == L"center" && args.size() == 3) {
+  if ((command == L"center" || command == L"rect") && args.size() == 3) {
     HWND child = args[1] == L"-" ? window : FindChild(window, args[1], args[2]);
     if (!child) {
       return 1;
     }
     RECT rect{};
     GetClientRect(child, &rect);
-    PrintCentre(child, rect);
+    if (command == L"rect") {
+      MapWindowPoints(child, HWND_DESKTOP, reinterpret_cast<POINT*>(&rect), 2);
+      std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    } else {
+      PrintCentre(child, rect);
+    }
     return 0;
   }
   if ((command == L"checked" || command == L"click") && args.size() == 2) {

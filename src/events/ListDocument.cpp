@@ -79,15 +79,19 @@ void ListDocument::OpenRecent(std::size_t number) {
   }
 }
 
-void ListDocument::AutoSave() {
+bool ListDocument::AutoSave() {
   if (!dirty_) {
-    return;
+    return false;
   }
   if (!FileExists(currentFile_)) {
     WriteFile(FreeAutoSavePath());
-  } else if (currentFile_ != incompleteFile_) {
-    WriteFile(currentFile_);
+    return true;
   }
+  if (currentFile_ != incompleteFile_) {
+    WriteFile(currentFile_);
+    return true;
+  }
+  return false;
 }
 
 void ListDocument::SaveUnasked() {

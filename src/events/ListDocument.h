@@ -43,7 +43,8 @@ class ListDocument {
   void Save();
   void SaveAs();
   void OpenRecent(std::size_t number);  // 1 .. 3
-  void AutoSave();
+  // True when it wrote the list.
+  bool AutoSave();
   // When nobody can be asked any more (the session ends): a changed document goes to its own
   // file, or to a fresh autosave file when it has none or was read incompletely.
   void SaveUnasked();

@@ -96,8 +96,12 @@ void MainWindow::OpenHandedOver() {
 
 // A failing write shows one box, not one per tick while it stays open.
 void MainWindow::OnAutoSaveTick() {
-  RunTickShowingErrors(prompts_, autoSaveErrorOpen_,
-                       [this] { ThenShow(*this, [this] { setup_.document.AutoSave(); }); });
+  // Most ticks have nothing to save: the lists are mirrored again only after a write.
+  RunTickShowingErrors(prompts_, autoSaveErrorOpen_, [this] {
+    if (setup_.document.AutoSave()) {
+      ShowDocument();
+    }
+  });
 }
 
 }  // namespace zorvat::ui

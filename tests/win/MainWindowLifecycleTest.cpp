@@ -81,6 +81,12 @@ TEST_F(MainWindowLifecycleTest, AutosaveTickWritesTheListAndTheMenusFollow) {
   EXPECT_EQ(MenuText(GetMenu(window->Handle()), IDC_RECENT_1), shown);
   EXPECT_EQ(MenuText(window->TrayMenu(), IDC_RECENT_1), shown);
   EXPECT_EQ(MenuText(window->TrayMenu(), IDC_RECENT_2), "[Keine#2]\tF6");
+
+  // A tick with nothing to save leaves the window alone: mirroring full lists costs.
+  SetWindowTextW(window->Handle(), L"untouched");
+  Send(WM_TIMER, MainWindow::kAutoSaveTimer);
+  GetWindowTextW(window->Handle(), caption, 512);
+  EXPECT_EQ(Narrow(caption), "untouched");
 }
 
 // The error box's own message loop goes on delivering the autosave timer: one failure, one box.

@@ -25,6 +25,38 @@ if(WIN32)
   set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
 endif()
 
+if(WIN32)
+  # System libraries only some commands need (the file dialogs, the sounds) are loaded at their
+  # first call: a start pays neither for them nor for what they load in turn (comdlg32 brings
+  # the print spooler). Each lists the functions we call in cmake/delay-load/NAME.def; link
+  # NAME_delay in place of NAME.
+  function(zorvat_delay_loaded name)
+    set(definitions ${PROJECT_SOURCE_DIR}/cmake/delay-load/${name}.def)
+    set(library ${CMAKE_BINARY_DIR}/delay-load/lib${name}-delay.a)
+    add_custom_command(OUTPUT ${library}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delay-load
+                       COMMAND ${CMAKE_DLLTOOL} --input-def ${definitions} --dllname ${name}.dll
+                               --output-delaylib ${library}
+                       DEPENDS ${definitions} VERBATIM)
+    add_custom_target(${name}_delay_library DEPENDS ${library})
+    add_library(${name}_delay STATIC IMPORTED GLOBAL)
+    set_target_properties(${name}_delay PROPERTIES IMPORTED_LOCATION ${library})
+    add_dependencies(${name}_delay ${name}_delay_library)
+  endfunction()
+  zorvat_delay_loaded(comdlg32)
+  zorvat_delay_loaded(winmm)
+endif()
+
+# A program as it ships. Its sections are page-aligned in the file too, so the loader can map the
+# image rather than copy it (Wine copies an image it cannot map, and every copied page counts in
+# the working set); no symbols, and none of the debug sections the static runtime brings, which
+# would be loaded with the image.
+function(zorvat_shipped_program target)
+  if(WIN32)
+    target_link_options(${target} PRIVATE -s -Wl,--file-alignment,4096)
+  endif()
+endfunction()
+
 # GoogleTest: the system's library natively; built from the system's sources for Windows.
 if(NOT ZORVAT_FUZZ AND ZORVAT_TESTS)
   if(WIN32)

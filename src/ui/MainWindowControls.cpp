@@ -11,6 +11,7 @@
 #include "settings/ProgramFolder.h"
 #include "ui/EventListView.h"
 #include "ui/Fonts.h"
+#include "ui/IconImageList.h"
 #include "ui/MainWindow.h"
 #include "ui/NewEventTree.h"
 #include "ui/RotatedLabel.h"
@@ -32,16 +33,6 @@ HINSTANCE Instance() {
 HICON LoadSmallIcon(int id, int size) {
   return static_cast<HICON>(
       LoadImageW(Instance(), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-}
-
-// An image list of consecutive icon resources.
-shellkit::ImageList IconList(int first, int count, int size) {
-  shellkit::ImageList list(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, count, 8));
-  for (int i = 0; i < count; ++i) {
-    shellkit::Icon icon(LoadSmallIcon(first + i, size));
-    ImageList_AddIcon(list.get(), icon.get());
-  }
-  return list;
 }
 
 HBITMAP LoadPicture(int id) {
@@ -83,7 +74,7 @@ MainWindow::Fonts MainWindow::MakeFonts() const {
 }
 
 void MainWindow::CreateImageLists() {
-  kindIcons_ = IconList(IDI_KIND_FIRST, IDI_KIND_COUNT, dpi_(16));
+  kindIcons_ = IconImageList(Instance(), IDI_KIND_FIRST, IDI_KIND_COUNT, dpi_(16));
   logo_.reset(LoadPicture(IDB_LOGO));
   sideCalendar_.reset(LoadPicture(IDB_SIDE_CALENDAR));
   sideClock_.reset(LoadPicture(IDB_SIDE_CLOCK));
@@ -93,8 +84,9 @@ void MainWindow::CreateImageLists() {
 // The pictures that follow the monitor's scale; the lists keep the kind icons they were given.
 // The toolbar gets the new lists before the old ones are freed.
 void MainWindow::CreateToolImages() {
-  shellkit::ImageList cold = IconList(IDI_TOOL_COLD_FIRST, IDI_TOOL_COUNT, dpi_(18));
-  shellkit::ImageList hot = IconList(IDI_TOOL_HOT_FIRST, IDI_TOOL_COUNT, dpi_(18));
+  shellkit::ImageList cold =
+      IconImageList(Instance(), IDI_TOOL_COLD_FIRST, IDI_TOOL_COUNT, dpi_(18));
+  shellkit::ImageList hot = IconImageList(Instance(), IDI_TOOL_HOT_FIRST, IDI_TOOL_COUNT, dpi_(18));
   if (toolBar_) {
     SendMessageW(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(cold.get()));
     SendMessageW(toolBar_, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(hot.get()));

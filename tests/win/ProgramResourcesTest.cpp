@@ -1,6 +1,7 @@
 // Zorvat.exe as Windows and the shell read it: version, manifest settings, icons and pictures.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "PictureIds.h"
 #include "Version.h"
 #include "base/TextEncoding.h"
+#include "ui/IconImageList.h"
 
 namespace {
 
@@ -91,6 +93,52 @@ TEST_F(ProgramResources, EveryPictureIsThereAtItsDrawnSize) {
     EXPECT_EQ(bitmap.bmWidth, expected.width) << "bitmap " << expected.id;
     EXPECT_EQ(bitmap.bmHeight, expected.height) << "bitmap " << expected.id;
     DeleteObject(image);
+  }
+}
+
+// Each image drawn on white, as 32-bit pixels side by side.
+std::vector<DWORD> DrawnImages(HIMAGELIST list, int size) {
+  const int count = ImageList_GetImageCount(list);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = size * count;
+  info.bmiHeader.biHeight = -size;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP canvas = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, canvas);
+  const RECT all{0, 0, size * count, size};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  for (int i = 0; i < count; ++i) {
+    ImageList_Draw(list, i, dc, size * i, 0, ILD_TRANSPARENT);
+  }
+  GdiFlush();
+  const auto* pixels = static_cast<const DWORD*>(bits);
+  std::vector<DWORD> drawn(pixels, pixels + static_cast<std::size_t>(size) * size * count);
+  SelectObject(dc, old);
+  DeleteObject(canvas);
+  DeleteDC(dc);
+  return drawn;
+}
+
+// Where the icons have an image of the size asked, the list is made in one piece from their
+// pixels; it must draw exactly like icons the system loads and adds one at a time. At a size
+// the icons do not hold the system scales them.
+TEST_F(ProgramResources, IconListsDrawLikeTheIconsTheSystemLoads) {
+  for (const int size : {16, 24, 20}) {
+    const zorvat::shellkit::ImageList made =
+        zorvat::ui::IconImageList(module_, IDI_KIND_FIRST, IDI_KIND_COUNT, size);
+    const zorvat::shellkit::ImageList loaded(
+        ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, IDI_KIND_COUNT, 0));
+    for (int id = IDI_KIND_FIRST; id < IDI_KIND_FIRST + IDI_KIND_COUNT; ++id) {
+      const zorvat::shellkit::Icon icon(static_cast<HICON>(
+          LoadImageW(module_, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+      ImageList_AddIcon(loaded.get(), icon.get());
+    }
+    ASSERT_EQ(ImageList_GetImageCount(made.get()), IDI_KIND_COUNT) << size;
+    EXPECT_EQ(DrawnImages(made.get(), size), DrawnImages(loaded.get(), size)) << size;
   }
 }
 

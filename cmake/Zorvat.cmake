@@ -23,9 +23,7 @@ endfunction()
 if(WIN32)
   # No DLLs beside the programs: the C++ runtime and winpthread are linked in.
   set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
-endif()
 
-if(WIN32)
   # System libraries only some commands need (the file dialogs, the sounds) are loaded at their
   # first call: a start pays neither for them nor for what they load in turn (comdlg32 brings
   # the print spooler). Each lists the functions we call in cmake/delay-load/NAME.def; link

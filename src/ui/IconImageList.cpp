@@ -28,7 +28,7 @@ std::optional<const std::byte*> ExactAlphaImage(HMODULE module, int id, int size
     return std::nullopt;
   }
   std::memcpy(&header, bytes, sizeof header);
-  // Large images may be stored as PNG, whose signature is no header size.
+  // An image stored as PNG (large sizes) fails these checks too: it starts with no such header.
   if (header.biSize < sizeof header || header.biWidth != size || header.biHeight != 2 * size ||
       header.biBitCount != 32 || header.biCompression != BI_RGB ||
       SizeofResource(module, image) < header.biSize + pixelBytes) {

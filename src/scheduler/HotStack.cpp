@@ -57,6 +57,21 @@ void HotStack::Release(std::size_t i, DateTime now) {
                   Recent{entry.task.command, entry.task.operand1, entry.task.operand2});
 }
 
+bool HotStack::GiveUp(const Task& task, DateTime now) {
+  for (std::size_t i = 0; i < kSize; ++i) {
+    if (entries_[i].waiting && SameOccurrence(entries_[i].task, task)) {
+      Release(i, now);
+      return true;
+    }
+  }
+  if (Knows(task)) {
+    return false;
+  }
+  Forget(now);
+  recent_.emplace(ToMilliseconds(task.time), Recent{task.command, task.operand1, task.operand2});
+  return true;
+}
+
 bool HotStack::Retime(const Task& task, DateTime instant) {
   const auto waiting = std::find_if(entries_.begin(), entries_.end(), [&](const HotEntry& e) {
     return e.waiting && SameOccurrence(e.task, task);

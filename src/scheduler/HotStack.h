@@ -30,6 +30,9 @@ class HotStack {
   AddResult Add(const Task& task, DateTime now);
   // Frees entry i and remembers its occurrence.
   void Release(std::size_t i, DateTime now);
+  // An occurrence missed while nobody looked: a waiting entry of it is freed, and it is
+  // remembered as given up. False when it was handed on or given up already.
+  bool GiveUp(const Task& task, DateTime now);
   // Gives the waiting entry of an occurrence another instant; false when none waits for it.
   bool Retime(const Task& task, DateTime instant);
 

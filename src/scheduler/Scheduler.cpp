@@ -4,13 +4,41 @@
 #include <map>
 #include <utility>
 
+#include "base/Error.h"
+#include "events/EventRecord.h"
 #include "scheduler/DueScan.h"
+#include "scheduler/TaskMessages.h"
 
 namespace zorvat {
 namespace {
 
+constexpr std::int64_t kDayMs = 86'400'000;
+// A look later than the scan period and this is a gap the scheduler did not see.
+constexpr std::int64_t kGapSlack = 15'000;
+// Without a task that ran, the stamp is written at most this often: a crash loses no more.
+constexpr std::int64_t kStampInterval = 5 * 60'000;
+// The wake timer looks this far ahead: far enough for a monthly event on the 31st.
+constexpr std::int64_t kWakeHorizon = 62 * kDayMs;
+
 std::int64_t Lateness(const Task& task, DateTime now) {
   return ToMilliseconds(now) - ToMilliseconds(task.time);
+}
+
+TaskEvent LateEvent(const Task& task) {
+  switch (LateKindOf(task.command)) {
+    case LateKind::Reminder:
+      return TaskEvent::Late;
+    case LateKind::Runnable:
+      return TaskEvent::Listed;
+    case LateKind::Never:
+      break;
+  }
+  return TaskEvent::NeverRun;
+}
+
+bool Contains(const std::vector<Task>& tasks, const Task& task) {
+  return std::any_of(tasks.begin(), tasks.end(),
+                     [&](const Task& t) { return SameOccurrence(t, task); });
 }
 
 }  // namespace
@@ -25,6 +53,7 @@ Scheduler::Scheduler(const EventLists& lists, const LiveSettings& settings, Sche
 
 void Scheduler::OnScanTick() {
   ArmScanTimer();
+  NoticeGap(ports_.clock.Now());
   NoticeSkippedTime(ports_.clock.Now(), true);
   ScanDueEvents(lists_, settings_, ports_.clock.Now(),
                 [this](const EventRecord& record, DateTime instant) {
@@ -32,6 +61,210 @@ void Scheduler::OnScanTick() {
                   task.time = instant;
                   AddToHotStack(task);
                 });
+  const DateTime now = ports_.clock.Now();
+  if (!stampWrittenUtc_ || UtcMs(now) - *stampWrittenUtc_ >= kStampInterval) {
+    WriteStamp(now);
+  }
+  RefreshWake();
+  NotifyMissed();
+  RaiseStampFailure();
+}
+
+std::int64_t Scheduler::UtcMs(DateTime now) const {
+  return ToMilliseconds(now) - ports_.clock.UtcOffset();
+}
+
+std::int64_t Scheduler::GapThreshold() const {
+  return static_cast<std::int64_t>(ScanPeriod(settings_.mainTimerPeriod)) + kGapSlack;
+}
+
+// The clock far ahead of the last look, by its distance from UTC so that summer time does not
+// count: the computer slept, the process was stopped, or the clock was set forward. What fell
+// in between more than a minute ago is given up and listed; the rest runs late.
+void Scheduler::NoticeGap(DateTime now) {
+  const std::int64_t utc = UtcMs(now);
+  const bool gap = lastLookUtc_ && utc - *lastLookUtc_ > GapThreshold();
+  lastLookUtc_ = utc;
+  if (gap && active_) {
+    CatchUp(handledUpTo_, now, ranSince_);
+  }
+  handledUpTo_ = Handled(now);
+}
+
+void Scheduler::CatchUp(std::int64_t fromMs, DateTime now, const std::vector<Task>& ran) {
+  const std::int64_t nowMs = ToMilliseconds(now);
+  const std::int64_t bound = nowMs - static_cast<std::int64_t>(settings_.catchUpDays) * kDayMs;
+  ForEachOccurrence(
+      lists_, settings_, {std::max(fromMs, bound), nowMs}, [&](EventKind kind, const Task& task) {
+        if (Contains(ran, task)) {
+          return;
+        }
+        // At most a minute late it runs, as a late hot tick would run it.
+        if (Lateness(task, now) <= kMaxLateness) {
+          AddToHotStack(task);
+          return;
+        }
+        if (!hot_.GiveUp(task, now)) {
+          return;
+        }
+        std::erase_if(refused_, [&](const Task& r) { return SameOccurrence(r, task); });
+        AddMissed(kind, task);
+      });
+  FollowHotStack(now, false);
+}
+
+void Scheduler::AddMissed(EventKind kind, const Task& task) {
+  missed_.Add(kind, task);
+  missedAdded_ = true;
+  Report(settings_.catchUp ? LateEvent(task) : TaskEvent::Missed, task);
+}
+
+// A hot entry found too late outside a gap: listed like the rest.
+void Scheduler::AddMissedEntry(const Task& task) {
+  EventKind kind = EventKind::General;
+  const std::int64_t at = ToMilliseconds(task.time);
+  ForEachOccurrence(lists_, settings_, {at, at + 1}, [&](EventKind k, const Task& t) {
+    if (SameOccurrence(t, task)) {
+      kind = k;
+    }
+  });
+  missed_.Add(kind, task);
+  missedAdded_ = true;
+}
+
+// With catching up off the waiting-tasks window alone tells what was missed.
+void Scheduler::NotifyMissed() {
+  if (missedAdded_ && settings_.catchUp && ports_.missedView != nullptr) {
+    missedAdded_ = false;
+    ports_.missedView->ShowMissed();
+  }
+  missedAdded_ = false;
+}
+
+// Up to now, or to the first occurrence still waiting; not past a gap nobody has looked at.
+std::int64_t Scheduler::Handled(DateTime now) const {
+  const std::int64_t nowMs = ToMilliseconds(now);
+  if (active_ && lastLookUtc_ && UtcMs(now) - *lastLookUtc_ > GapThreshold()) {
+    return handledUpTo_;
+  }
+  std::int64_t upTo = nowMs;
+  for (std::size_t i = 0; i < HotStack::kSize; ++i) {
+    if (hot_[i].waiting) {
+      upTo = std::min(upTo, ToMilliseconds(hot_[i].task.time));
+    }
+  }
+  for (std::size_t i = 0; i < ExecuteStack::kSize; ++i) {
+    if (exec_[i].waiting) {
+      upTo = std::min(upTo, ToMilliseconds(exec_[i].task.time));
+    }
+  }
+  for (const Task& r : refused_) {
+    upTo = std::min(upTo, ToMilliseconds(r.time));
+  }
+  return std::max(handledUpTo_, upTo);
+}
+
+void Scheduler::WriteStamp(DateTime now) {
+  if (ports_.stamp == nullptr) {
+    return;
+  }
+  handledUpTo_ = Handled(now);
+  std::erase_if(ranSince_, [&](const Task& t) { return ToMilliseconds(t.time) < handledUpTo_; });
+  try {
+    ports_.stamp->Write({handledUpTo_, ranSince_});
+    stampWrittenUtc_ = UtcMs(now);
+    stampFailing_ = false;
+  } catch (const Error& error) {
+    // Not shown here: a task about to run must run. The tick shows it at its end.
+    if (!stampFailing_) {
+      stampFailure_ = error.what();
+    }
+    stampFailing_ = true;
+    stampWrittenUtc_ = UtcMs(now);
+  }
+}
+
+void Scheduler::RaiseStampFailure() {
+  if (stampFailure_) {
+    const std::string text = std::move(*stampFailure_);
+    stampFailure_.reset();
+    throw Error(text);
+  }
+}
+
+void Scheduler::CatchUpSince(const std::optional<HandledStamp>& stamp) {
+  const DateTime now = ports_.clock.Now();
+  lastLookUtc_ = UtcMs(now);
+  if (stamp) {
+    ranSince_ = stamp->ran;
+    if (active_) {
+      CatchUp(stamp->handledUpTo, now, stamp->ran);
+    }
+    handledUpTo_ = std::max(stamp->handledUpTo, handledUpTo_);
+  }
+  handledUpTo_ = Handled(now);
+  WriteStamp(now);
+  NotifyMissed();
+  RaiseStampFailure();
+}
+
+void Scheduler::SaveStamp() {
+  const bool failing = stampFailing_;
+  WriteStamp(ports_.clock.Now());
+  if (failing) {
+    stampFailure_.reset();  // shown before
+  }
+  RaiseStampFailure();
+}
+
+void Scheduler::OnResume() {
+  NoticeGap(ports_.clock.Now());
+  NotifyMissed();
+  RefreshWake();
+}
+
+void Scheduler::RefreshWake() {
+  if (ports_.wake == nullptr) {
+    return;
+  }
+  std::optional<DateTime> next;
+  if (settings_.wakeForEvents && active_) {
+    next = NextOccurrence(lists_, settings_, ToMilliseconds(ports_.clock.Now()), kWakeHorizon);
+  }
+  if (!wakeArmed_ || *wakeArmed_ != next) {
+    wakeArmed_ = next;
+    ports_.wake->Arm(next);
+  }
+}
+
+bool Scheduler::RunLate(std::size_t row) {
+  if (row >= missed_.Rows().size()) {
+    return false;
+  }
+  const MissedEvent event = missed_.Rows()[row];
+  const LateKind kind = LateKindOf(event.task.command);
+  if (kind == LateKind::Never || event.ran ||
+      (kind == LateKind::Reminder && event.task.command != kCmdAlert)) {
+    return false;
+  }
+  if (kind == LateKind::Runnable && event.task.query) {
+    if (const std::optional<std::string> question = ConfirmationText(event.task)) {
+      Report(TaskEvent::Asked, event.task);
+      if (ports_.prompts.Show("Confirm", *question, PromptIcon::Confirmation,
+                              PromptButtons::YesNo) == PromptAnswer::No) {
+        Report(TaskEvent::Skipped, event.task);
+        return false;
+      }
+    }
+  }
+  // The rows may have changed while the question was open.
+  if (kind == LateKind::Runnable && row < missed_.Rows().size() &&
+      SameOccurrence(missed_.Rows()[row].task, event.task)) {
+    missed_.Rows()[row].ran = true;
+  }
+  Report(TaskEvent::Ran, event.task);
+  actions_.Run(event.task);
+  return true;
 }
 
 // When summer time begins the clock jumps ahead: the local times in between do not exist that
@@ -93,6 +326,10 @@ void Scheduler::SetActive(bool active) {
   }
   active_ = active;
   if (active) {
+    // What fell while the switch was off is not missed: nobody wanted it.
+    const DateTime now = ports_.clock.Now();
+    lastLookUtc_ = UtcMs(now);
+    handledUpTo_ = std::max(handledUpTo_, ToMilliseconds(now));
     ports_.timers.Start(SchedulerTimer::Scan, scanInterval_);
   } else {
     ports_.timers.Stop(SchedulerTimer::Scan);
@@ -153,6 +390,7 @@ void Scheduler::OnHotTick() {
     FollowHotStack(now, true);
     return;
   }
+  NoticeGap(now);
   NoticeSkippedTime(now, active_);
   for (std::size_t i = 0; i < HotStack::kSize; ++i) {
     const HotEntry& entry = hot_[i];
@@ -162,6 +400,7 @@ void Scheduler::OnHotTick() {
     if (Lateness(entry.task, now) > kMaxLateness) {
       hot_.Release(i, now);
       Report(TaskEvent::Missed, entry.task);
+      AddMissedEntry(entry.task);
     } else {
       HandOn(i, now);
     }
@@ -169,6 +408,8 @@ void Scheduler::OnHotTick() {
   DropRefused(now);
   // A task may have held a box open through later ticks: the time is read again.
   FollowHotStack(ports_.clock.Now(), true);
+  NotifyMissed();
+  RaiseStampFailure();
 }
 
 // A task handed on to a free slot starts in the same tick; a full execute stack keeps the
@@ -188,6 +429,7 @@ void Scheduler::DropRefused(DateTime now) {
   for (const Task& r : refused_) {
     if (passed(r)) {
       Report(TaskEvent::Dropped, r);
+      AddMissedEntry(r);
     }
   }
   std::erase_if(refused_, passed);
@@ -204,6 +446,7 @@ void Scheduler::OnExecuteTick() {
     RunTask(i);
   }
   FollowExecuteStack();
+  RaiseStampFailure();
 }
 
 void Scheduler::RunTask(std::size_t slot) {
@@ -228,6 +471,9 @@ void Scheduler::RunTask(std::size_t slot) {
     }
   }
   Report(TaskEvent::Ran, task);
+  // On disk before it runs: after a crash at any point it is not offered again.
+  ranSince_.push_back(task);
+  WriteStamp(ports_.clock.Now());
   actions_.Run(task);
 }
 

@@ -11,9 +11,12 @@
 #include "base/Prompts.h"
 #include "events/EventLists.h"
 #include "scheduler/AlertPlayback.h"
+#include "scheduler/CatchUpPorts.h"
 #include "scheduler/DueScan.h"
 #include "scheduler/ExecuteStack.h"
+#include "scheduler/HandledStamp.h"
 #include "scheduler/HotStack.h"
+#include "scheduler/Occurrences.h"
 #include "scheduler/SchedulerTimers.h"
 #include "scheduler/Shell.h"
 #include "scheduler/SoundPlayer.h"
@@ -31,6 +34,11 @@ struct SchedulerPorts {
   SchedulerTimers& timers;
   AlertModeReader alertMode;
   TaskLog* log = nullptr;  // optional, not owned
+  // Optional, not owned: where "handled up to" is kept, where missed events are shown, and the
+  // timer that wakes the computer.
+  StampStore* stamp = nullptr;
+  MissedEventsView* missedView = nullptr;
+  WakeAlarm* wake = nullptr;
 };
 
 // The handlers of the scheduler's timers and the two stacks between them. The lists and the live
@@ -71,6 +79,23 @@ class Scheduler {
   bool AddToExecuteStack(const Task& task);
   void RunTask(std::size_t slot);
 
+  // Events missed while the computer slept or Zorvat was not running. A look that finds the
+  // clock further ahead of the last one than a scan period allows lists what fell in between;
+  // so does the start, from the stamp of the last run (nothing when there is none).
+  void CatchUpSince(const std::optional<HandledStamp>& stamp);
+  // Writes the stamp now (suspend, exit, end of session). A refused write throws, once until a
+  // write succeeds again.
+  void SaveStamp();
+  // A resume: looks at the clock at once rather than at the next tick.
+  void OnResume();
+  // Arms the wake timer at the next occurrence, or removes it when waking is off.
+  void RefreshWake();
+  const MissedEvents& Missed() const { return missed_; }
+  void ClearMissed() { missed_.Clear(); }
+  // Runs a missed alert, program start or file task now, asking first when its event asks;
+  // false when it did not run (refused, answered No, or never run late).
+  bool RunLate(std::size_t row);
+
   const HotStack& HotEntries() const { return hot_; }
   const ExecuteStack& ExecuteSlots() const { return exec_; }
   const AlertPlayback& Alert() const { return alert_; }
@@ -89,6 +114,16 @@ class Scheduler {
   void HandOn(std::size_t entry, DateTime now);
   void DropRefused(DateTime now);
   void Report(TaskEvent what, const Task& task);
+  void NoticeGap(DateTime now);
+  void CatchUp(std::int64_t fromMs, DateTime now, const std::vector<Task>& ran);
+  void AddMissed(EventKind kind, const Task& task);
+  void AddMissedEntry(const Task& task);
+  void NotifyMissed();
+  std::int64_t GapThreshold() const;
+  std::int64_t Handled(DateTime now) const;
+  void WriteStamp(DateTime now);
+  void RaiseStampFailure();
+  std::int64_t UtcMs(DateTime now) const;
 
   const EventLists& lists_;
   const LiveSettings& settings_;
@@ -107,6 +142,16 @@ class Scheduler {
   // The clock as last seen, to notice the local times that summer time skips.
   std::optional<std::int64_t> lastOffset_;
   DateTime lastSeen_ = 0;
+  // Every occurrence before this local instant was run, refused or given up.
+  std::int64_t handledUpTo_ = 0;
+  std::optional<std::int64_t> lastLookUtc_;  // to notice a gap: sleep, a stopped process
+  std::vector<Task> ranSince_;               // ran at or after handledUpTo_, as the stamp says
+  std::optional<std::int64_t> stampWrittenUtc_;
+  bool stampFailing_ = false;
+  std::optional<std::string> stampFailure_;  // to show at the end of the tick
+  MissedEvents missed_;
+  bool missedAdded_ = false;
+  std::optional<std::optional<DateTime>> wakeArmed_;  // as last armed: nothing, or an instant
 };
 
 }  // namespace zorvat

@@ -14,6 +14,10 @@ enum class TaskEvent {
   Skipped,  // the answer was No
   Missed,   // its hot entry was found more than a minute late
   Dropped,  // nothing took it: the hot stack stayed full, or its command has no action
+  // Fell in a span the scheduler did not see (the computer slept, Zorvat was not running):
+  Late,      // a reminder, listed to be shown late
+  Listed,    // a program start or file task, listed and not run; the user may run it
+  NeverRun,  // the end of the session or a display mode, listed and not run
 };
 
 struct TaskReport {

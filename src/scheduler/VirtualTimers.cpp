@@ -48,6 +48,10 @@ void VirtualTimers::SwitchActiveAt(std::int64_t utcMs, bool active) {
   switches_.emplace(utcMs, active);
 }
 
+void VirtualTimers::SleepBetween(std::int64_t fromMs, std::int64_t toMs) {
+  sleeps_.emplace_back(fromMs, toMs);
+}
+
 // The next tick keeps to the timer's own beat; a tick that came later than a whole interval
 // does not queue up the ones it overran.
 void VirtualTimers::Reschedule(Ticking& t) {
@@ -71,6 +75,14 @@ void VirtualTimers::Run(Scheduler& scheduler, std::int64_t endMs, Prompts& error
     }
     if (!ticks) {
       break;
+    }
+    const auto asleep = std::find_if(sleeps_.begin(), sleeps_.end(), [&](const auto& sleep) {
+      return next->due >= sleep.first && next->due < sleep.second;
+    });
+    if (asleep != sleeps_.end()) {
+      next->due = asleep->second;
+      next->nominal = std::max(next->nominal, asleep->second);
+      continue;
     }
     clock_.utcMs = std::max(clock_.utcMs, next->due);
     Reschedule(*next);

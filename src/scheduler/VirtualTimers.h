@@ -5,6 +5,8 @@
 #include <functional>
 #include <map>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "base/Clock.h"
 #include "base/Prompts.h"
@@ -39,6 +41,9 @@ class VirtualTimers final : public SchedulerTimers {
   // Flips the scheduler's active switch at `utcMs` of a later Run, before the ticks due then.
   void SwitchActiveAt(std::int64_t utcMs, bool active);
 
+  // The computer sleeps from `fromMs` to `toMs` (UTC): the ticks due then all come at its end.
+  void SleepBetween(std::int64_t fromMs, std::int64_t toMs);
+
   // Dispatches every tick up to and including `endMs` through DispatchSchedulerTick, as the
   // window's WM_TIMER does.
   void Run(Scheduler& scheduler, std::int64_t endMs, Prompts& errorBox);
@@ -67,6 +72,7 @@ class VirtualTimers final : public SchedulerTimers {
   VirtualClock clock_;
   std::array<Ticking, kSchedulerTimers.size()> timers_{};
   std::multimap<std::int64_t, bool> switches_;  // by instant, in the order given
+  std::vector<std::pair<std::int64_t, std::int64_t>> sleeps_;
   std::uint32_t jitterMs_;
   std::mt19937 random_;
 };

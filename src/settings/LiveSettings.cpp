@@ -42,11 +42,25 @@ void LoadAlertRepeat(const SettingsFile& settings, LiveSettings& live) {
   live.alertRepeat = static_cast<std::uint8_t>(settings.Read(keys::kAlertRepeatAtStartUp));
 }
 
+int ClampCatchUpDays(int days) {
+  return days < kFewestCatchUpDays ? kFewestCatchUpDays
+         : days > kMostCatchUpDays ? kMostCatchUpDays
+                                   : days;
+}
+
+void LoadCatchUp(const SettingsFile& settings, LiveSettings& live) {
+  live.catchUp = settings.Read(keys::kCatchUp);
+  live.catchUpDays =
+      static_cast<std::uint16_t>(ClampCatchUpDays(settings.Read(keys::kCatchUpDays)));
+  live.wakeForEvents = settings.Read(keys::kWakeForEvents);
+}
+
 void LoadLiveSettings(const SettingsFile& settings, LiveSettings& live) {
   LoadWeekDay(settings, live);
   LoadMonthDayAndTimerPeriod(settings, live);
   LoadNewEventDefaults(settings, live);
   LoadAlertRepeat(settings, live);
+  LoadCatchUp(settings, live);
 }
 
 }  // namespace zorvat

@@ -18,7 +18,15 @@ struct LiveSettings {
   bool newEventActive = true;            // NewItem_Active
   bool newEventQuery = true;             // NewItem_Req
   std::uint8_t alertRepeat = 1;          // AlertRepeat
+  bool catchUp = true;                   // CatchUp
+  std::uint16_t catchUpDays = 7;         // CatchUpDays, kept to kCatchUpDaysRange
+  bool wakeForEvents = false;            // WakeForEvents
 };
+
+// How many days back the missed events are looked for.
+inline constexpr int kFewestCatchUpDays = 1;
+inline constexpr int kMostCatchUpDays = 366;
+int ClampCatchUpDays(int days);
 
 // "Sunday" for 1 ... "Saturday" for 7; empty for any other value.
 std::string_view WeekDayName(int weekDay);
@@ -34,6 +42,7 @@ void LoadWeekDay(const SettingsFile& settings, LiveSettings& live);  // and its 
 void LoadMonthDayAndTimerPeriod(const SettingsFile& settings, LiveSettings& live);
 void LoadNewEventDefaults(const SettingsFile& settings, LiveSettings& live);
 void LoadAlertRepeat(const SettingsFile& settings, LiveSettings& live);
+void LoadCatchUp(const SettingsFile& settings, LiveSettings& live);
 
 // All of the above in the start-up's order.
 void LoadLiveSettings(const SettingsFile& settings, LiveSettings& live);

@@ -44,6 +44,9 @@ OptionsValues LoadOptions(const SettingsFile& settings, const LiveSettings& live
   }
   values.alertRepeat = kAlertRepeatRange.Clamp(settings.Read(keys::kAlertRepeatInOptions));
   values.alertMode = ChoiceOf(settings.Read(keys::kAlertMode), 3, previous.alertMode);
+  values.catchUp = settings.Read(keys::kCatchUp);
+  values.catchUpDays = kCatchUpDaysRange.Clamp(settings.Read(keys::kCatchUpDays));
+  values.wakeForEvents = settings.Read(keys::kWakeForEvents);
   return values;
 }
 
@@ -73,6 +76,9 @@ std::vector<ProfileWrite> OptionsWrites(const OptionsValues& values) {
   if (values.alertMode) {
     writes.push_back(WriteOf(keys::kAlertMode, std::to_string(*values.alertMode)));
   }
+  writes.push_back(WriteOf(keys::kCatchUp, Bool(values.catchUp)));
+  writes.push_back(WriteOf(keys::kCatchUpDays, std::to_string(values.catchUpDays)));
+  writes.push_back(WriteOf(keys::kWakeForEvents, Bool(values.wakeForEvents)));
   return writes;
 }
 
@@ -87,6 +93,9 @@ void ApplyOptions(const OptionsValues& values, LiveSettings& live) {
   live.newEventActive = values.newItemActive;
   live.newEventQuery = values.newItemReq;
   live.alertRepeat = static_cast<std::uint8_t>(kAlertRepeatRange.Clamp(values.alertRepeat));
+  live.catchUp = values.catchUp;
+  live.catchUpDays = static_cast<std::uint16_t>(kCatchUpDaysRange.Clamp(values.catchUpDays));
+  live.wakeForEvents = values.wakeForEvents;
 }
 
 std::string PickedFileName(std::string_view path) {

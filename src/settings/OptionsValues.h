@@ -33,6 +33,9 @@ struct OptionsValues {
   std::array<std::string, 3> shortCutFile;
   int alertRepeat = 1;               // the spin box, kAlertRepeatRange
   std::optional<int> alertMode = 0;  // 0 none, 1 dialog, 2 blinking taskbar
+  bool catchUp = true;
+  int catchUpDays = 7;  // the spin box, kCatchUpDaysRange
+  bool wakeForEvents = false;
 
   friend bool operator==(const OptionsValues&, const OptionsValues&) = default;
 };
@@ -47,10 +50,12 @@ struct IntegerRange {
 // minutes) and a repeat count that fits the live setting's eight bits.
 inline constexpr IntegerRange kMainRefreshRange{1000, 60000};
 inline constexpr IntegerRange kAlertRepeatRange{1, 255};
+inline constexpr IntegerRange kCatchUpDaysRange{kFewestCatchUpDays, kMostCatchUpDays};
 
 // The tabs, left to right; the first opening shows kFirstOptionsPage.
-inline constexpr std::array<std::string_view, 5> kOptionsPages{
-    "Timer properties", "File options", "Alert", "Menuitem \"Switch to\"", "Presets"};
+inline constexpr std::array<std::string_view, 6> kOptionsPages{
+    "Timer properties",       "File options", "Alert",
+    "Menuitem \"Switch to\"", "Presets",      "Missed events"};
 inline constexpr int kFirstOptionsPage = 4;
 
 // The values the dialog shows, read from the settings file (the dialog's own defaults) and the

@@ -51,6 +51,10 @@ inline constexpr IntegerKey kAlertRepeatInOptions{kConfig, "AlertRepeat", 3};
 inline constexpr IntegerKey kAlertMode{kConfig, "AlertMode", 0};  // 0 none, 1 dialog, 2 blink
 inline constexpr IntegerKey kZorvatChoiceWidth{kConfig, "ZorvatChoice_Width", 185};
 inline constexpr BoolKey kMax{kConfig, "Max", false};
+// Events missed while the computer slept or Zorvat was not running.
+inline constexpr BoolKey kCatchUp{kConfig, "CatchUp", true};
+inline constexpr IntegerKey kCatchUpDays{kConfig, "CatchUpDays", 7};  // how far back to look
+inline constexpr BoolKey kWakeForEvents{kConfig, "WakeForEvents", false};
 
 // Section ShortCuts: the "Switch to" entries. The main window (RefreshSwitchToMenu and the
 // entries' click handlers) spells them "ShortCut_…"; the options dialog reads and writes them

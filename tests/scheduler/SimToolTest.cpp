@@ -238,8 +238,8 @@ TEST(SimTool, SummerTimeChangesRunEveryOccurrenceOnce) {
     for (const CivilDate day : {c.spring, c.autumn}) {
       const std::int64_t from = *UtcOfLocal(day, {0, 0, 0, 0});
       std::ostringstream out, err;
-      DryRun(lists, LiveSettings{}, nullptr, {from, from + 12 * 3'600'000LL, true, 0, LocalTimeOf},
-             true, out, err);
+      DryRun(lists, LiveSettings{}, nullptr,
+             {from, from + 12 * 3'600'000LL, true, 0, LocalTimeOf, {}, {}}, true, out, err);
       char date[16];
       std::snprintf(date, sizeof date, "%04d-%02d-%02d", day.year, day.month, day.day);
       const std::vector<std::string> expected =

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/sim/Columns.h"
+#include "base/ErrorBoundary.h"
 #include "scheduler/Scheduler.h"
 
 namespace zorvat::sim {
@@ -69,6 +70,13 @@ class LinePrinter final : public TaskLog {
   std::ostream& out_;
 };
 
+// The stamp between the two runs of a closed span.
+class KeptStamp final : public StampStore {
+ public:
+  void Write(const HandledStamp& stamp) override { last = stamp; }
+  std::optional<HandledStamp> last;
+};
+
 const char* WhatText(TaskEvent what) {
   switch (what) {
     case TaskEvent::Asked:
@@ -81,6 +89,12 @@ const char* WhatText(TaskEvent what) {
       return "missed";
     case TaskEvent::Dropped:
       return "dropped";
+    case TaskEvent::Late:
+      return "caught up";
+    case TaskEvent::Listed:
+      return "listed";
+    case TaskEvent::NeverRun:
+      return "never run";
   }
   return "";
 }
@@ -97,22 +111,41 @@ std::string Stamp(DateTime value) {
 }  // namespace
 
 std::string TaskLine(const TaskReport& report) {
-  return Stamp(report.at) + "\t" + WhatText(report.what) + "\t" +
-         std::to_string(report.task.command) + "\t" + Column(report.task.operand1) + "\t" +
-         Column(report.task.operand2);
+  std::string line = Stamp(report.at) + "\t" + WhatText(report.what) + "\t" +
+                     std::to_string(report.task.command) + "\t" + Column(report.task.operand1) +
+                     "\t" + Column(report.task.operand2);
+  const bool late = report.what == TaskEvent::Late || report.what == TaskEvent::Listed ||
+                    report.what == TaskEvent::NeverRun;
+  return late ? line + "\tdue " + Stamp(report.task.time) : line;
 }
 
 void DryRun(const EventLists& lists, const LiveSettings& settings, const AlertModeReader& alertMode,
             const DryRunSpan& span, bool answerYes, std::ostream& out, std::ostream& errors) {
-  VirtualTimers timers({span.fromMs, span.localTime, span.jitterMs, 1});
+  KeptStamp stamp;
   RecordingShell shell;
-  OneSecondPlayer player([&timers] { return timers.NowMs(); });
   AnsweringPrompts prompts(answerYes, errors);
   LinePrinter printer(out);
-  Scheduler scheduler(lists, settings,
-                      {timers.LocalClock(), prompts, shell, player, timers, alertMode, &printer});
-  scheduler.SetActive(span.active);
-  timers.Run(scheduler, span.toMs, prompts);
+  const auto run = [&](std::int64_t fromMs, std::int64_t toMs, bool restarted) {
+    VirtualTimers timers({fromMs, span.localTime, span.jitterMs, 1});
+    OneSecondPlayer player([&timers] { return timers.NowMs(); });
+    SchedulerPorts ports{timers.LocalClock(), prompts, shell, player, timers, alertMode, &printer};
+    ports.stamp = &stamp;
+    Scheduler scheduler(lists, settings, ports);
+    scheduler.SetActive(span.active);
+    RunShowingErrors(prompts,
+                     [&] { scheduler.CatchUpSince(restarted ? stamp.last : std::nullopt); });
+    if (span.asleep) {
+      timers.SleepBetween(span.asleep->fromMs, span.asleep->toMs);
+    }
+    timers.Run(scheduler, toMs, prompts);
+    RunShowingErrors(prompts, [&] { scheduler.SaveStamp(); });
+  };
+  if (span.closed) {
+    run(span.fromMs, span.closed->fromMs, false);
+    run(span.closed->toMs, span.toMs, true);
+  } else {
+    run(span.fromMs, span.toMs, false);
+  }
 }
 
 }  // namespace zorvat::sim

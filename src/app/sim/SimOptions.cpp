@@ -107,6 +107,13 @@ void ParseOption(Reader& in, const std::string& arg, Parsed& p) {
     o.fromMs = ParseLocalTime(arg, text);
     o.fromYear = static_cast<int>(Number(text.substr(0, 4)).value_or(0));
     p.from = true;
+  } else if (arg == "--asleep" || arg == "--closed") {
+    const std::int64_t from = ParseLocalTime(arg, in.Value(arg));
+    const std::int64_t to = ParseLocalTime(arg, in.Value(arg));
+    if (to <= from) {
+      throw UsageError(arg + " wants its second time after its first");
+    }
+    (arg == "--asleep" ? o.asleep : o.closed) = SimOptions::Span{from, to};
   } else if (arg == "--to") {
     p.to = ParseLocalTime(arg, in.Value(arg));
   } else if (arg == "--for") {
@@ -126,6 +133,11 @@ void CheckRun(Parsed& p) {
   p.options.toMs = p.to ? *p.to : p.options.fromMs + *p.span;
   if (p.options.toMs <= p.options.fromMs) {
     throw UsageError("--to must lie after --from");
+  }
+  for (const auto& span : {p.options.asleep, p.options.closed}) {
+    if (span && (span->fromMs < p.options.fromMs || span->toMs > p.options.toMs)) {
+      throw UsageError("--asleep and --closed must lie between --from and --to");
+    }
   }
   if (!TryLocalTimeOf(p.options.toMs)) {
     throw UsageError("the run would end past the calendar's last day, 9999-12-31");

@@ -23,6 +23,12 @@ struct SimOptions {
   std::int64_t toMs = 0;    // UTC
   int fromYear = 0;         // places two-digit years in the list
   std::string listPath;
+  struct Span {
+    std::int64_t fromMs;  // UTC
+    std::int64_t toMs;
+  };
+  std::optional<Span> asleep;  // --asleep FROM TO
+  std::optional<Span> closed;  // --closed FROM TO
 };
 
 // A command line that makes no sense; the message says why.
@@ -33,7 +39,8 @@ class UsageError : public std::runtime_error {
 
 inline constexpr std::string_view kUsage =
     "usage: zorvat-sim [--settings FILE|FOLDER] [--regional en-US|de-DE] [--answer yes|no]\n"
-    "                  [--inactive] [--jitter MS] --from \"YYYY-MM-DD HH:MM:SS\"\n"
+    "                  [--inactive] [--jitter MS] [--asleep FROM TO] [--closed FROM TO]\n"
+    "                  --from \"YYYY-MM-DD HH:MM:SS\"\n"
     "                  (--to \"YYYY-MM-DD HH:MM:SS\" | --for 90m|36h|30d) LIST.zrl\n"
     "       zorvat-sim --dump [--regional en-US|de-DE] LIST.zrl\n"
     "       zorvat-sim --help\n";

@@ -1,0 +1,79 @@
+#include "scheduler/MissedEventRows.h"
+
+#include "base/DateTimeText.h"
+#include "events/EventRecord.h"
+#include "events/EventRows.h"
+
+namespace zorvat {
+namespace {
+
+std::string ListName(EventKind kind) {
+  switch (kind) {
+    case EventKind::General:
+      return "Single";
+    case EventKind::Daily:
+      return "Daily";
+    case EventKind::Weekly:
+      return "Weekly";
+    case EventKind::Monthly:
+      return "Monthly";
+  }
+  return {};
+}
+
+std::string StateText(const MissedEvent& event) {
+  switch (LateKindOf(event.task.command)) {
+    case LateKind::Reminder:
+      return "Shown late";
+    case LateKind::Runnable:
+      return event.ran ? "Run late" : "Not run";
+    case LateKind::Never:
+      break;
+  }
+  return "Not run, cannot run late";
+}
+
+std::string Times(int count) {
+  return count == 1 ? "once" : std::to_string(count) + " times";
+}
+
+}  // namespace
+
+std::vector<MissedEventRow> MissedEventRows(const MissedEvents& missed,
+                                            const RegionalFormats& formats) {
+  std::vector<MissedEventRow> rows;
+  for (const MissedEvent& event : missed.Rows()) {
+    const Task& task = event.task;
+    rows.push_back({FormatDate(task.time, formats) + " " + FormatTime(task.time, formats),
+                    ListName(event.kind),
+                    task.command == kCmdAlert ? "Alert: \"" + task.operand1 + "\""
+                                              : DescribeEvent(task.command, task.operand1,
+                                                              task.operand2),
+                    Times(event.count), StateText(event)});
+  }
+  return rows;
+}
+
+std::array<ListColumn, 5> MissedEventColumns() {
+  return {{{"Due", 130}, {"List", 60}, {"Event", 260}, {"Missed", 60}, {"State", 140}}};
+}
+
+std::optional<std::string> RunLateButtonText(const MissedEvent& event) {
+  if (event.task.command == kCmdAlert) {
+    return "Play";
+  }
+  if (LateKindOf(event.task.command) == LateKind::Runnable && !event.ran) {
+    return "Run";
+  }
+  return std::nullopt;
+}
+
+std::string MissedEventsNote(const MissedEvents& missed) {
+  const std::size_t count = missed.Rows().size();
+  if (count == 0) {
+    return {};
+  }
+  return count == 1 ? "1 missed event" : std::to_string(count) + " missed events";
+}
+
+}  // namespace zorvat

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "events/EventLists.h"
+#include "events/Task.h"
+#include "scheduler/DueScan.h"
+#include "settings/LiveSettings.h"
+
+namespace zorvat {
+
+// `task.time` is the occurrence's instant.
+using OfferOccurrence = std::function<void(EventKind kind, const Task& task)>;
+
+// Every occurrence of an active event in a span of local time of any length, by the rules the
+// scan files them by: a day at a time, lists in order within the day.
+void ForEachOccurrence(const EventLists& lists, const LiveSettings& settings, const DueWindow& span,
+                       const OfferOccurrence& offer);
+
+// The first occurrence at or after `fromMs` within `horizonMs`; nothing when none comes.
+std::optional<DateTime> NextOccurrence(const EventLists& lists, const LiveSettings& settings,
+                                       std::int64_t fromMs, std::int64_t horizonMs);
+
+// What becomes of an occurrence that was missed.
+enum class LateKind {
+  Reminder,  // shown late: a message or an alert
+  Runnable,  // the user may run it late: a program start or a file task
+  Never,     // not run late: the end of the session, the display mode, no action
+};
+LateKind LateKindOf(std::uint8_t command);
+
+// An event missed once or more: `task.time` is its latest missed instant.
+struct MissedEvent {
+  EventKind kind;
+  Task task;
+  int count = 1;
+  bool ran = false;  // run late by the user
+};
+
+// Missed occurrences, one row per event however often it recurred.
+class MissedEvents {
+ public:
+  void Add(EventKind kind, const Task& occurrence);
+  const std::vector<MissedEvent>& Rows() const { return rows_; }
+  std::vector<MissedEvent>& Rows() { return rows_; }
+  bool Empty() const { return rows_.empty(); }
+  void Clear() { rows_.clear(); }
+
+ private:
+  std::vector<MissedEvent> rows_;
+};
+
+}  // namespace zorvat

@@ -1,0 +1,250 @@
+// Events that fall due while the computer sleeps or Zorvat is not running.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "events/EventRecord.h"
+#include "scheduler/MissedEventRows.h"
+#include "scheduler/Scheduler.h"
+#include "scheduler/SchedulerDoubles.h"
+
+namespace zorvat::testing {
+namespace {
+
+class KeptStamps final : public StampStore {
+ public:
+  void Write(const HandledStamp& stamp) override { last = stamp; }
+  std::optional<HandledStamp> last;
+};
+
+class CountingView final : public MissedEventsView {
+ public:
+  void ShowMissed() override { ++shows; }
+  int shows = 0;
+};
+
+class RecordingWake final : public WakeAlarm {
+ public:
+  void Arm(std::optional<DateTime> at) override { armed.push_back(at); }
+  std::vector<std::optional<DateTime>> armed;
+};
+
+// Copies take a look at the stamp on disk in the moment they run.
+class StampWatchingShell final : public RecordingShell {
+ public:
+  explicit StampWatchingShell(const KeptStamps& stamps) : stamps_(stamps) {}
+  void CopyFileForced(const std::string& source, const std::string& target) override {
+    stampWhileCopying = stamps_.last;
+    RecordingShell::CopyFileForced(source, target);
+  }
+  std::optional<HandledStamp> stampWhileCopying;
+
+ private:
+  const KeptStamps& stamps_;
+};
+
+struct Rig {
+  Rig() : shell(stamps), scheduler(lists, settings, Ports()) {}
+
+  SchedulerPorts Ports() {
+    SchedulerPorts ports{clock, prompts, shell, sound, timers, [] { return 0; }, &log};
+    ports.stamp = &stamps;
+    ports.missedView = &view;
+    ports.wake = &wake;
+    return ports;
+  }
+  static DateTime At(int month, int day, int hour, int minute, int second = 0) {
+    return EncodeDateTime({2024, month, day}, {hour, minute, second, 0});
+  }
+  // Starts at `now` with the stamp of an earlier run.
+  void Start(DateTime now, const std::optional<HandledStamp>& stamp = std::nullopt) {
+    clock.Set(now);
+    scheduler.SetActive(true);
+    scheduler.CatchUpSince(stamp);
+  }
+  // The scan timer every 5 s, the hot timer every 500 ms, the execute timer every second.
+  void RunFor(std::int64_t ms) {
+    for (std::int64_t step = 0; step < ms; step += 500) {
+      clock.Advance(500);
+      elapsed += 500;
+      if (elapsed % 5000 == 0) {
+        DispatchSchedulerTick(scheduler, SchedulerTimer::Scan, prompts);
+      }
+      DispatchSchedulerTick(scheduler, SchedulerTimer::Hot, prompts);
+      if (elapsed % 1000 == 0) {
+        DispatchSchedulerTick(scheduler, SchedulerTimer::Execute, prompts);
+      }
+    }
+  }
+  void Add(EventKind kind, DateTime time, std::uint8_t command, std::string op1,
+           std::string op2 = {}) {
+    lists[kind].Append({{time, command, std::move(op1), std::move(op2), false}, true, false});
+  }
+
+  ManualClock clock;
+  ScriptedPrompts prompts;
+  KeptStamps stamps;
+  StampWatchingShell shell;
+  FakeSoundPlayer sound;
+  RecordingTimers timers;
+  RecordingLog log;
+  CountingView view;
+  RecordingWake wake;
+  EventLists lists;
+  LiveSettings settings;
+  Scheduler scheduler;
+  std::int64_t elapsed = 0;
+};
+
+// The machine sleeps from 10:01 until the given time; a daily message and a copy are due at
+// 10:05:00.
+TEST(CatchUp, AsleepOverEventsListsThemOnceAndRunsNothingLaterThanAMinute) {
+  struct Case {
+    DateTime wake;
+    bool runs;  // at most a minute late they run as a late tick would run them
+  };
+  for (const Case& c : {Case{Rig::At(3, 1, 10, 5, 30), true}, Case{Rig::At(3, 1, 10, 6, 1), false},
+                        Case{Rig::At(3, 3, 9, 0), false}}) {
+    Rig rig;
+    rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "Tea");
+    rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdCopyFile, "a.txt", "b.txt");
+    rig.Start(Rig::At(3, 1, 10, 0));
+    rig.RunFor(60'000);
+    rig.clock.Set(c.wake);
+    rig.RunFor(180'000);
+    const MissedEvents& missed = rig.scheduler.Missed();
+    if (c.runs) {
+      EXPECT_EQ(rig.shell.calls.size(), 1u);
+      EXPECT_TRUE(missed.Empty());
+      EXPECT_EQ(rig.view.shows, 0);
+      continue;
+    }
+    EXPECT_TRUE(rig.shell.calls.empty());
+    EXPECT_TRUE(rig.prompts.shown.empty());  // no box: the window lists the message
+    EXPECT_EQ(rig.view.shows, 1);
+    ASSERT_EQ(missed.Rows().size(), 2u);
+    EXPECT_EQ(missed.Rows()[0].task.operand1, "Tea");
+    EXPECT_EQ(rig.log.Lines(TaskEvent::Late).size(), c.wake > Rig::At(3, 2, 10, 5) ? 2u : 1u);
+    EXPECT_EQ(rig.log.Lines(TaskEvent::Listed).size(), rig.log.Lines(TaskEvent::Late).size());
+  }
+}
+
+TEST(CatchUp, AsleepOverNothingOrOverASummerTimeChangeShowsNothing) {
+  Rig rig;
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "Tea");
+  rig.Add(EventKind::Daily, EncodeTime(2, 30, 0, 0), kCmdDeleteFile, "x");
+  rig.clock.SetUtcOffset(3'600'000);
+  rig.Start(Rig::At(3, 31, 1, 59, 0));
+  rig.RunFor(59'500);
+  // Summer time: local time jumps an hour while half a second passes.
+  rig.clock.Set(Rig::At(3, 31, 3, 0, 0));
+  rig.clock.SetUtcOffset(7'200'000);
+  rig.RunFor(10'000);
+  EXPECT_EQ(rig.shell.calls, (std::vector<std::string>{"delete x"}));
+  rig.clock.Set(Rig::At(3, 31, 9, 0));  // asleep, nothing due meanwhile
+  rig.RunFor(10'000);
+  EXPECT_EQ(rig.view.shows, 0);
+  EXPECT_TRUE(rig.scheduler.Missed().Empty());
+}
+
+TEST(CatchUp, OffShowsNothingAndTheWaitingTasksWindowTellsWhatWasMissed) {
+  Rig rig;
+  rig.settings.catchUp = false;
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "Tea");
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdCopyFile, "a.txt", "b.txt");
+  rig.Start(Rig::At(3, 1, 10, 0));
+  rig.RunFor(10'000);
+  rig.clock.Set(Rig::At(3, 1, 11, 0));
+  rig.RunFor(10'000);
+  EXPECT_EQ(rig.view.shows, 0);
+  EXPECT_TRUE(rig.shell.calls.empty());
+  EXPECT_EQ(rig.log.Lines(TaskEvent::Missed).size(), 2u);
+  EXPECT_EQ(MissedEventsNote(rig.scheduler.Missed()), "2 missed events");
+}
+
+// Closed from 1 March 10:00 (the stamp) until `days` later at 10:07; a daily message at 10:05.
+TEST(CatchUp, ClosedLooksBackAtMostItsBoundAndSkipsWhatRan) {
+  struct Case {
+    int daysClosed;
+    int bound;
+    bool ranOnThe2nd;
+    int count;
+  };
+  for (const Case& c : {Case{3, 7, false, 4}, Case{3, 7, true, 3}, Case{7, 7, false, 7},
+                        Case{8, 7, false, 7}, Case{8, 8, false, 8}}) {
+    Rig rig;
+    rig.settings.catchUpDays = static_cast<std::uint16_t>(c.bound);
+    rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "Tea");
+    HandledStamp stamp{ToMilliseconds(Rig::At(3, 1, 10, 0)), {}};
+    if (c.ranOnThe2nd) {
+      stamp.ran.push_back({Rig::At(3, 2, 10, 5), kCmdMessage, "Tea", "", false});
+    }
+    rig.Start(Rig::At(3, 1 + c.daysClosed, 10, 7), stamp);
+    ASSERT_EQ(rig.scheduler.Missed().Rows().size(), 1u) << c.daysClosed << " " << c.bound;
+    const MissedEvent& row = rig.scheduler.Missed().Rows()[0];
+    EXPECT_EQ(row.count, c.count) << c.daysClosed << " " << c.bound;
+    EXPECT_EQ(row.task.time, Rig::At(3, 1 + c.daysClosed, 10, 5));
+    EXPECT_EQ(rig.view.shows, 1);
+    // The next run knows that the catch-up was done.
+    Rig next;
+    next.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "Tea");
+    next.Start(Rig::At(3, 1 + c.daysClosed, 10, 8), rig.stamps.last);
+    EXPECT_TRUE(next.scheduler.Missed().Empty());
+  }
+}
+
+// A crash may come at any instant: before the stamp holds the task, the task has not run.
+TEST(CatchUp, ATaskThatRanIsNotOfferedAgainAfterACrash) {
+  Rig rig;
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdCopyFile, "a.txt", "b.txt");
+  rig.Start(Rig::At(3, 1, 10, 4, 50));
+  const std::optional<HandledStamp> before = rig.stamps.last;
+  rig.RunFor(15'000);
+  ASSERT_EQ(rig.shell.calls.size(), 1u);
+  for (const auto& [stamp, listed] : {std::pair{rig.shell.stampWhileCopying, 0u},
+                                      std::pair{rig.stamps.last, 0u}, std::pair{before, 1u}}) {
+    Rig restarted;
+    restarted.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdCopyFile, "a.txt", "b.txt");
+    restarted.Start(Rig::At(3, 1, 10, 30), stamp);
+    EXPECT_EQ(restarted.scheduler.Missed().Rows().size(), listed);
+    EXPECT_TRUE(restarted.shell.calls.empty());
+  }
+}
+
+TEST(CatchUp, RunLateAsksWhenTheEventAsksAndNeverEndsTheSession) {
+  Rig rig;
+  rig.lists[EventKind::Daily].Append(
+      {{EncodeTime(10, 5, 0, 0), kCmdDeleteFile, "x", "", true}, true, false});
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdLogOff, "");
+  rig.Start(Rig::At(3, 1, 11, 0), HandledStamp{ToMilliseconds(Rig::At(3, 1, 10, 0)), {}});
+  ASSERT_EQ(rig.scheduler.Missed().Rows().size(), 2u);
+  rig.prompts.Answer(PromptAnswer::No);
+  rig.prompts.Answer(PromptAnswer::Yes);
+  EXPECT_FALSE(rig.scheduler.RunLate(0));
+  EXPECT_TRUE(rig.scheduler.RunLate(0));
+  EXPECT_FALSE(rig.scheduler.RunLate(0));  // once
+  EXPECT_FALSE(rig.scheduler.RunLate(1));
+  EXPECT_EQ(rig.shell.calls, (std::vector<std::string>{"delete x"}));
+  EXPECT_EQ(rig.prompts.shown.size(), 2u);
+}
+
+TEST(CatchUp, WakeTimerFollowsTheNextOccurrenceOnlyWhileWakingIsOn) {
+  Rig rig;
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "Tea");
+  rig.Start(Rig::At(3, 1, 10, 0));
+  rig.RunFor(10'000);
+  EXPECT_TRUE(rig.wake.armed.empty() ||
+              rig.wake.armed == std::vector<std::optional<DateTime>>{std::nullopt});
+  rig.settings.wakeForEvents = true;
+  rig.RunFor(600'000);
+  rig.settings.wakeForEvents = false;
+  rig.RunFor(5'000);
+  std::erase(rig.wake.armed, std::optional<DateTime>());
+  EXPECT_EQ(rig.wake.armed,
+            (std::vector<std::optional<DateTime>>{Rig::At(3, 1, 10, 5), Rig::At(3, 2, 10, 5)}));
+}
+
+}  // namespace
+}  // namespace zorvat::testing

@@ -1,0 +1,161 @@
+// Occurrences over spans of any length, one row per missed event, and the stamp on disk.
+#include "scheduler/Occurrences.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/Files.h"
+#include "events/EventRecord.h"
+#include "scheduler/HandledStamp.h"
+#include "support/TempFolder.h"
+
+namespace zorvat {
+namespace {
+
+DateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
+  return EncodeDateTime({year, month, day}, {hour, minute, second, 0});
+}
+
+struct SpanCase {
+  const char* name;
+  EventKind kind;
+  DateTime eventTime;  // recurring kinds: a time of day
+  DateTime from;
+  DateTime to;
+  std::vector<DateTime> expected;
+};
+
+// 2024-03-01 is a Friday; weekly events fall on Fridays (6), monthly ones on the 31st.
+std::vector<SpanCase> SpanCases() {
+  return {
+      {"DailyEachDay",
+       EventKind::Daily,
+       EncodeTime(10, 5, 0, 0),
+       At(2024, 3, 1),
+       At(2024, 3, 4),
+       {At(2024, 3, 1, 10, 5), At(2024, 3, 2, 10, 5), At(2024, 3, 3, 10, 5)}},
+      {"SpanFromIncludedToExcluded",
+       EventKind::Daily,
+       EncodeTime(10, 5, 0, 0),
+       At(2024, 3, 1, 10, 5),
+       At(2024, 3, 2, 10, 5),
+       {At(2024, 3, 1, 10, 5)}},
+      {"WeeklyOnTheWeekdayOnly",
+       EventKind::Weekly,
+       EncodeTime(8, 0, 0, 0),
+       At(2024, 3, 1),
+       At(2024, 3, 15),
+       {At(2024, 3, 1, 8), At(2024, 3, 8, 8)}},
+      {"MonthlySkipsAMonthWithoutDay31",
+       EventKind::Monthly,
+       EncodeTime(9, 0, 0, 0),
+       At(2024, 4, 1),
+       At(2024, 6, 1),
+       {At(2024, 5, 31, 9)}},
+      {"SingleOnItsDateOnly",
+       EventKind::General,
+       At(2024, 3, 2, 10),
+       At(2024, 3, 1),
+       At(2024, 3, 9),
+       {At(2024, 3, 2, 10)}},
+      {"SingleOutsideTheSpan",
+       EventKind::General,
+       At(2024, 2, 28, 10),
+       At(2024, 3, 1),
+       At(2024, 3, 9),
+       {}},
+      {"AcrossTheYearEnd",
+       EventKind::Daily,
+       EncodeTime(23, 59, 59, 0),
+       At(2024, 12, 31, 12),
+       At(2025, 1, 2, 12),
+       {At(2024, 12, 31, 23, 59, 59), At(2025, 1, 1, 23, 59, 59)}},
+      // Local time: the hour summer time skips counts once (it runs right after the jump), the
+      // hour it repeats once.
+      {"SpringChangeCountsOnce",
+       EventKind::Daily,
+       EncodeTime(2, 30, 0, 0),
+       At(2024, 3, 31),
+       At(2024, 4, 1),
+       {At(2024, 3, 31, 2, 30)}},
+      {"AutumnChangeCountsOnce",
+       EventKind::Daily,
+       EncodeTime(2, 30, 0, 0),
+       At(2024, 10, 27),
+       At(2024, 10, 28),
+       {At(2024, 10, 27, 2, 30)}},
+  };
+}
+
+TEST(Occurrences, EveryOccurrenceOfASpanByTheScansRules) {
+  LiveSettings settings;
+  settings.weekDay = 6;
+  settings.monthDay = 31;
+  for (const SpanCase& c : SpanCases()) {
+    EventLists lists;
+    lists[c.kind].Append({{c.eventTime, kCmdMessage, "m", "", false}, true, false});
+    lists[c.kind].Append({{c.eventTime, kCmdMessage, "off", "", false}, false, false});
+    std::vector<DateTime> found;
+    ForEachOccurrence(lists, settings, {ToMilliseconds(c.from), ToMilliseconds(c.to)},
+                      [&](EventKind kind, const Task& task) {
+                        EXPECT_EQ(kind, c.kind) << c.name;
+                        EXPECT_EQ(task.operand1, "m") << c.name;
+                        found.push_back(task.time);
+                      });
+    EXPECT_EQ(found, c.expected) << c.name;
+  }
+}
+
+TEST(Occurrences, NextOccurrenceLooksPastEmptyDaysWithinItsHorizon) {
+  LiveSettings settings;
+  settings.monthDay = 31;
+  EventLists lists;
+  lists[EventKind::Monthly].Append(
+      {{EncodeTime(9, 0, 0, 0), kCmdAlert, "a.wav", "", false}, true, false});
+  constexpr std::int64_t kDay = 86'400'000;
+  const std::int64_t from = ToMilliseconds(At(2024, 4, 1));
+  EXPECT_EQ(NextOccurrence(lists, settings, from, 62 * kDay), At(2024, 5, 31, 9));
+  EXPECT_EQ(NextOccurrence(lists, settings, from, 30 * kDay), std::nullopt);
+}
+
+TEST(MissedEvents, OneRowPerEventWithItsCountAndLatestInstant) {
+  MissedEvents missed;
+  const Task daily{At(2024, 3, 1, 10, 5), kCmdMessage, "Tea", "", false};
+  Task next = daily;
+  next.time = At(2024, 3, 2, 10, 5);
+  Task other = daily;
+  other.operand1 = "Coffee";
+  missed.Add(EventKind::Daily, daily);
+  missed.Add(EventKind::Daily, next);
+  missed.Add(EventKind::Daily, other);
+  missed.Add(EventKind::Weekly, daily);  // another list: another event
+  ASSERT_EQ(missed.Rows().size(), 3u);
+  EXPECT_EQ(missed.Rows()[0].count, 2);
+  EXPECT_EQ(missed.Rows()[0].task.time, next.time);
+  EXPECT_EQ(missed.Rows()[1].count, 1);
+  EXPECT_EQ(missed.Rows()[2].kind, EventKind::Weekly);
+}
+
+TEST(HandledStamp, ReadsBackWhatItWroteAndRefusesTextWithoutItsMark) {
+  const HandledStamp stamp{ToMilliseconds(At(2024, 3, 1, 10, 5)),
+                           {{At(2024, 3, 1, 10, 6), kCmdCopyFile, "a b.txt", "c:\\x y", false},
+                            {At(2024, 3, 1, 10, 7), kCmdMessage, "", "", false}}};
+  testing::TempFolder folder;
+  StampFile file(folder.Path());
+  EXPECT_EQ(file.Read(), std::nullopt);
+  file.Write(stamp);
+  EXPECT_EQ(file.Read(), stamp);
+  EXPECT_EQ(ParseStamp("Ran=1|2|a|b\r\n"), std::nullopt);
+  EXPECT_EQ(ParseStamp("UpTo=12x\r\n"), std::nullopt);
+  // A damaged line is left out, the rest stands.
+  const std::optional<HandledStamp> partly = ParseStamp("UpTo=5\nRan=7|999|a|b\nRan=8|3|a|b\n");
+  ASSERT_TRUE(partly);
+  EXPECT_EQ(partly->handledUpTo, 5);
+  ASSERT_EQ(partly->ran.size(), 1u);
+  EXPECT_EQ(partly->ran[0].command, 3);
+}
+
+}  // namespace
+}  // namespace zorvat

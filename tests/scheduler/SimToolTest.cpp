@@ -167,6 +167,35 @@ TEST(SimTool, RunPrintsAskedRanSkippedAndDroppedInTimeOrder) {
   }
 }
 
+TEST(SimTool, AsleepAndClosedPrintWhatWasCaughtUpListedAndNeverRun) {
+  TimeZone utc("UTC0");
+  testing::TempFolder folder;
+  const std::string list = folder.File("list.zrl");
+  WriteFile(list,
+            "[Daily]\r\n10:05:00 AM=0|Coffee||0|1\r\n10:06:00 AM=3|a|b|0|1\r\n"
+            "10:07:00 AM=6|||0|1\r\n");
+  for (const char* option : {"--asleep", "--closed"}) {
+    std::ostringstream out, err;
+    ASSERT_EQ(RunSimTool({option, "2024-03-01 10:01:00", "2024-03-01 11:00:00", "--from",
+                          "2024-03-01 10:00:00", "--to", "2024-03-02 10:05:10", list},
+                         out, err),
+              0);
+    EXPECT_EQ(Lines(out.str()),
+              (std::vector<std::string>{
+                  "2024-03-01 11:00:00.000\tcaught up\t0\tCoffee\t\tdue 2024-03-01 10:05:00.000",
+                  "2024-03-01 11:00:00.000\tlisted\t3\ta\tb\tdue 2024-03-01 10:06:00.000",
+                  "2024-03-01 11:00:00.000\tnever run\t6\t\t\tdue 2024-03-01 10:07:00.000",
+                  "2024-03-02 10:05:00.020\tran\t0\tCoffee\t",
+              }))
+        << option;
+  }
+  std::ostringstream out, err;
+  EXPECT_EQ(RunSimTool({"--asleep", "2024-03-01 09:00:00", "2024-03-01 11:00:00", "--from",
+                        "2024-03-01 10:00:00", "--to", "2024-03-02 10:05:10", list},
+                       out, err),
+            2);
+}
+
 // --settings took only a file named Zorvat.ini.
 TEST(SimTool, SettingsComeFromAFileOfAnyName) {
   TimeZone utc("UTC0");

@@ -25,6 +25,18 @@ class LiveSettingsTest : public ::testing::Test {
   SettingsFile settings{dir.Path()};
 };
 
+TEST_F(LiveSettingsTest, MissedEventSettingsHaveDefaultsAndTheLookBackItsBounds) {
+  LiveSettings live = LoadFrom("[Config]\r\nMainRefresh=5000\r\n");
+  EXPECT_TRUE(live.catchUp);
+  EXPECT_EQ(live.catchUpDays, 7);
+  EXPECT_FALSE(live.wakeForEvents);
+  live = LoadFrom("[Config]\r\nCatchUp=0\r\nCatchUpDays=0\r\nWakeForEvents=1\r\n");
+  EXPECT_FALSE(live.catchUp);
+  EXPECT_EQ(live.catchUpDays, 1);
+  EXPECT_TRUE(live.wakeForEvents);
+  EXPECT_EQ(LoadFrom("[Config]\r\nCatchUpDays=70000\r\n").catchUpDays, 366);
+}
+
 TEST_F(LiveSettingsTest, NoSettingsFileGivesTheStartUpDefaults) {
   LiveSettings live;
   live.mainTimerPeriod = 1;

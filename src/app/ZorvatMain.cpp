@@ -11,6 +11,7 @@
 
 #include "base/Error.h"
 #include "base/ErrorBoundary.h"
+#include "base/ModalGate.h"
 #include "events/ExitPath.h"
 #include "events/ListDocument.h"
 #include "events/StartupList.h"
@@ -31,6 +32,7 @@
 #include "settings/SettingsStore.h"
 #include "shellkit/WideText.h"
 #include "ui/ApplicationWindow.h"
+#include "ui/KeyboardRoute.h"
 #include "ui/MainWindow.h"
 #include "ui/SplashWindow.h"
 #include "ui/WindowTimers.h"
@@ -39,18 +41,6 @@ namespace zorvat {
 namespace {
 
 constexpr wchar_t kInstanceName[] = L"Brumsel! Zorvat";
-
-// Keyboard shortcuts go to the main window, except Del inside the command line's edit box.
-bool TranslateShortcut(const MSG& message, HWND main, HACCEL shortcuts) {
-  if (message.message == WM_KEYDOWN && message.wParam == VK_DELETE) {
-    wchar_t className[16] = {};
-    GetClassNameW(GetFocus(), className, 16);
-    if (lstrcmpiW(className, L"Edit") == 0) {
-      return false;
-    }
-  }
-  return TranslateAcceleratorW(main, shortcuts, const_cast<MSG*>(&message)) != 0;
-}
 
 RecentFiles RecentFromSettings(const SettingsFile& settings) {
   RecentFiles::Entries entries;
@@ -67,7 +57,10 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   SystemClock clock;
   ui::MainWindow* main = nullptr;
   const auto owner = [&main] { return main ? main->Handle() : nullptr; };
-  MessageBoxPrompts prompts(owner);
+  MessageBoxPrompts boxes(owner);
+  // Every box of the program, whoever opens it, is a spell of the one gate.
+  ModalGate gate;
+  GatedPrompts prompts(gate, boxes);
   // On screen while the windows are made; it goes once the main window is up.
   ui::SplashWindow splash(prompts);
   splash.Show();
@@ -124,7 +117,7 @@ int Run(SingleInstance& instance, const std::string& listFile) {
     setup.autoSave = settings.Read(keys::kAutoSave);
     setup.active = settings.Read(keys::kActiveAtStartUp);
   });
-  ui::MainWindow window(application, prompts, setup);
+  ui::MainWindow window(application, gate, prompts, setup);
   main = &window;
   timers.Attach(window.Handle());
   scheduler = std::make_unique<Scheduler>(
@@ -145,13 +138,13 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   ShowWindow(window.Handle(), maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
   splash.Close();
 
-  instance.Listen([&window](const std::string& file) { window.OnAnotherStart(file); });
+  instance.Listen([&](const std::string& file) {
+    RunAtEntryPoint(&prompts, [&] { window.OnAnotherStart(file); });
+  });
 
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    // Shortcuts first; then Tab and the arrow keys move between the main window's controls.
-    if (TranslateShortcut(message, window.Handle(), window.Accelerators()) ||
-        (window.Handle() && IsDialogMessageW(window.Handle(), &message))) {
+    if (ui::RouteKeys(message, window.Handle(), window.Accelerators())) {
       continue;
     }
     TranslateMessage(&message);

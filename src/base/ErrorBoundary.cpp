@@ -33,4 +33,19 @@ bool RunTickShowingErrors(Prompts& prompts, bool& errorBoxOpen, const std::funct
   }
 }
 
+namespace detail {
+
+void ShowCaught(Prompts* errors, const char* text) noexcept {
+  if (!errors) {
+    return;
+  }
+  try {
+    errors->ShowError(text);
+  } catch (...) {
+    // The box itself failed (no memory left to build it): there is nothing to show it with.
+  }
+}
+
+}  // namespace detail
+
 }  // namespace zorvat

@@ -73,11 +73,17 @@ bool SingleInstance::HandOver(const std::string& listFile, DWORD milliseconds) c
   return false;
 }
 
+// A list that cannot be taken (no memory for it) is refused: the later start then ends without
+// handing it over, and this copy goes on.
 LRESULT CALLBACK SingleInstance::Procedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
+                                           LPARAM lParam) noexcept {
   auto* self = reinterpret_cast<SingleInstance*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self && message == WM_COPYDATA) {
-    return self->Receive(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    try {
+      return self->Receive(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    } catch (const std::exception&) {
+      return FALSE;
+    }
   }
   if (self && message == kDeliver) {
     self->DeliverWaiting();

@@ -36,7 +36,8 @@ class SingleInstance {
   bool HandOver(const std::string& listFile, DWORD milliseconds = 10000) const;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam,
+                                    LPARAM lParam) noexcept;
   bool Receive(const COPYDATASTRUCT& data);
   void DeliverWaiting();
 

@@ -7,7 +7,7 @@ namespace zorvat {
 namespace {
 
 // The localized button text of user32's own boxes where the system offers it.
-const wchar_t* YesText() {
+const wchar_t* YesText() noexcept {
   using GetString = const wchar_t*(WINAPI*)(UINT);
   const HMODULE user32 = GetModuleHandleW(L"user32.dll");
   const auto getString = user32 ? reinterpret_cast<GetString>(reinterpret_cast<void*>(
@@ -17,14 +17,14 @@ const wchar_t* YesText() {
   return text ? text : L"&Yes";
 }
 
-bool IsOkCancelBox(HWND window) {
+bool IsOkCancelBox(HWND window) noexcept {
   std::array<wchar_t, 16> className{};
   GetClassNameW(window, className.data(), static_cast<int>(className.size()));
   return std::wstring_view(className.data()) == L"#32770" && GetDlgItem(window, IDOK) &&
          GetDlgItem(window, IDCANCEL) && !GetDlgItem(window, IDNO);
 }
 
-LRESULT CALLBACK RelabelOnActivate(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK RelabelOnActivate(int code, WPARAM wParam, LPARAM lParam) noexcept {
   if (code == HCBT_ACTIVATE) {
     const HWND window = reinterpret_cast<HWND>(wParam);
     if (IsOkCancelBox(window)) {

@@ -1,6 +1,7 @@
 #include "ui/ApplicationWindow.h"
 
 #include <cstdint>
+#include <new>
 
 #include "shellkit/ShellWindows.h"
 
@@ -23,10 +24,14 @@ void ApplicationWindow::Minimize() {
   hidden_.clear();
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND window, LPARAM self) -> BOOL {
+      [](HWND window, LPARAM self) noexcept -> BOOL {
         auto* application = reinterpret_cast<ApplicationWindow*>(self);
         if (GetWindow(window, GW_OWNER) == application->Handle() && IsWindowVisible(window)) {
-          application->hidden_.push_back(window);
+          try {
+            application->hidden_.push_back(window);
+          } catch (const std::bad_alloc&) {
+            return FALSE;  // the windows found so far are hidden
+          }
         }
         return TRUE;
       },

@@ -169,7 +169,7 @@ void EventListView::SetPopupMenu(HMENU menu, HWND commandWindow) {
 }
 
 LRESULT CALLBACK EventListView::ParentProcedure(HWND window, UINT message, WPARAM wParam,
-                                                LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+                                                LPARAM lParam, UINT_PTR, DWORD_PTR self) noexcept {
   auto* view = reinterpret_cast<EventListView*>(self);
   if (message == WM_NOTIFY) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);

@@ -57,7 +57,7 @@ class EventListView {
 
  private:
   static LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR id, DWORD_PTR self);
+                                          UINT_PTR id, DWORD_PTR self) noexcept;
   void OnItemChanged(const NMLISTVIEW& change);
   void ShowPopupMenu(POINT at);
   // A new image list for `rows`: the kind icons, then one image per distinct file.

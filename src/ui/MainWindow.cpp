@@ -32,9 +32,11 @@ HMENU LoadMenuResource(int id) {
 
 }  // namespace
 
-MainWindow::MainWindow(ApplicationWindow& application, Prompts& prompts, MainWindowSetup setup)
+MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts& prompts,
+                       MainWindowSetup setup)
     : Window(prompts),
       application_(application),
+      gate_(gate),
       prompts_(prompts),
       setup_(std::move(setup)),
       dpi_(Dpi::OfSystem()),
@@ -61,6 +63,7 @@ MainWindow::MainWindow(ApplicationWindow& application, Prompts& prompts, MainWin
                bounds.bottom - bounds.top, FALSE);
   }
 
+  AttachGate();
   fonts_ = MakeFonts();
   CreateImageLists();
   CreateTopBar();
@@ -69,7 +72,7 @@ MainWindow::MainWindow(ApplicationWindow& application, Prompts& prompts, MainWin
   CreateStatusBar();
   ApplyFonts(fonts_);
 
-  tray_ = std::make_unique<TrayIcon>(Handle());
+  tray_ = std::make_unique<TrayIcon>(prompts_, Handle());
   tray_->SetHint(StartTrayHint());
   // The tray shows small icons; it keeps a copy of its own.
   const int small = shellkit::SystemMetricForDpi(SM_CXSMICON, static_cast<UINT>(dpi_.Value()));
@@ -89,11 +92,31 @@ MainWindow::MainWindow(ApplicationWindow& application, Prompts& prompts, MainWin
 }
 
 MainWindow::~MainWindow() {
+  gate_.Detach();
+  DestroyChildren();
+  Destroy();
+}
+
+// Teardown by one rule: children go before their parent, each object taking its own window down
+// while the parent still lives; a window object clears its handle at WM_NCDESTROY. This runs at
+// WM_DESTROY (the window is still whole then) and again, doing nothing, from the destructor.
+void MainWindow::DestroyChildren() {
   if (Handle()) {
     KillTimer(Handle(), kClockTimer);
   }
+  waitingTasks_.reset();
   tray_.reset();
-  Destroy();
+  for (auto& list : lists_) {
+    list.reset();
+  }
+  tree_.reset();
+  makerLabel_.reset();
+  splitter_.reset();
+  for (std::unique_ptr<Panel>* panel :
+       {&headingStrip_, &listCarrier_, &sidePanel_, &bottomStrip_, &rightArea_, &newEventsHeader_,
+        &logoPanel_, &leftColumn_, &animationFrame_, &topRight_}) {
+    panel->reset();
+  }
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -158,7 +181,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnEndSession(wParam != FALSE);
       return 0;
     case WM_DESTROY:
-      KillTimer(Handle(), kClockTimer);
+      DestroyChildren();
       if (setup_.onClosed) {
         setup_.onClosed();
       }

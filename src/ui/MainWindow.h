@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/Clock.h"
+#include "base/ModalGate.h"
 #include "base/Prompts.h"
 #include "base/RegionalFormats.h"
 #include "events/EventLists.h"
@@ -86,7 +87,9 @@ class MainWindow final : public Window {
   static constexpr UINT_PTR kDelayTimer = 3;  // once, a second after start: Minimize
   static constexpr UINT kDelayInterval = 1000;
 
-  MainWindow(ApplicationWindow& application, Prompts& prompts, MainWindowSetup setup);
+  // Every box and dialog of the window opens through `gate`, which it holds them to.
+  MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts& prompts,
+             MainWindowSetup setup);
   ~MainWindow() override;
 
   HACCEL Accelerators() const { return accelerators_.get(); }
@@ -112,7 +115,7 @@ class MainWindow final : public Window {
   // this window is open, the file waits until the last one closes.
   void OnAnotherStart(const std::string& listFile);
   // A command, a tick or a question of this window has a dialog or box open.
-  bool ModalOpen() const { return modalDepth_ > 0; }
+  bool ModalOpen() const { return gate_.Open(); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -130,6 +133,8 @@ class MainWindow final : public Window {
     shellkit::Font symbol;   // Marlett
     shellkit::Font maker;    // Arial 12 bold, turned
   };
+
+  void DestroyChildren();
 
   // Creation, in MainWindowControls.cpp.
   Fonts MakeFonts() const;
@@ -161,10 +166,15 @@ class MainWindow final : public Window {
   void MeasureMenuImage(MEASUREITEMSTRUCT& item) const;
   void DrawMenuImage(const DRAWITEMSTRUCT& item) const;
 
-  // Modal spells: a command or tick that may open a dialog or box runs as one, its error box
-  // included. While one is open, nothing may swap the document or destroy the window under it.
+  // Modal spells: a command or tick that may open a dialog or box runs as one of the gate, its
+  // error box included. While one is open, nothing may swap the document or destroy the window
+  // under it.
   static constexpr UINT kOpenHandedOver = WM_APP + 1;
+  void AttachGate();
+  // Whatever is open (ticks, the session's end).
   void RunModal(const std::function<void()>& step);
+  // Only when nothing is open, else the open box comes to the front.
+  void RunWhenNoneOpen(const std::function<void()>& step);
   void BringModalToFront();
   void OpenHandedOver();
   void OnCommandMessage(int id, int code, HWND control);
@@ -221,6 +231,7 @@ class MainWindow final : public Window {
   void OnExit();
 
   ApplicationWindow& application_;
+  ModalGate& gate_;
   Prompts& prompts_;
   MainWindowSetup setup_;
   Dpi dpi_;
@@ -229,10 +240,8 @@ class MainWindow final : public Window {
   bool active_;
   EventKind shownList_ = EventKind::General;
   ClockTexts shownClock_;
-  int modalDepth_ = 0;
   bool autoSaveErrorOpen_ = false;
   bool sessionErrorShown_ = false;  // by the close check of the session's end
-  std::vector<std::string> handedOver_;
 
   shellkit::Menu mainMenu_;
   shellkit::Menu trayMenu_;

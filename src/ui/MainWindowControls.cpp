@@ -157,7 +157,7 @@ void MainWindow::CreateLeftColumn() {
                            newEventsHeader_->Handle(), IDC_HIDE_NEW_EVENTS);
 
   logoPanel_ = std::make_unique<Panel>(prompts_, leftColumn_->Handle(), kWhite, true);
-  makerLabel_ = std::make_unique<RotatedLabel>(logoPanel_->Handle(), POINT{0, 0});
+  makerLabel_ = std::make_unique<RotatedLabel>(prompts_, logoPanel_->Handle(), POINT{0, 0});
   makerLabel_->SetCaption("Kaldmoor Inc.");
   makerLabel_->SetFont(fonts_.maker.get());
   makerLabel_->SetTextColor(kWhite);
@@ -168,11 +168,8 @@ void MainWindow::CreateLeftColumn() {
   // The tree and the lists call back from their parent's subclass procedure, outside the
   // window procedure's boundary: each callback brings its own.
   tree_ = std::make_unique<NewEventTree>(leftColumn_->Handle(), kindIcons_.get(), [this](int item) {
-    if (ModalOpen()) {
-      BringModalToFront();
-    } else {
-      RunModal([this, item] { OnNewEventTreeDoubleClick(item); });
-    }
+    RunAtEntryPoint(&prompts_,
+                    [&] { RunWhenNoneOpen([this, item] { OnNewEventTreeDoubleClick(item); }); });
   });
   SetWindowLongPtrW(tree_->Handle(), GWLP_ID, IDC_NEW_EVENT_TREE);
   splitter_ = std::make_unique<Splitter>(prompts_, Handle(), IDC_SPLITTER,
@@ -208,10 +205,10 @@ void MainWindow::CreateRightArea() {
     const auto i = static_cast<std::size_t>(kind);
     EventListView::Callbacks callbacks;
     callbacks.onCheckChanged = [this, kind](std::size_t row, bool checked) {
-      RunShowingErrors(prompts_, [&] { OnCheckChanged(kind, row, checked); });
+      RunAtEntryPoint(&prompts_, [&] { OnCheckChanged(kind, row, checked); });
     };
     callbacks.onSelected = [this, kind](std::size_t row) {
-      RunShowingErrors(prompts_, [&] { OnSelected(kind, row); });
+      RunAtEntryPoint(&prompts_, [&] { OnSelected(kind, row); });
     };
     const std::array<ListColumn, 3> columns = EventListColumns(kind);
     lists_[i] = std::make_unique<EventListView>(listCarrier_->Handle(), columns, kindIcons_.get(),

@@ -86,12 +86,10 @@ void MainWindow::OnOpenRecent3() {
 // Files other starts handed over, one at a time in the order they came: the end of each
 // reading's spell posts the next.
 void MainWindow::OpenHandedOver() {
-  if (handedOver_.empty() || ModalOpen()) {
-    return;
+  if (const std::optional<std::string> file = gate_.NextHandedOver()) {
+    RunModal(
+        [this, &file] { ThenShow(*this, [this, &file] { setup_.document.ReadFile(*file); }); });
   }
-  const std::string file = handedOver_.front();
-  handedOver_.erase(handedOver_.begin());
-  RunModal([this, &file] { ThenShow(*this, [this, &file] { setup_.document.ReadFile(file); }); });
 }
 
 // A failing write shows one box, not one per tick while it stays open.

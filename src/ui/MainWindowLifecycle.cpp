@@ -45,9 +45,12 @@ LRESULT MainWindow::OnQueryEndSession(LPARAM reasons) {
     return TRUE;
   }
   // A failed write is shown, and must not hold up the session: WM_ENDSESSION saves unasked.
+  // The question is a spell of the gate: a tray Exit or a handed-over list waits behind it.
   bool mayEnd = true;
-  sessionErrorShown_ =
-      !RunShowingErrors(prompts_, [&] { mayEnd = setup_.exitPath->MayClose(CurrentLayout()); });
+  gate_.Count([&] {
+    sessionErrorShown_ =
+        !RunShowingErrors(prompts_, [&] { mayEnd = setup_.exitPath->MayClose(CurrentLayout()); });
+  });
   return mayEnd ? TRUE : FALSE;
 }
 

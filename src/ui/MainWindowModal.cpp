@@ -1,6 +1,7 @@
 // The main window's modal spells. Its dialogs and boxes run message loops of their own, which
 // still deliver the tray's commands, the close message and other starts' list files; none of
-// these may swap the document an open dialog edits, or destroy the window under it.
+// these may swap the document an open dialog edits, or destroy the window under it. The gate
+// holds them; this window tells it which commands may always run and how to show what is open.
 #include <windows.h>
 
 #include <utility>
@@ -10,54 +11,48 @@
 #include "ui/WindowIds.h"
 
 namespace zorvat::ui {
+namespace {
+
+// Restoring the window and the active switch open nothing and may always run.
+constexpr int kCommandsWhileModal[] = {IDC_OPEN_FROM_TRAY, IDC_ACTIVE_ITEM};
+
+}  // namespace
+
+void MainWindow::AttachGate() {
+  gate_.Attach({kCommandsWhileModal, [this] { BringModalToFront(); },
+                [this] { PostMessageW(Handle(), kOpenHandedOver, 0, 0); }});
+}
 
 void MainWindow::RunModal(const std::function<void()>& step) {
-  struct Spell {
-    int& count;
-    explicit Spell(int& depth) : count(depth) { ++count; }
-    ~Spell() { --count; }
-  };
-  {
-    const Spell spell(modalDepth_);
-    RunShowingErrors(Errors(), step);
-  }
-  if (!ModalOpen() && !handedOver_.empty() && Handle()) {
-    PostMessageW(Handle(), kOpenHandedOver, 0, 0);
-  }
+  gate_.Count([&] { RunShowingErrors(Errors(), step); });
+}
+
+void MainWindow::RunWhenNoneOpen(const std::function<void()>& step) {
+  gate_.Pass([&] { RunShowingErrors(Errors(), step); });
 }
 
 void MainWindow::BringModalToFront() {
   SetForegroundWindow(GetLastActivePopup(Handle()));
 }
 
-// Restoring the window and the active switch open nothing and may always run.
 void MainWindow::OnCommandMessage(int id, int code, HWND control) {
-  if (id == IDC_OPEN_FROM_TRAY || id == IDC_ACTIVE_ITEM) {
-    OnCommand(id, code, control);
-  } else if (ModalOpen()) {
-    BringModalToFront();
-  } else {
-    RunModal([&] { OnCommand(id, code, control); });
-  }
+  gate_.Command(id, [&] { RunShowingErrors(Errors(), [&] { OnCommand(id, code, control); }); });
 }
 
 void MainWindow::OnCloseMessage() {
-  if (ModalOpen()) {
-    BringModalToFront();
-  } else {
-    RunModal([this] { OnCloseAsked(); });
-  }
+  RunWhenNoneOpen([this] { OnCloseAsked(); });
 }
 
 void MainWindow::OnAnotherStart(const std::string& listFile) {
+  if (!Handle()) {
+    return;  // closed: the program is ending
+  }
   BringToFront();
   if (listFile.empty()) {
     return;
   }
-  handedOver_.push_back(listFile);
-  if (!ModalOpen()) {
-    OpenHandedOver();
-  }
+  gate_.HandOver(listFile);
+  OpenHandedOver();
 }
 
 }  // namespace zorvat::ui

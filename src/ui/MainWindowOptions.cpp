@@ -104,7 +104,7 @@ void MainWindow::OnTaskList() {
     return;
   }
   if (!waitingTasks_) {
-    waitingTasks_ = std::make_unique<WaitingTasksWindow>(application_.Handle(), prompts_,
+    waitingTasks_ = std::make_unique<WaitingTasksWindow>(application_.Handle(), gate_, prompts_,
                                                          scheduler->HotEntries(),
                                                          scheduler->ExecuteSlots(), setup_.formats);
   }

@@ -1,6 +1,7 @@
 #include "ui/ModalDialog.h"
 
 #include "base/Error.h"
+#include "base/ErrorBoundary.h"
 #include "shellkit/WideText.h"
 #include "ui/WindowText.h"
 
@@ -16,36 +17,38 @@ bool ModalDialog::Run(HWND owner, int templateId) {
   return result == IDOK;
 }
 
-INT_PTR CALLBACK ModalDialog::Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+// A message whose handler failed counts as handled; the dialog stays open.
+INT_PTR CALLBACK ModalDialog::Procedure(HWND dialog, UINT message, WPARAM wParam,
+                                        LPARAM lParam) noexcept {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrW(dialog, DWLP_USER, lParam);
     reinterpret_cast<ModalDialog*>(lParam)->dialog_ = dialog;
   }
   auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
-  return self ? self->HandleMessage(message, wParam, lParam) : FALSE;
+  if (!self) {
+    return FALSE;
+  }
+  INT_PTR result = TRUE;
+  RunAtEntryPoint(&self->errors_, [&] { result = self->HandleMessage(message, wParam, lParam); });
+  return result;
 }
 
 INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    switch (message) {
-      case WM_INITDIALOG:
-        OnInit();
+  switch (message) {
+    case WM_INITDIALOG:
+      OnInit();
+      return TRUE;
+    case WM_COMMAND:
+      Command(LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
+    default: {
+      const std::optional<INT_PTR> result = OnMessage(message, wParam, lParam);
+      if (result && message == WM_NOTIFY) {
+        SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, *result);
         return TRUE;
-      case WM_COMMAND:
-        Command(LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-      default: {
-        const std::optional<INT_PTR> result = OnMessage(message, wParam, lParam);
-        if (result && message == WM_NOTIFY) {
-          SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, *result);
-          return TRUE;
-        }
-        return result.value_or(FALSE);
       }
+      return result.value_or(FALSE);
     }
-  } catch (const Error& error) {
-    errors_.ShowError(error.what());
-    return TRUE;
   }
 }
 

@@ -12,8 +12,8 @@
 namespace zorvat::ui {
 
 // A dialog from a template of the program's resources, run modally on the stack of the function
-// that shows it. The dialog procedure is the error boundary: a zorvat::Error ends that message
-// and goes to the error box once; the dialog stays open.
+// that shows it. The dialog procedure is the error boundary, and nothing passes it: an exception
+// ends that message and goes to the error box once; the dialog stays open.
 class ModalDialog {
  public:
   ModalDialog(const ModalDialog&) = delete;
@@ -50,7 +50,8 @@ class ModalDialog {
   void MakeBold(int id);
 
  private:
-  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam,
+                                    LPARAM lParam) noexcept;
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Command(int id, int notification);
 

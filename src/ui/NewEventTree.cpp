@@ -70,7 +70,7 @@ std::optional<int> NewEventTree::SelectedItem() const {
 }
 
 LRESULT CALLBACK NewEventTree::ParentProcedure(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+                                               LPARAM lParam, UINT_PTR, DWORD_PTR self) noexcept {
   auto* tree = reinterpret_cast<NewEventTree*>(self);
   if (message == WM_NOTIFY) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);

@@ -32,7 +32,7 @@ class NewEventTree {
 
  private:
   static LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR id, DWORD_PTR self);
+                                          UINT_PTR id, DWORD_PTR self) noexcept;
 
   HWND parent_;
   // Declared before the tree, so that the tree that uses it is destroyed first.

@@ -19,18 +19,11 @@ SIZE TextExtent(HDC dc, const std::wstring& text) {
 
 }  // namespace
 
-RotatedLabel::RotatedLabel(HWND parent, POINT centre) : centre_(centre) {
-  RegisterWindowClass(kClassName, &RotatedLabel::Procedure);
-  window_.reset(
-      CheckedWindow(CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, centre.x, centre.y,
-                                    0, 0, parent, nullptr, GetModuleHandleW(nullptr), this),
-                    "rotated label"));
+RotatedLabel::RotatedLabel(Prompts& errors, HWND parent, POINT centre)
+    : Window(errors), centre_(centre) {
+  Create(kClassName, 0, L"", WS_CHILD | WS_VISIBLE, RECT{centre.x, centre.y, centre.x, centre.y},
+         parent);
   Resize(MeasuredSide());
-}
-
-RotatedLabel::~RotatedLabel() {
-  // The window outlives the members declared after it; its last messages need no object.
-  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
 }
 
 void RotatedLabel::SetCaption(std::string_view caption) {
@@ -64,7 +57,7 @@ void RotatedLabel::SetAngle(int degrees) {
   }
   angle_ = degrees;
   turn_ = AngleTurn::Of(degrees);
-  InvalidateRect(window_.get(), nullptr, TRUE);
+  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void RotatedLabel::SetCentre(POINT centre) {
@@ -74,7 +67,7 @@ void RotatedLabel::SetCentre(POINT centre) {
 
 void RotatedLabel::Changed() {
   Resize(MeasuredSide());
-  InvalidateRect(window_.get(), nullptr, TRUE);
+  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 HFONT RotatedLabel::Font() const {
@@ -82,32 +75,24 @@ HFONT RotatedLabel::Font() const {
 }
 
 int RotatedLabel::MeasuredSide() {
-  const shellkit::WindowDc dc(window_.get());
+  const shellkit::WindowDc dc(Handle());
   const shellkit::SelectionGuard font(dc.get(), Font());
   return TextExtent(dc.get(), caption_ + kPadding).cx;
 }
 
 bool RotatedLabel::Resize(int side) {
   RECT now{};
-  GetWindowRect(window_.get(), &now);
+  GetWindowRect(Handle(), &now);
   const int left = centre_.x - side / 2;
   const int top = centre_.y - side / 2;
   POINT topLeft{now.left, now.top};
-  ScreenToClient(GetParent(window_.get()), &topLeft);
+  ScreenToClient(GetParent(Handle()), &topLeft);
   if (now.right - now.left == side && now.bottom - now.top == side && topLeft.x == left &&
       topLeft.y == top) {
     return false;
   }
-  SetWindowPos(window_.get(), nullptr, left, top, side, side, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Handle(), nullptr, left, top, side, side, SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
-}
-
-LRESULT CALLBACK RotatedLabel::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  RotatedLabel* label = BoundObject<RotatedLabel>(window, message, lParam);
-  if (label && label->window_ && message != WM_NCCREATE) {
-    return label->HandleMessage(message, wParam, lParam);
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT RotatedLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -120,13 +105,13 @@ LRESULT RotatedLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     default:
       break;
   }
-  return DefWindowProcW(window_.get(), message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 void RotatedLabel::Paint() {
-  const shellkit::PaintScope paint(window_.get());
+  const shellkit::PaintScope paint(Handle());
   const HDC dc = paint.get();
-  DrawThemeParentBackground(window_.get(), dc, nullptr);
+  DrawThemeParentBackground(Handle(), dc, nullptr);
 
   const shellkit::SelectionGuard font(dc, Font());
   const int side = TextExtent(dc, caption_ + kPadding).cx;

@@ -6,21 +6,17 @@
 #include <string_view>
 
 #include "ui/RotatedTextLayout.h"
-#include "ui/WindowClass.h"
+#include "ui/Window.h"
 
 namespace zorvat::ui {
 
 // A label that draws its caption turned about its centre. It is a square as wide as the caption
 // and three blanks, and sizes itself at every paint; its centre stays where the owner put it.
 // Outside the turned box (and inside it when transparent) the parent's background shows.
-class RotatedLabel {
+class RotatedLabel final : public Window {
  public:
-  RotatedLabel(HWND parent, POINT centre);
-  ~RotatedLabel();
-  RotatedLabel(const RotatedLabel&) = delete;
-  RotatedLabel& operator=(const RotatedLabel&) = delete;
-
-  HWND Handle() const { return window_.get(); }
+  RotatedLabel(Prompts& errors, HWND parent, POINT centre);
+  ~RotatedLabel() override { Destroy(); }
 
   void SetCaption(std::string_view caption);
   // Not owned: the owner keeps the font alive while the label uses it.
@@ -34,9 +30,10 @@ class RotatedLabel {
   int Angle() const { return angle_; }
   void SetCentre(POINT centre);
 
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
   // Sizes the window to `side` around the centre; false when it already had that size.
   bool Resize(int side);
@@ -44,7 +41,6 @@ class RotatedLabel {
   HFONT Font() const;
   void Changed();
 
-  OwnedWindow window_;
   POINT centre_;
   std::wstring caption_;
   HFONT font_ = nullptr;

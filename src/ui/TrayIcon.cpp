@@ -32,22 +32,18 @@ std::wstring TrayTipText(std::string_view hint) {
   return tip;
 }
 
-TrayIcon::TrayIcon(HWND owner)
-    : owner_(owner), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
-  RegisterWindowClass(kClassName, &TrayIcon::Procedure);
+TrayIcon::TrayIcon(Prompts& errors, HWND owner)
+    : Window(errors), owner_(owner), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
   // A hidden top-level window, not a message-only one: those miss the "TaskbarCreated" broadcast.
-  window_.reset(CheckedWindow(CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0,
-                                              0, nullptr, nullptr, GetModuleHandleW(nullptr), this),
-                              "tray icon window"));
+  Create(kClassName, WS_EX_TOOLWINDOW, L"", WS_POPUP, RECT{}, nullptr);
   // An elevated program still hears a restarted Explorer.
-  ChangeWindowMessageFilterEx(window_.get(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
+  ChangeWindowMessageFilterEx(Handle(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
 }
 
 TrayIcon::~TrayIcon() {
   visible_ = false;
   Update();
-  // The window outlives the members declared after it; its last messages need no object.
-  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+  Destroy();
 }
 
 void TrayIcon::SetHint(std::string_view hint) {
@@ -71,7 +67,7 @@ void TrayIcon::SetVisible(bool visible) {
 NOTIFYICONDATAW TrayIcon::Record() const {
   NOTIFYICONDATAW record{};
   record.cbSize = sizeof(record);
-  record.hWnd = window_.get();
+  record.hWnd = Handle();
   record.uID = kIconId;
   // With version 4 the tray shows the standard tooltip only when asked to.
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
@@ -111,14 +107,6 @@ void TrayIcon::OnTaskbarCreated() {
   Update();
 }
 
-LRESULT CALLBACK TrayIcon::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  TrayIcon* icon = BoundObject<TrayIcon>(window, message, lParam);
-  if (icon && message != WM_NCCREATE) {
-    return icon->HandleMessage(message, wParam, lParam);
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
 LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kCallbackMessage) {
     OnNotification(LOWORD(lParam), {GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
@@ -128,7 +116,7 @@ LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     OnTaskbarCreated();
     return 0;
   }
-  return DefWindowProcW(window_.get(), message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 void TrayIcon::OnNotification(UINT event, POINT anchor) {

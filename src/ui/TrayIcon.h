@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "shellkit/Handles.h"
-#include "ui/WindowClass.h"
+#include "ui/Window.h"
 
 namespace zorvat::ui {
 
@@ -21,15 +21,13 @@ std::wstring TrayTipText(std::string_view hint);
 // callbacks, the right button (or the context-menu key) opens the pop-up menu, whose commands go
 // to the owner window. What the owner asked for ("should show") is kept apart from what the tray
 // holds, so the icon comes back when Explorer restarts.
-class TrayIcon {
+class TrayIcon final : public Window {
  public:
   // Tray notifications to the icon's own window.
   static constexpr UINT kCallbackMessage = WM_USER + 123;
 
-  explicit TrayIcon(HWND owner);
-  ~TrayIcon();
-  TrayIcon(const TrayIcon&) = delete;
-  TrayIcon& operator=(const TrayIcon&) = delete;
+  TrayIcon(Prompts& errors, HWND owner);
+  ~TrayIcon() override;
 
   // An unchanged hint sends nothing to the tray.
   void SetHint(std::string_view hint);
@@ -47,12 +45,11 @@ class TrayIcon {
     onDoubleClick_ = std::move(onDoubleClick);
   }
 
-  // The window the tray knows the icon by (its id is 0).
-  HWND Window() const { return window_.get(); }
+ protected:
+  // Its window (Handle()) is the one the tray knows the icon by (its id is 0).
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnNotification(UINT event, POINT anchor);
   void OnTaskbarCreated();
   void Click();
@@ -63,7 +60,6 @@ class TrayIcon {
 
   HWND owner_;
   UINT taskbarCreated_;
-  OwnedWindow window_;
   std::string hint_;
   shellkit::Icon icon_;
   HMENU popupMenu_ = nullptr;

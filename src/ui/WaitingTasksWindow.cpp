@@ -10,6 +10,7 @@
 #include "scheduler/WaitingTaskRows.h"
 #include "shellkit/WideText.h"
 #include "ui/Fonts.h"
+#include "ui/KeyboardRoute.h"
 
 namespace zorvat::ui {
 namespace {
@@ -66,16 +67,19 @@ void AddEmptyRows(HWND list, std::size_t count) {
 
 }  // namespace
 
-WaitingTasksWindow::WaitingTasksWindow(HWND owner, Prompts& prompts, const HotStack& hot,
-                                       const ExecuteStack& execute, RegionalFormats formats)
+WaitingTasksWindow::WaitingTasksWindow(HWND owner, ModalGate& gate, Prompts& prompts,
+                                       const HotStack& hot, const ExecuteStack& execute,
+                                       const RegionalFormats& formats)
     : Window(prompts),
+      gate_(gate),
       prompts_(prompts),
       hot_(hot),
       execute_(execute),
-      formats_(std::move(formats)),
+      formats_(formats),
       dpi_(Dpi::OfSystem()) {
   Create(L"ZorvatWaitingTasks", kExStyle, L"Waiting tasks", kStyle, CentredWindowRect(dpi_), owner,
          nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  MarkModeless(Handle());
   CreateControls();
 }
 
@@ -174,9 +178,11 @@ void WaitingTasksWindow::ShowPage(int page) {
 void WaitingTasksWindow::OnHotListClick() {
   const int row = ListView_GetNextItem(lists_[0], -1, LVNI_SELECTED);
   if (row >= 0 && static_cast<std::size_t>(row) < HotStack::kSize) {
-    prompts_.Show(std::string(kApplicationTitle),
-                  HotEntryWaitingText(hot_, static_cast<std::size_t>(row)), PromptIcon::None,
-                  PromptButtons::Ok);
+    gate_.Pass([&] {
+      prompts_.Show(std::string(kApplicationTitle),
+                    HotEntryWaitingText(hot_, static_cast<std::size_t>(row)), PromptIcon::None,
+                    PromptButtons::Ok);
+    });
   }
 }
 

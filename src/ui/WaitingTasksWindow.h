@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "base/ModalGate.h"
 #include "base/Prompts.h"
 #include "base/RegionalFormats.h"
 #include "scheduler/ExecuteStack.h"
@@ -15,15 +16,17 @@
 namespace zorvat::ui {
 
 // The waiting-tasks window: the hot stack on one page, the execute stack on the other, both
-// read afresh every 2.5 s while the window is open. Not modal; it never changes the stacks.
+// read afresh every 2.5 s while the window is open. Not modal; it never changes the stacks. Its
+// keys are its own (Esc closes it, Tab moves through it), its box opens through the gate, and
+// its times follow the regional formats it is given, which their owner keeps up to date.
 class WaitingTasksWindow final : public Window {
  public:
   static constexpr UINT_PTR kRefreshTimer = 1;
   static constexpr UINT kRefreshInterval = 2500;
   static constexpr int kOkayButton = 100;
 
-  WaitingTasksWindow(HWND owner, Prompts& prompts, const HotStack& hot, const ExecuteStack& execute,
-                     RegionalFormats formats);
+  WaitingTasksWindow(HWND owner, ModalGate& gate, Prompts& prompts, const HotStack& hot,
+                     const ExecuteStack& execute, const RegionalFormats& formats);
   ~WaitingTasksWindow() override;
 
   // Opens the window with fresh rows, or brings it forward when it is open.
@@ -43,10 +46,11 @@ class WaitingTasksWindow final : public Window {
   void ShowPage(int page);
   void OnHotListClick();
 
+  ModalGate& gate_;
   Prompts& prompts_;
   const HotStack& hot_;
   const ExecuteStack& execute_;
-  RegionalFormats formats_;
+  const RegionalFormats& formats_;
   Dpi dpi_;
   shellkit::Font font_;
   HWND tabs_ = nullptr;

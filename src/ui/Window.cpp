@@ -4,7 +4,7 @@
 #include <system_error>
 #include <utility>
 
-#include "base/Error.h"
+#include "base/ErrorBoundary.h"
 #include "ui/WindowClass.h"
 
 namespace zorvat::ui {
@@ -34,7 +34,8 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Default(message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam,
+                                   LPARAM lParam) noexcept {
   Window* self = nullptr;
   if (message == WM_NCCREATE) {
     self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -51,12 +52,9 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     self->window_ = nullptr;
     return DefWindowProcW(window, message, wParam, lParam);
   }
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (const Error& error) {
-    self->errors_.ShowError(error.what());
-    return 0;
-  }
+  LRESULT result = 0;
+  RunAtEntryPoint(&self->errors_, [&] { result = self->HandleMessage(message, wParam, lParam); });
+  return result;
 }
 
 }  // namespace zorvat::ui

@@ -8,7 +8,8 @@ namespace zorvat::ui {
 
 // A window bound to one object: the object comes in through CreateWindowExW's creation
 // parameter and gets every later message through HandleMessage. The dispatch is the error
-// boundary: a zorvat::Error ends that message and shows the application's error box once.
+// boundary, and nothing passes it: an exception ends that message and shows the application's
+// error box once (RunAtEntryPoint).
 class Window {
  public:
   Window(const Window&) = delete;
@@ -34,7 +35,8 @@ class Window {
   Prompts& Errors() const { return errors_; }
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam,
+                                    LPARAM lParam) noexcept;
 
   Prompts& errors_;
   HWND window_ = nullptr;

@@ -46,7 +46,7 @@ class MainWindowLifecycleTest : public ::testing::Test {
     setup.beforeExit = [this] { ++leaving; };
     setup.readRegionalFormats = [] { return RegionalFormats::DeDe(); };
     setup.minimizeAtStart = [this] { return minimize; };
-    window = std::make_unique<MainWindow>(application, prompts, setup);
+    window = std::make_unique<MainWindow>(application, gate, prompts, setup);
   }
 
   void Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -64,6 +64,7 @@ class MainWindowLifecycleTest : public ::testing::Test {
   SettingsFile settings{folder};
   ExitPath exitPath{prompts, document, settings};
   ApplicationWindow application{prompts};
+  ModalGate gate;
   std::unique_ptr<MainWindow> window;
   int closed = 0;
   int leaving = 0;
@@ -149,6 +150,23 @@ TEST_F(MainWindowLifecycleTest, TheUserMayRefuseTheEndOfTheSession) {
   Send(WM_ENDSESSION, FALSE, 0);
   EXPECT_TRUE(IsWindow(window->Handle()));
   EXPECT_EQ(closed, 0);
+}
+
+// The session-end question is a box like any other: a tray Exit or a list handed over while it
+// is open waits, and nothing is asked twice.
+TEST_F(MainWindowLifecycleTest, WhileTheSessionEndQuestionIsOpenExitAndHandedOverListsWait) {
+  const std::string other = temp.File("other.zrl");
+  zorvat::testing::WriteBytes(other, "[General]\r\n12/24/2026 6:30:00 PM=0|Other||0|1\r\n");
+  prompts.onShow = [&](const auto&) {
+    Send(WM_COMMAND, IDC_EXIT);  // a question here would be unscripted
+    window->OnAnotherStart(other);
+    EXPECT_TRUE(document.CurrentFileName().empty());
+  };
+  prompts.Answer(PromptAnswer::Cancel);  // save before exiting?
+  EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
+  prompts.onShow = nullptr;
+  EXPECT_EQ(prompts.shown.size(), 1u);
+  EXPECT_TRUE(IsWindow(window->Handle()));
 }
 
 TEST_F(MainWindowLifecycleTest, ChangedRegionalFormatsReachTheClockAndNewRows) {

@@ -77,7 +77,7 @@ class MainWindowOptionsTest : public ::testing::Test {
     MainWindowSetup setup{document, live, clock, RegionalFormats::EnUs()};
     setup.programFolder = folder;
     setup.settings = &settings;
-    window = std::make_unique<MainWindow>(application, prompts, setup);
+    window = std::make_unique<MainWindow>(application, gate, prompts, setup);
   }
 
   void Command(int id) { SendMessageW(window->Handle(), WM_COMMAND, id, 0); }
@@ -91,6 +91,7 @@ class MainWindowOptionsTest : public ::testing::Test {
   ListDocument document{prompts, dialogs, clock, RegionalFormats::EnUs(), folder};
   SettingsFile settings{folder};
   ApplicationWindow application{prompts};
+  ModalGate gate;
   std::unique_ptr<MainWindow> window;
 };
 

@@ -13,12 +13,16 @@
 #include "base/DateTime.h"
 #include "events/ListDocument.h"
 #include "events/ScriptedFileDialogs.h"
+#include "scheduler/ExecuteStack.h"
+#include "scheduler/HotStack.h"
 #include "settings/LiveSettings.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 #include "ui/ApplicationWindow.h"
+#include "ui/KeyboardRoute.h"
 #include "ui/MainWindow.h"
 #include "ui/TrayIcon.h"
+#include "ui/WaitingTasksWindow.h"
 #include "ui/WindowIds.h"
 #include "ui/WindowText.h"
 #include "win/WinTestSupport.h"
@@ -126,7 +130,7 @@ class MainWindowTest : public ::testing::Test {
       return whileOpen ? whileOpen(in) : std::nullopt;
     };
     setup.programFolder = temp.Path() + "\\";
-    window = std::make_unique<MainWindow>(application, prompts, setup);
+    window = std::make_unique<MainWindow>(application, gate, prompts, setup);
   }
 
   HWND Control(int id) const { return FindControl(window->Handle(), id); }
@@ -139,6 +143,7 @@ class MainWindowTest : public ::testing::Test {
   LiveSettings live;
   ListDocument document{prompts, dialogs, clock, RegionalFormats::EnUs(), temp.Path()};
   ApplicationWindow application{prompts};
+  ModalGate gate;
   std::vector<bool> switches;
   struct Opened {
     EventKind kind;
@@ -439,6 +444,46 @@ TEST_F(MainWindowTest, TheClockTicksOnlyWhileTheWindowIsShown) {
   EXPECT_FALSE(ticking());
   Command(IDC_OPEN_FROM_TRAY);
   EXPECT_TRUE(ticking());
+}
+
+// Keys belong to the window they are typed in: Del there is no main-window shortcut, Tab moves
+// through the waiting-tasks window and Esc closes it; Del in the main window's list still asks.
+TEST_F(MainWindowTest, KeysTypedInTheWaitingTasksWindowActOnItAlone) {
+  const HotStack hot;
+  const ExecuteStack execute;
+  const RegionalFormats formats = RegionalFormats::EnUs();
+  WaitingTasksWindow tasks(application.Handle(), gate, prompts, hot, execute, formats);
+  tasks.Open();
+  ListView_SetItemState(Control(IDC_GENERAL_LIST), 0, LVIS_SELECTED, LVIS_SELECTED);
+  const auto key = [this](HWND to, WPARAM key) {
+    MSG message{to, WM_KEYDOWN, key, 1, 0, {}};
+    if (!RouteKeys(message, window->Handle(), window->Accelerators())) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  };
+
+  key(tasks.HotList(), VK_DELETE);
+  EXPECT_TRUE(prompts.shown.empty());
+  SetFocus(tasks.HotList());
+  key(tasks.HotList(), VK_TAB);
+  EXPECT_NE(GetFocus(), tasks.HotList());
+  EXPECT_EQ(GetAncestor(GetFocus(), GA_ROOT), tasks.Handle());
+  key(GetFocus(), VK_ESCAPE);
+  EXPECT_FALSE(IsWindowVisible(tasks.Handle()));
+
+  prompts.Answer(PromptAnswer::No);
+  key(Control(IDC_GENERAL_LIST), VK_DELETE);
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_FALSE(document.Lists()[EventKind::General][0].deleted);
+}
+
+// Children go before their parent: taking the window down calls nothing on a handle that is
+// already gone (under Wine each such call leaves an error code behind).
+TEST_F(MainWindowTest, TeardownCallsNothingOnADestroyedHandle) {
+  SetLastError(ERROR_SUCCESS);
+  window.reset();
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
 }
 
 }  // namespace

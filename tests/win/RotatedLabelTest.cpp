@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shellkit/Handles.h"
+#include "support/ScriptedPrompts.h"
 
 namespace zorvat::ui {
 namespace {
@@ -39,12 +40,13 @@ class RotatedLabelTest : public ::testing::Test {
   void TearDown() override { DestroyWindow(parent); }
 
   HWND parent = nullptr;
+  zorvat::testing::ScriptedPrompts prompts;
   shellkit::Font font{
       CreateFontW(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial")};
 };
 
 TEST_F(RotatedLabelTest, IsASquareAsWideAsTheCaptionAndThreeBlanksAroundItsCentre) {
-  RotatedLabel label(parent, {11, 60});
+  RotatedLabel label(prompts, parent, {11, 60});
   label.SetFont(font.get());
   label.SetCaption("Kaldmoor Inc.");
   label.SetAngle(90);
@@ -66,7 +68,7 @@ TEST_F(RotatedLabelTest, IsASquareAsWideAsTheCaptionAndThreeBlanksAroundItsCentr
 
 TEST_F(RotatedLabelTest, TheSameAngleAgainRepaintsNothing) {
   ShowWindow(parent, SW_SHOWNOACTIVATE);
-  RotatedLabel label(parent, {50, 50});
+  RotatedLabel label(prompts, parent, {50, 50});
   label.SetAngle(90);
   UpdateWindow(parent);
   ASSERT_FALSE(GetUpdateRect(label.Handle(), nullptr, FALSE));

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "support/ScriptedPrompts.h"
 #include "ui/TrayIcon.h"
 #include "win/VirtualDesktop.h"
 #include "win/WinTestSupport.h"
@@ -53,27 +54,28 @@ TEST_F(TrayIconInTrayTest, TheIconComesBackWhenTheTaskbarIsCreatedAgainOrTheHint
                                        nullptr, nullptr, nullptr);
     HWND window = nullptr;
     {
-      TrayIcon tray(owner);
-      window = tray.Window();
+      zorvat::testing::ScriptedPrompts prompts;
+      TrayIcon tray(prompts, owner);
+      window = tray.Handle();
       tray.SetHint("Brumsel! Zorvat (aktiv)");
       tray.SetIcon(LoadIconW(nullptr, IDI_APPLICATION));
-      EXPECT_FALSE(InTray(tray.Window()));
+      EXPECT_FALSE(InTray(tray.Handle()));
       tray.SetVisible(true);
-      ASSERT_TRUE(InTray(tray.Window()));
+      ASSERT_TRUE(InTray(tray.Handle()));
 
-      DropFromTray(tray.Window());
-      ASSERT_FALSE(InTray(tray.Window()));
+      DropFromTray(tray.Handle());
+      ASSERT_FALSE(InTray(tray.Handle()));
       PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-      EXPECT_TRUE(WaitFor([&] { return InTray(tray.Window()); }, 5000));
+      EXPECT_TRUE(WaitFor([&] { return InTray(tray.Handle()); }, 5000));
 
-      DropFromTray(tray.Window());
+      DropFromTray(tray.Handle());
       tray.SetHint("Brumsel! Zorvat (active)");
-      EXPECT_TRUE(InTray(tray.Window()));
+      EXPECT_TRUE(InTray(tray.Handle()));
 
       tray.SetVisible(false);
-      EXPECT_FALSE(InTray(tray.Window()));
+      EXPECT_FALSE(InTray(tray.Handle()));
       tray.SetVisible(true);
-      EXPECT_TRUE(InTray(tray.Window()));
+      EXPECT_TRUE(InTray(tray.Handle()));
     }
     // Destroyed while shown: the tray lets the icon go.
     EXPECT_FALSE(InTray(window));

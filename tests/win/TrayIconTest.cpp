@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "support/ScriptedPrompts.h"
 #include "win/WinTestSupport.h"
 
 namespace zorvat::ui {
@@ -37,7 +38,7 @@ TEST(TrayTipText, CutsToTheRecordsTipFieldWithoutSplittingASurrogatePair) {
 }
 
 void SendNotification(const TrayIcon& tray, UINT event) {
-  SendMessageW(tray.Window(), TrayIcon::kCallbackMessage, 0, MAKELPARAM(event, 0));
+  SendMessageW(tray.Handle(), TrayIcon::kCallbackMessage, 0, MAKELPARAM(event, 0));
 }
 
 TEST(TrayIcon, ALeftDoubleClickGivesOneClickAndOneDoubleClick) {
@@ -46,7 +47,8 @@ TEST(TrayIcon, ALeftDoubleClickGivesOneClickAndOneDoubleClick) {
   int clicks = 0;
   int doubleClicks = 0;
   {
-    TrayIcon tray(owner);
+    zorvat::testing::ScriptedPrompts prompts;
+    TrayIcon tray(prompts, owner);
     tray.SetOnClick([&] { ++clicks; });
     for (const UINT event : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
       SendNotification(tray, event);
@@ -85,11 +87,12 @@ TEST(TrayIcon, TheMenuOpensForTheOwnerBroughtToTheFrontAndANullMessageFollowsIt)
   const HMENU menu = CreatePopupMenu();
   AppendMenuW(menu, MF_STRING, 1, L"&Open Zorvat");
   {
-    TrayIcon tray(owner);
+    zorvat::testing::ScriptedPrompts prompts;
+    TrayIcon tray(prompts, owner);
     tray.SetPopupMenu(menu);
     // Closes the menu from inside its own message loop.
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
-    SendMessageW(tray.Window(), TrayIcon::kCallbackMessage, MAKEWPARAM(40, 40),
+    SendMessageW(tray.Handle(), TrayIcon::kCallbackMessage, MAKEWPARAM(40, 40),
                  MAKELPARAM(WM_CONTEXTMENU, 0));
     KillTimer(nullptr, timer);
   }

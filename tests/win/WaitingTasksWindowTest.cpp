@@ -29,7 +29,10 @@ TEST(WaitingTasksWindow, RowsBeforeAndAfterATaskIsHandedOnAndFreshAtEveryOpening
   testing::ScriptedPrompts prompts;
   HotStack hot;
   ExecuteStack execute;
-  WaitingTasksWindow window(nullptr, prompts, hot, execute, RegionalFormats::EnUs());
+  ModalGate gate;
+  RegionalFormats formats = RegionalFormats::EnUs();
+  WaitingTasksWindow window(nullptr, gate, prompts, hot, execute, formats);
+  prompts.onShow = [&](const auto&) { EXPECT_TRUE(gate.Open()); };  // its box opens in the gate
   const Task task{EncodeDateTime({2026, 12, 7}, {7, 15, 0, 0}), 1, "C:\\wake.wav", "", false};
   ASSERT_EQ(hot.Add(task, task.time - 0.0005), HotStack::AddResult::Filed);
 
@@ -37,6 +40,9 @@ TEST(WaitingTasksWindow, RowsBeforeAndAfterATaskIsHandedOnAndFreshAtEveryOpening
   EXPECT_EQ(ListView_GetItemCount(window.HotList()), 60);
   EXPECT_EQ(ListView_GetItemCount(window.ExecuteList()), 6);
   EXPECT_EQ(Cell(window.HotList(), 0, 1), "7:15:00 AM");
+  formats = RegionalFormats::DeDe();  // the user's formats changed: the next rows follow
+  SendMessageW(window.Handle(), WM_TIMER, WaitingTasksWindow::kRefreshTimer, 0);
+  EXPECT_EQ(Cell(window.HotList(), 0, 1), "07:15:00");
   EXPECT_EQ(Cell(window.HotList(), 59, 0), "#59");
   EXPECT_EQ(Cell(window.ExecuteList(), 0, 1), "255");
   ClickRow(window, 0);

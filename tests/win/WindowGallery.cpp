@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/DateTime.h"
+#include "base/ModalGate.h"
 #include "base/Prompts.h"
 #include "events/ListInfo.h"
 #include "scheduler/ExecuteStack.h"
@@ -90,7 +91,9 @@ int wmain(int argc, wchar_t** argv) {
     execute.Add({now, 2, "C:\\Tools\\report.exe", "/daily", false});
     execute.Take(0);
     execute.Add({now, 3, "C:\\Data\\work.mdb", "D:\\Backup\\work.mdb", true});
-    ui::WaitingTasksWindow window(nullptr, prompts, hot, execute, RegionalFormats::EnUs());
+    ModalGate gate;
+    const RegionalFormats formats = RegionalFormats::EnUs();
+    ui::WaitingTasksWindow window(nullptr, gate, prompts, hot, execute, formats);
     window.Open();
     RunFor(5000);
   } else {

@@ -36,41 +36,31 @@ class Flag {
 
 }  // namespace
 
-EventListView::EventListView(HWND parent, std::span<const ListColumn> columns, HIMAGELIST kindIcons,
-                             Callbacks callbacks)
-    : parent_(parent),
-      kindIcons_(ImageList_Duplicate(kindIcons)),
-      callbacks_(std::move(callbacks)) {
+EventListView::EventListView(Prompts& errors, HWND parent, std::span<const ListColumn> columns,
+                             HIMAGELIST kindIcons, Callbacks callbacks)
+    : Window(errors), kindIcons_(ImageList_Duplicate(kindIcons)), callbacks_(std::move(callbacks)) {
   // No label editing, no border; the image lists belong to this object, not to the control.
-  window_.reset(CheckedWindow(
-      CreateWindowExW(0, WC_LISTVIEWW, L"",
-                      WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT | LVS_SINGLESEL |
-                          LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
-                      0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
-      "event list view"));
+  CreateControl(WC_LISTVIEWW, 0, L"",
+                WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT | LVS_SINGLESEL |
+                    LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
+                parent);
   // One-click activation is the hot tracking with the hand cursor; no select-on-hover.
   const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT |
                          LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP;
-  ListView_SetExtendedListViewStyleEx(window_.get(), extended, extended);
+  ListView_SetExtendedListViewStyleEx(Handle(), extended, extended);
   int index = 0;
   for (const ListColumn& column : columns) {
     std::wstring caption = Widen(column.caption);
     LVCOLUMNW description{};
     description.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
     description.fmt = column.rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    description.cx = Dpi::Of(window_.get())(column.width);
+    description.cx = Dpi::Of(Handle())(column.width);
     description.pszText = caption.data();
     description.iSubItem = index;
-    SendMessageW(window_.get(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&description));
+    SendMessageW(Handle(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&description));
     ++index;
   }
   Mirror(EventRows{});
-  SetWindowSubclass(parent_, &EventListView::ParentProcedure, reinterpret_cast<UINT_PTR>(this),
-                    reinterpret_cast<DWORD_PTR>(this));
-}
-
-EventListView::~EventListView() {
-  RemoveWindowSubclass(parent_, &EventListView::ParentProcedure, reinterpret_cast<UINT_PTR>(this));
 }
 
 std::map<std::string, int> EventListView::RebuildImages(const EventRows& rows) {
@@ -89,7 +79,7 @@ std::map<std::string, int> EventListView::RebuildImages(const EventRows& rows) {
     indexes[icon.file] = fileIcon ? ImageList_AddIcon(images.get(), fileIcon.get()) : I_IMAGENONE;
     kept[icon.file] = std::move(fileIcon);
   }
-  ListView_SetImageList(window_.get(), images.get(), LVSIL_SMALL);
+  ListView_SetImageList(Handle(), images.get(), LVSIL_SMALL);
   images_ = std::move(images);
   fileIcons_ = std::move(kept);
   return indexes;
@@ -97,9 +87,9 @@ std::map<std::string, int> EventListView::RebuildImages(const EventRows& rows) {
 
 void EventListView::Mirror(const EventRows& rows) {
   const Flag mirroring(mirroring_);
-  SendMessageW(window_.get(), WM_SETREDRAW, FALSE, 0);
+  SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
   const std::map<std::string, int> fileImages = RebuildImages(rows);
-  const auto existing = static_cast<std::size_t>(ListView_GetItemCount(window_.get()));
+  const auto existing = static_cast<std::size_t>(ListView_GetItemCount(Handle()));
   for (std::size_t i = 0; i < rows.Count(); ++i) {
     const RowIcon& icon = rows[i].icon;
     int image = I_IMAGENONE;
@@ -111,10 +101,10 @@ void EventListView::Mirror(const EventRows& rows) {
     MirrorRow(i, rows[i], image, i >= existing);
   }
   for (std::size_t i = existing; i > rows.Count(); --i) {
-    ListView_DeleteItem(window_.get(), static_cast<int>(i - 1));
+    ListView_DeleteItem(Handle(), static_cast<int>(i - 1));
   }
-  SendMessageW(window_.get(), WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(window_.get(), nullptr, TRUE);
+  SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void EventListView::MirrorRow(std::size_t index, const EventRow& row, int image, bool insert) {
@@ -124,15 +114,15 @@ void EventListView::MirrorRow(std::size_t index, const EventRow& row, int image,
   item.iItem = static_cast<int>(index);
   item.pszText = caption.data();
   item.iImage = image;
-  SendMessageW(window_.get(), insert ? LVM_INSERTITEMW : LVM_SETITEMW, 0,
+  SendMessageW(Handle(), insert ? LVM_INSERTITEMW : LVM_SETITEMW, 0,
                reinterpret_cast<LPARAM>(&item));
-  SetItemText(window_.get(), index, 1, row.eventText);
-  SetItemText(window_.get(), index, 2, row.queryText);
-  ListView_SetCheckState(window_.get(), static_cast<int>(index), row.checked);
+  SetItemText(Handle(), index, 1, row.eventText);
+  SetItemText(Handle(), index, 2, row.queryText);
+  ListView_SetCheckState(Handle(), static_cast<int>(index), row.checked);
 }
 
 std::optional<std::size_t> EventListView::SelectedRow() const {
-  const int row = ListView_GetNextItem(window_.get(), -1, LVNI_SELECTED);
+  const int row = ListView_GetNextItem(Handle(), -1, LVNI_SELECTED);
   if (row < 0) {
     return std::nullopt;
   }
@@ -144,21 +134,21 @@ void EventListView::SetColumnCaption(int column, std::string_view caption) {
   LVCOLUMNW description{};
   description.mask = LVCF_TEXT;
   description.pszText = wide.data();
-  SendMessageW(window_.get(), LVM_SETCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
+  SendMessageW(Handle(), LVM_SETCOLUMNW, column, reinterpret_cast<LPARAM>(&description));
 }
 
 void EventListView::FitEventColumn() {
   RECT client{};
-  GetClientRect(window_.get(), &client);
-  const int rest = client.right - ListView_GetColumnWidth(window_.get(), 0) -
-                   ListView_GetColumnWidth(window_.get(), 2);
-  ListView_SetColumnWidth(window_.get(), 1, rest > 0 ? rest : 0);
+  GetClientRect(Handle(), &client);
+  const int rest =
+      client.right - ListView_GetColumnWidth(Handle(), 0) - ListView_GetColumnWidth(Handle(), 2);
+  ListView_SetColumnWidth(Handle(), 1, rest > 0 ? rest : 0);
 }
 
 void EventListView::ScaleColumns(int fromDpi, int toDpi) {
   for (const int column : {0, 2}) {
-    const int width = ListView_GetColumnWidth(window_.get(), column);
-    ListView_SetColumnWidth(window_.get(), column, MulDiv(width, toDpi, fromDpi));
+    const int width = ListView_GetColumnWidth(Handle(), column);
+    ListView_SetColumnWidth(Handle(), column, MulDiv(width, toDpi, fromDpi));
   }
   FitEventColumn();
 }
@@ -168,20 +158,18 @@ void EventListView::SetPopupMenu(HMENU menu, HWND commandWindow) {
   commandWindow_ = commandWindow;
 }
 
-LRESULT CALLBACK EventListView::ParentProcedure(HWND window, UINT message, WPARAM wParam,
-                                                LPARAM lParam, UINT_PTR, DWORD_PTR self) noexcept {
-  auto* view = reinterpret_cast<EventListView*>(self);
+std::optional<LRESULT> EventListView::OnReflected(UINT message, WPARAM, LPARAM lParam) {
   if (message == WM_NOTIFY) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->hwndFrom == view->window_.get() && header->code == LVN_ITEMCHANGED) {
-      view->OnItemChanged(*reinterpret_cast<const NMLISTVIEW*>(lParam));
+    if (header->code == LVN_ITEMCHANGED) {
+      OnItemChanged(*reinterpret_cast<const NMLISTVIEW*>(lParam));
+      return 0;
     }
-  } else if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == view->window_.get() &&
-             view->popupMenu_) {
-    view->ShowPopupMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  } else if (message == WM_CONTEXTMENU && popupMenu_) {
+    ShowPopupMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     return 0;
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return std::nullopt;
 }
 
 void EventListView::OnItemChanged(const NMLISTVIEW& change) {
@@ -205,11 +193,11 @@ void EventListView::ShowPopupMenu(POINT at) {
     // From the keyboard: at the selected row, or at the view's corner.
     RECT place{};
     const auto row = SelectedRow();
-    if (!row || !ListView_GetItemRect(window_.get(), static_cast<int>(*row), &place, LVIR_LABEL)) {
-      GetClientRect(window_.get(), &place);
+    if (!row || !ListView_GetItemRect(Handle(), static_cast<int>(*row), &place, LVIR_LABEL)) {
+      GetClientRect(Handle(), &place);
     }
     at = {place.left, place.bottom};
-    ClientToScreen(window_.get(), &at);
+    ClientToScreen(Handle(), &at);
   }
   TrackPopupMenuEx(popupMenu_, TPM_RIGHTBUTTON, at.x, at.y, commandWindow_, nullptr);
 }

@@ -15,17 +15,17 @@
 #include "events/EventRows.h"
 #include "events/ListHeadings.h"
 #include "shellkit/Handles.h"
-#include "ui/WindowClass.h"
+#include "ui/Window.h"
 
 namespace zorvat::ui {
 
 // A report-view list with a check box per row that mirrors one list's rows: caption, event text,
 // query text, check state and icon. It copies the rows and computes nothing. Its image list
 // starts as a copy of the kind icons; a row with a file icon gets the shell's icon of that file,
-// one image per distinct file. The control reports the user's check-box changes and selections;
-// it hears its own notifications by subclassing its parent, so the parent forwards nothing.
-// It is created hidden: the owner shows the list in front.
-class EventListView {
+// one image per distinct file. The control reports the user's check-box changes and selections,
+// which its parent (a Window) hands on to it. It is created hidden: the owner shows the list in
+// front.
+class EventListView final : public Window {
  public:
   struct Callbacks {
     // The user checked or unchecked a row's box (mouse or space bar).
@@ -35,13 +35,9 @@ class EventListView {
   };
 
   // `kindIcons` is copied; the columns' widths are in 96-dpi pixels.
-  EventListView(HWND parent, std::span<const ListColumn> columns, HIMAGELIST kindIcons,
-                Callbacks callbacks);
-  ~EventListView();
-  EventListView(const EventListView&) = delete;
-  EventListView& operator=(const EventListView&) = delete;
-
-  HWND Handle() const { return window_.get(); }
+  EventListView(Prompts& errors, HWND parent, std::span<const ListColumn> columns,
+                HIMAGELIST kindIcons, Callbacks callbacks);
+  ~EventListView() override { Destroy(); }
 
   // Makes the view show exactly these rows, keeping selection and scroll position where rows
   // stay. Reports nothing to the callbacks.
@@ -55,17 +51,16 @@ class EventListView {
   // Opened on the view's context menu; its commands go to `commandWindow`. Neither is owned.
   void SetPopupMenu(HMENU menu, HWND commandWindow);
 
+ protected:
+  std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
+
  private:
-  static LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR id, DWORD_PTR self) noexcept;
   void OnItemChanged(const NMLISTVIEW& change);
   void ShowPopupMenu(POINT at);
   // A new image list for `rows`: the kind icons, then one image per distinct file.
   std::map<std::string, int> RebuildImages(const EventRows& rows);
   void MirrorRow(std::size_t index, const EventRow& row, int image, bool insert);
 
-  HWND parent_;
-  OwnedWindow window_;
   shellkit::ImageList kindIcons_;
   shellkit::ImageList images_;
   std::map<std::string, shellkit::Icon> fileIcons_;

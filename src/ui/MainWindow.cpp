@@ -7,6 +7,7 @@
 
 #include "PictureIds.h"
 #include "events/ListHeadings.h"
+#include "ui/CommandControl.h"
 #include "ui/EventListView.h"
 #include "ui/NewEventTree.h"
 #include "ui/RotatedLabel.h"
@@ -112,6 +113,7 @@ void MainWindow::DestroyChildren() {
   tree_.reset();
   makerLabel_.reset();
   splitter_.reset();
+  buttons_.clear();
   for (std::unique_ptr<Panel>* panel :
        {&headingStrip_, &listCarrier_, &sidePanel_, &bottomStrip_, &rightArea_, &newEventsHeader_,
         &logoPanel_, &leftColumn_, &animationFrame_, &topRight_}) {

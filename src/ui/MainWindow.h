@@ -36,6 +36,7 @@ class Scheduler;
 
 namespace zorvat::ui {
 
+class CommandControl;
 class TrayIcon;
 class RotatedLabel;
 class EventListView;
@@ -148,6 +149,8 @@ class MainWindow final : public Window {
   void ApplyFonts(const Fonts& fonts);
   HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, HWND parent, int id,
                   DWORD exStyle = 0);
+  // A button on a panel: its commands come back to OnCommandMessage through its own object.
+  HWND AddButton(const wchar_t* text, DWORD style, HWND parent, int id);
 
   // Layout, in MainWindowLayout.cpp.
   void Layout();
@@ -293,6 +296,7 @@ class MainWindow final : public Window {
 
   HWND statusBar_ = nullptr;
   std::unique_ptr<TrayIcon> tray_;
+  std::vector<std::unique_ptr<CommandControl>> buttons_;
 
   // Editing, in MainWindowEditing.cpp.
   EventEditing& Editing();

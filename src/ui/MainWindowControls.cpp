@@ -5,10 +5,10 @@
 #include <windowsx.h>
 
 #include "PictureIds.h"
-#include "base/ErrorBoundary.h"
 #include "events/ListHeadings.h"
 #include "events/MainWindowTexts.h"
 #include "settings/ProgramFolder.h"
+#include "ui/CommandControl.h"
 #include "ui/EventListView.h"
 #include "ui/Fonts.h"
 #include "ui/IconImageList.h"
@@ -59,6 +59,13 @@ HWND MainWindow::AddControl(const wchar_t* className, const wchar_t* text, DWORD
   return CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
                          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(),
                          nullptr);
+}
+
+HWND MainWindow::AddButton(const wchar_t* text, DWORD style, HWND parent, int id) {
+  buttons_.push_back(std::make_unique<CommandControl>(
+      prompts_, WC_BUTTONW, text, WS_CHILD | WS_VISIBLE | style, parent, id,
+      [this](int command, int code, HWND control) { OnCommandMessage(command, code, control); }));
+  return buttons_.back()->Handle();
 }
 
 MainWindow::Fonts MainWindow::MakeFonts() const {
@@ -143,8 +150,8 @@ void MainWindow::CreateTopBar() {
     // The system's find-computer clip in the shell's resources.
     Animate_OpenEx(animation_, GetModuleHandleW(L"shell32.dll"), MAKEINTRESOURCEW(152));
   }
-  activeCheck_ = AddControl(WC_BUTTONW, L"active", BS_AUTOCHECKBOX | WS_TABSTOP,
-                            topRight_->Handle(), IDC_ACTIVE_CHECK);
+  activeCheck_ =
+      AddButton(L"active", BS_AUTOCHECKBOX | WS_TABSTOP, topRight_->Handle(), IDC_ACTIVE_CHECK);
 }
 
 void MainWindow::CreateLeftColumn() {
@@ -153,8 +160,8 @@ void MainWindow::CreateLeftColumn() {
       std::make_unique<Panel>(prompts_, leftColumn_->Handle(), GetSysColor(COLOR_BTNFACE));
   newEventsLabel_ =
       AddControl(WC_STATICW, L"New events", SS_LEFT | SS_NOPREFIX, newEventsHeader_->Handle(), 0);
-  hideButton_ = AddControl(WC_BUTTONW, L"r", BS_PUSHBUTTON | BS_FLAT | BS_CENTER | BS_VCENTER,
-                           newEventsHeader_->Handle(), IDC_HIDE_NEW_EVENTS);
+  hideButton_ = AddButton(L"r", BS_PUSHBUTTON | BS_FLAT | BS_CENTER | BS_VCENTER,
+                          newEventsHeader_->Handle(), IDC_HIDE_NEW_EVENTS);
 
   logoPanel_ = std::make_unique<Panel>(prompts_, leftColumn_->Handle(), kWhite, true);
   makerLabel_ = std::make_unique<RotatedLabel>(prompts_, logoPanel_->Handle(), POINT{0, 0});
@@ -165,12 +172,10 @@ void MainWindow::CreateLeftColumn() {
   makerLabel_->SetTransparent(true);
   makerLabel_->SetAngle(90);
 
-  // The tree and the lists call back from their parent's subclass procedure, outside the
-  // window procedure's boundary: each callback brings its own.
-  tree_ = std::make_unique<NewEventTree>(leftColumn_->Handle(), kindIcons_.get(), [this](int item) {
-    RunAtEntryPoint(&prompts_,
-                    [&] { RunWhenNoneOpen([this, item] { OnNewEventTreeDoubleClick(item); }); });
-  });
+  // The tree's and the lists' callbacks run inside their parent panel's boundary.
+  tree_ = std::make_unique<NewEventTree>(
+      prompts_, leftColumn_->Handle(), kindIcons_.get(),
+      [this](int item) { RunWhenNoneOpen([this, item] { OnNewEventTreeDoubleClick(item); }); });
   SetWindowLongPtrW(tree_->Handle(), GWLP_ID, IDC_NEW_EVENT_TREE);
   splitter_ = std::make_unique<Splitter>(prompts_, Handle(), IDC_SPLITTER,
                                          [this](int left) { OnSplitterMoved(left); });
@@ -205,14 +210,12 @@ void MainWindow::CreateRightArea() {
     const auto i = static_cast<std::size_t>(kind);
     EventListView::Callbacks callbacks;
     callbacks.onCheckChanged = [this, kind](std::size_t row, bool checked) {
-      RunAtEntryPoint(&prompts_, [&] { OnCheckChanged(kind, row, checked); });
+      OnCheckChanged(kind, row, checked);
     };
-    callbacks.onSelected = [this, kind](std::size_t row) {
-      RunAtEntryPoint(&prompts_, [&] { OnSelected(kind, row); });
-    };
+    callbacks.onSelected = [this, kind](std::size_t row) { OnSelected(kind, row); };
     const std::array<ListColumn, 3> columns = EventListColumns(kind);
-    lists_[i] = std::make_unique<EventListView>(listCarrier_->Handle(), columns, kindIcons_.get(),
-                                                std::move(callbacks));
+    lists_[i] = std::make_unique<EventListView>(prompts_, listCarrier_->Handle(), columns,
+                                                kindIcons_.get(), std::move(callbacks));
     SetWindowLongPtrW(lists_[i]->Handle(), GWLP_ID, kListIds[i]);
     lists_[i]->SetPopupMenu(GetSubMenu(listMenu_.get(), 0), Handle());
   }
@@ -222,8 +225,8 @@ void MainWindow::CreateRightArea() {
   tasksLabel_ = AddControl(WC_STATICW, L"Tasks:", SS_LEFT, bottomStrip_->Handle(), 0);
   constexpr std::array<const wchar_t*, 4> kCaptions = {L"Event", L"daily", L"weekly", L"monthly"};
   for (std::size_t i = 0; i < listButtons_.size(); ++i) {
-    listButtons_[i] = AddControl(WC_BUTTONW, kCaptions[i], BS_RADIOBUTTON | WS_TABSTOP,
-                                 bottomStrip_->Handle(), kListButtonIds[i]);
+    listButtons_[i] = AddButton(kCaptions[i], BS_RADIOBUTTON | WS_TABSTOP, bottomStrip_->Handle(),
+                                kListButtonIds[i]);
   }
 }
 

@@ -14,19 +14,17 @@ constexpr int kIndent = 19;
 
 }  // namespace
 
-NewEventTree::NewEventTree(HWND parent, HIMAGELIST kindIcons,
+NewEventTree::NewEventTree(Prompts& errors, HWND parent, HIMAGELIST kindIcons,
                            std::function<void(int item)> onDoubleClick)
-    : parent_(parent),
+    : Window(errors),
       icons_(ImageList_Duplicate(kindIcons)),
       onDoubleClick_(std::move(onDoubleClick)) {
   // No label editing: the items are fixed.
-  window_.reset(CheckedWindow(
-      CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"",
-                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES |
-                          TVS_LINESATROOT | TVS_TRACKSELECT,
-                      0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr),
-      "new-event tree"));
-  TreeView_SetImageList(window_.get(), icons_.get(), TVSIL_NORMAL);
+  CreateControl(WC_TREEVIEWW, WS_EX_CLIENTEDGE, L"",
+                WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES |
+                    TVS_LINESATROOT | TVS_TRACKSELECT,
+                parent);
+  TreeView_SetImageList(Handle(), icons_.get(), TVSIL_NORMAL);
   ScaleIndent();
 
   // An item's parent is the latest item one level up.
@@ -42,47 +40,36 @@ NewEventTree::NewEventTree(HWND parent, HIMAGELIST kindIcons,
     insert.item.iImage = item.icon;
     insert.item.iSelectedImage = item.icon;
     insert.item.lParam = index++;
-    const HTREEITEM added = TreeView_InsertItem(window_.get(), &insert);
+    const HTREEITEM added = TreeView_InsertItem(Handle(), &insert);
     latestAtDepth.resize(item.depth + 1);
     latestAtDepth[item.depth] = added;
   }
-  TreeView_Expand(window_.get(), TreeView_GetRoot(window_.get()), TVE_EXPAND);
-  SetWindowSubclass(parent_, &NewEventTree::ParentProcedure, reinterpret_cast<UINT_PTR>(this),
-                    reinterpret_cast<DWORD_PTR>(this));
-}
-
-NewEventTree::~NewEventTree() {
-  RemoveWindowSubclass(parent_, &NewEventTree::ParentProcedure, reinterpret_cast<UINT_PTR>(this));
+  TreeView_Expand(Handle(), TreeView_GetRoot(Handle()), TVE_EXPAND);
 }
 
 void NewEventTree::ScaleIndent() {
-  TreeView_SetIndent(window_.get(), Dpi::Of(window_.get())(kIndent));
+  TreeView_SetIndent(Handle(), Dpi::Of(Handle())(kIndent));
 }
 
 std::optional<int> NewEventTree::SelectedItem() const {
   TVITEMW item{};
   item.mask = TVIF_PARAM;
-  item.hItem = TreeView_GetSelection(window_.get());
-  if (!item.hItem || !TreeView_GetItem(window_.get(), &item)) {
+  item.hItem = TreeView_GetSelection(Handle());
+  if (!item.hItem || !TreeView_GetItem(Handle(), &item)) {
     return std::nullopt;
   }
   return static_cast<int>(item.lParam);
 }
 
-LRESULT CALLBACK NewEventTree::ParentProcedure(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam, UINT_PTR, DWORD_PTR self) noexcept {
-  auto* tree = reinterpret_cast<NewEventTree*>(self);
-  if (message == WM_NOTIFY) {
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->hwndFrom == tree->window_.get() && header->code == NM_DBLCLK) {
-      // The first click of the double click selected the item.
-      if (const auto item = tree->SelectedItem(); item && tree->onDoubleClick_) {
-        tree->onDoubleClick_(*item);
-      }
-      return 0;  // a group item still opens or closes
-    }
+std::optional<LRESULT> NewEventTree::OnReflected(UINT message, WPARAM, LPARAM lParam) {
+  if (message != WM_NOTIFY || reinterpret_cast<const NMHDR*>(lParam)->code != NM_DBLCLK) {
+    return std::nullopt;
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  // The first click of the double click selected the item.
+  if (const auto item = SelectedItem(); item && onDoubleClick_) {
+    onDoubleClick_(*item);
+  }
+  return 0;  // a group item still opens or closes
 }
 
 }  // namespace zorvat::ui

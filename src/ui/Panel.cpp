@@ -42,11 +42,6 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_DRAWITEM:
-    case WM_CONTEXTMENU:
-      return SendMessageW(GetParent(Handle()), message, wParam, lParam);
     default:
       return Default(message, wParam, lParam);
   }

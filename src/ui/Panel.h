@@ -12,7 +12,7 @@ namespace zorvat::ui {
 
 // A plain area of the main window: its colour, an optional lowered bevel, black rules, pictures
 // and painted texts. Labels on it take its colour, or the colour given for them; notifications
-// of its controls go on to its parent.
+// of its controls go to their own objects (the Window route), never on to its parent.
 class Panel final : public Window {
  public:
   static constexpr int kBevel = 2;

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "shellkit/WideText.h"
+#include "win/ParentWindow.h"
 
 namespace zorvat::ui {
 namespace {
@@ -47,27 +49,22 @@ class EventListViewTest : public ::testing::Test {
   EventListViewTest() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 600, 300, nullptr, nullptr, nullptr,
-                             nullptr);
     kindIcons.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 13, 0));
     for (int i = 0; i < 13; ++i) {
       ImageList_AddIcon(kindIcons.get(), LoadIconW(nullptr, IDI_APPLICATION));
     }
     view = std::make_unique<EventListView>(
-        parent, kColumns, kindIcons.get(),
+        prompts, parent.Handle(), kColumns, kindIcons.get(),
         EventListView::Callbacks{
             [this](std::size_t row, bool checked) { checks.emplace_back(row, checked); },
             [this](std::size_t row) { selections.push_back(row); }});
     SetWindowPos(view->Handle(), nullptr, 0, 0, 600, 300, SWP_NOZORDER | SWP_SHOWWINDOW);
   }
-  ~EventListViewTest() override {
-    view.reset();
-    DestroyWindow(parent);
-  }
 
   HWND List() const { return view->Handle(); }
 
-  HWND parent = nullptr;
+  zorvat::testing::ScriptedPrompts prompts;
+  ParentWindow parent{prompts, 600, 300};
   shellkit::ImageList kindIcons;
   std::unique_ptr<EventListView> view;
   std::vector<std::pair<std::size_t, bool>> checks;
@@ -131,6 +128,23 @@ TEST_F(EventListViewTest, AClickOnACheckBoxAndASelectionAreReportedWithTheirRow)
   ListView_SetItemState(List(), 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   EXPECT_EQ(selections, std::vector<std::size_t>{0});
   EXPECT_EQ(view->SelectedRow(), 0u);
+}
+
+// The callbacks run inside the parent's boundary: one that fails shows one box and the list
+// goes on reporting.
+TEST_F(EventListViewTest, ACallbackThatThrowsShowsOneBoxAndTheListGoesOn) {
+  view = std::make_unique<EventListView>(prompts, parent.Handle(), kColumns, kindIcons.get(),
+                                         EventListView::Callbacks{{}, [this](std::size_t row) {
+                                                                    selections.push_back(row);
+                                                                    throw std::out_of_range("row");
+                                                                  }});
+  view->Mirror(RowsOf({{"10:00:00", "Alert", "No", true, RowIcon::Kind(12)},
+                       {"11:00:00", "Alert", "No", false, RowIcon::Kind(12)}}));
+  ListView_SetItemState(List(), 0, LVIS_SELECTED, LVIS_SELECTED);
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].text, "row.");
+  ListView_SetItemState(List(), 1, LVIS_SELECTED, LVIS_SELECTED);
+  EXPECT_EQ(selections, (std::vector<std::size_t>{0, 1}));
 }
 
 }  // namespace

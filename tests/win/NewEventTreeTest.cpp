@@ -8,6 +8,7 @@
 
 #include "events/NewEventTree.h"
 #include "shellkit/WideText.h"
+#include "win/ParentWindow.h"
 
 namespace zorvat::ui {
 namespace {
@@ -41,22 +42,17 @@ class NewEventTreeTest : public ::testing::Test {
   NewEventTreeTest() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 400, nullptr, nullptr, nullptr,
-                             nullptr);
     icons.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 13, 0));
     for (int i = 0; i < 13; ++i) {
       ImageList_AddIcon(icons.get(), LoadIconW(nullptr, IDI_APPLICATION));
     }
-    tree = std::make_unique<NewEventTree>(parent, icons.get(),
+    tree = std::make_unique<NewEventTree>(prompts, parent.Handle(), icons.get(),
                                           [this](int item) { doubleClicked.push_back(item); });
     SetWindowPos(tree->Handle(), nullptr, 0, 0, 200, 400, SWP_NOZORDER);
   }
-  ~NewEventTreeTest() override {
-    tree.reset();
-    DestroyWindow(parent);
-  }
 
-  HWND parent = nullptr;
+  zorvat::testing::ScriptedPrompts prompts;
+  ParentWindow parent{prompts, 200, 400};
   shellkit::ImageList icons;
   std::unique_ptr<NewEventTree> tree;
   std::vector<int> doubleClicked;

@@ -4,6 +4,7 @@
 #define IDD_OPTIONS 1500
 #define IDD_LIST_INFO 1501
 #define IDD_ABOUT 1502
+#define IDD_MISSED_EVENTS 1503
 
 // Options: the tab control, then each page's controls in a block of its own (page p: 2000 + 100 p
 // to 2099 + 100 p), so that a page is shown by its block.
@@ -52,6 +53,16 @@
 #define IDC_NEW_EVENT_GROUP 2406
 #define IDC_NEW_EVENT_ACTIVE 2409
 #define IDC_NEW_EVENT_QUERY 2410
+
+#define IDC_CATCH_UP_GROUP 2500
+#define IDC_CATCH_UP 2503
+#define IDC_CATCH_UP_DAYS 2505
+#define IDC_CATCH_UP_DAYS_SPIN 2506
+#define IDC_WAKE_FOR_EVENTS 2508
+
+// Missed events.
+#define IDC_MISSED_LIST 1530
+#define IDC_MISSED_RUN 1531
 
 // List information.
 #define IDC_INFO_ICON 1520

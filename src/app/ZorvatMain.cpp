@@ -22,6 +22,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
 #include "platform/UserRegionalFormats.h"
+#include "platform/WakeTimer.h"
 #include "platform/Win32FileDialogs.h"
 #include "platform/Win32RegistryWriter.h"
 #include "scheduler/Scheduler.h"
@@ -34,6 +35,7 @@
 #include "ui/ApplicationWindow.h"
 #include "ui/KeyboardRoute.h"
 #include "ui/MainWindow.h"
+#include "ui/MissedEventsWindow.h"
 #include "ui/SplashWindow.h"
 #include "ui/WindowTimers.h"
 
@@ -102,10 +104,18 @@ int Run(SingleInstance& instance, const std::string& listFile) {
       DispatchSchedulerTick(*scheduler, *timer, prompts);
     }
   };
-  // Leaving while an alert blinks the taskbar leaves it shown.
+  // Leaving while an alert blinks the taskbar leaves it shown; what was handled is kept.
   setup.beforeExit = [&] {
     if (scheduler) {
       scheduler->StopBlinking();
+      RunShowingErrors(prompts, [&] { scheduler->SaveStamp(); });
+    }
+  };
+  setup.onPower = [&scheduler](bool suspending) {
+    if (scheduler && suspending) {
+      scheduler->SaveStamp();
+    } else if (scheduler) {
+      scheduler->OnResume();
     }
   };
   setup.readRegionalFormats = &ReadUserRegionalFormats;
@@ -120,10 +130,23 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   ui::MainWindow window(application, gate, prompts, setup);
   main = &window;
   timers.Attach(window.Handle());
-  scheduler = std::make_unique<Scheduler>(
-      document.Lists(), live, SchedulerPorts{clock, prompts, shell, sound, timers, [&settings] {
-                                               return settings.Read(keys::kAlertMode);
-                                             }});
+  StampFile stamp(folder);
+  WakeTimer wake;
+  ui::MissedEventsWindow missed(
+      application.Handle(), prompts, formats,
+      {[&scheduler] { return scheduler ? &scheduler->Missed() : nullptr; },
+       [&scheduler](std::size_t row) { return scheduler && scheduler->RunLate(row); },
+       [&scheduler] {
+         if (scheduler) {
+           scheduler->ClearMissed();
+         }
+       }});
+  SchedulerPorts ports{clock, prompts, shell,
+                       sound, timers,  [&settings] { return settings.Read(keys::kAlertMode); }};
+  ports.stamp = &stamp;
+  ports.missedView = &missed;
+  ports.wake = &wake;
+  scheduler = std::make_unique<Scheduler>(document.Lists(), live, ports);
   scheduler->SetActive(window.Active());
 
   CreateLibFolder(folder);
@@ -137,6 +160,8 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   RunShowingErrors(prompts, [&] { window.RefreshSwitchToMenu(); });
   ShowWindow(window.Handle(), maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
   splash.Close();
+  // Looks back from the last run's stamp once the lists are read.
+  RunShowingErrors(prompts, [&] { scheduler->CatchUpSince(stamp.Read()); });
 
   instance.Listen([&](const std::string& file) {
     RunAtEntryPoint(&prompts, [&] { window.OnAnotherStart(file); });

@@ -30,7 +30,7 @@ std::string StateText(const MissedEvent& event) {
     case LateKind::Never:
       break;
   }
-  return "Not run, cannot run late";
+  return "Cannot run late";
 }
 
 std::string Times(int count) {
@@ -55,7 +55,7 @@ std::vector<MissedEventRow> MissedEventRows(const MissedEvents& missed,
 }
 
 std::array<ListColumn, 5> MissedEventColumns() {
-  return {{{"Due", 130}, {"List", 60}, {"Event", 260}, {"Missed", 60}, {"State", 140}}};
+  return {{{"Due", 110}, {"List", 45}, {"Event", 180}, {"Missed", 45}, {"State", 90}}};
 }
 
 std::optional<std::string> RunLateButtonText(const MissedEvent& event) {

@@ -53,8 +53,10 @@ inline constexpr IntegerRange kAlertRepeatRange{1, 255};
 inline constexpr IntegerRange kCatchUpDaysRange{kFewestCatchUpDays, kMostCatchUpDays};
 
 // The tabs, left to right; the first opening shows kFirstOptionsPage.
-inline constexpr std::array<std::string_view, 5> kOptionsPages{
-    "Timer properties", "File options", "Alert", "Menuitem \"Switch to\"", "Presets"};
+// The last page is ours: it holds the settings of missed events.
+inline constexpr std::array<std::string_view, 6> kOptionsPages{
+    "Timer properties",       "File options", "Alert",
+    "Menuitem \"Switch to\"", "Presets",      "Missed events"};
 inline constexpr int kFirstOptionsPage = 4;
 
 // The values the dialog shows, read from the settings file (the dialog's own defaults) and the

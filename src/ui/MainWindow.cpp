@@ -177,6 +177,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
       OnSettingChange(reinterpret_cast<const wchar_t*>(lParam));
       return Default(message, wParam, lParam);
+    case WM_POWERBROADCAST:
+      OnPowerBroadcast(wParam);
+      return TRUE;
     case WM_QUERYENDSESSION:
       return OnQueryEndSession(lParam);
     case WM_ENDSESSION:

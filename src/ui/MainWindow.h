@@ -62,6 +62,8 @@ struct MainWindowSetup {
   ExitPath* exitPath = nullptr;
   // Runs once the program is sure to end (the taskbar shown again after an alert's blinking).
   std::function<void()> beforeExit;
+  // WM_POWERBROADCAST: true when the computer is about to sleep, false when it woke.
+  std::function<void(bool suspending)> onPower;
   // The user's regional formats read afresh when they change; none: the start's stay.
   std::function<RegionalFormats()> readRegionalFormats;
   bool autoSave = true;                   // AutoSave: the autosave timer runs
@@ -208,6 +210,7 @@ class MainWindow final : public Window {
   void OnCloseAsked();
   LRESULT OnQueryEndSession(LPARAM reasons);
   void OnEndSession(bool ending);
+  void OnPowerBroadcast(WPARAM event);
   void CloseForGood();
 
   // The commands of the menus, the toolbar, the keys and the tray, one handler each.

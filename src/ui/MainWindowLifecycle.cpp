@@ -74,6 +74,19 @@ void MainWindow::OnEndSession(bool ending) {
   CloseForGood();
 }
 
+// Resume is told by two messages or none at all: the scheduler's clock test stands alone, these
+// only let it look at once.
+void MainWindow::OnPowerBroadcast(WPARAM event) {
+  if (!setup_.onPower) {
+    return;
+  }
+  if (event == PBT_APMSUSPEND) {
+    setup_.onPower(true);
+  } else if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) {
+    setup_.onPower(false);
+  }
+}
+
 void MainWindow::CloseForGood() {
   if (setup_.beforeExit) {
     setup_.beforeExit();

@@ -7,6 +7,7 @@
 #include "events/ListHeadings.h"
 #include "events/ListInfo.h"
 #include "platform/ProgramFile.h"
+#include "scheduler/MissedEventRows.h"
 #include "scheduler/Scheduler.h"
 #include "settings/SwitchToMenu.h"
 #include "shellkit/FileDetails.h"
@@ -107,6 +108,7 @@ void MainWindow::OnTaskList() {
     waitingTasks_ = std::make_unique<WaitingTasksWindow>(application_.Handle(), gate_, prompts_,
                                                          scheduler->HotEntries(),
                                                          scheduler->ExecuteSlots(), setup_.formats);
+    waitingTasks_->SetNote([scheduler] { return MissedEventsNote(scheduler->Missed()); });
   }
   waitingTasks_->Open();
 }

@@ -22,7 +22,7 @@ struct GroupPicture {
   int group;
   int picture;
 };
-constexpr std::array<GroupPicture, 9> kGroupPictures{{
+constexpr std::array<GroupPicture, 10> kGroupPictures{{
     {IDC_DATA_GROUP, IDI_STATUS_CALENDAR},
     {IDC_REFRESH_GROUP, IDI_KIND_REBOOT},
     {IDC_START_FILE_GROUP, IDI_LIST_FILE},
@@ -32,6 +32,7 @@ constexpr std::array<GroupPicture, 9> kGroupPictures{{
     {IDC_USER_GROUP, IDI_KIND_APP_START},
     {IDC_PRESET_START_GROUP, IDI_ZORVAT},
     {IDC_NEW_EVENT_GROUP, IDI_KIND_NEW_EVENT},
+    {IDC_CATCH_UP_GROUP, IDI_STATUS_MESSAGE},
 }};
 
 constexpr std::array<int, 3> kLibModeButtons{IDC_NO_DEFAULT_LIST, IDC_LAST_LIST, IDC_DEFAULT_LIST};
@@ -97,6 +98,8 @@ class OptionsDialog final : public ModalDialog {
                         kMainRefreshRange.high);
     SendDlgItemMessageW(Handle(), IDC_ALERT_REPEAT_SPIN, UDM_SETRANGE32, kAlertRepeatRange.low,
                         kAlertRepeatRange.high);
+    SendDlgItemMessageW(Handle(), IDC_CATCH_UP_DAYS_SPIN, UDM_SETRANGE32, kCatchUpDaysRange.low,
+                        kCatchUpDaysRange.high);
     ShowValues();
     ShowPage(page_);
   }
@@ -128,6 +131,9 @@ class OptionsDialog final : public ModalDialog {
     }
     SetDlgItemInt(Handle(), IDC_ALERT_REPEAT, static_cast<UINT>(values_.alertRepeat), FALSE);
     CheckChoice(kAlertModeButtons, values_.alertMode);
+    Check(IDC_CATCH_UP, values_.catchUp);
+    SetDlgItemInt(Handle(), IDC_CATCH_UP_DAYS, static_cast<UINT>(values_.catchUpDays), FALSE);
+    Check(IDC_WAKE_FOR_EVENTS, values_.wakeForEvents);
   }
 
   bool OnOk() override {
@@ -156,6 +162,9 @@ class OptionsDialog final : public ModalDialog {
       typed.shortCutFile[row] = ItemText(RowItem(row, IDC_USER_ROW_FILE));
     }
     typed.alertRepeat = kAlertRepeatRange.Clamp(ReadNumber(IDC_ALERT_REPEAT, values_.alertRepeat));
+    typed.catchUp = Checked(IDC_CATCH_UP);
+    typed.catchUpDays = kCatchUpDaysRange.Clamp(ReadNumber(IDC_CATCH_UP_DAYS, values_.catchUpDays));
+    typed.wakeForEvents = Checked(IDC_WAKE_FOR_EVENTS);
     typed.alertMode = CheckedChoice(kAlertModeButtons);
     commit_(typed);  // a refusal throws: the dialog stays open as the user left it
     values_ = std::move(typed);

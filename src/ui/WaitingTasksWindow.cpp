@@ -11,6 +11,7 @@
 #include "shellkit/WideText.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardRoute.h"
+#include "ui/WindowText.h"
 
 namespace zorvat::ui {
 namespace {
@@ -166,6 +167,8 @@ void WaitingTasksWindow::Refresh() {
     execute.push_back({"", row.command, row.operand1, row.operand2, row.done});
   }
   CopyRows<5>(lists_[1], execute);
+  const std::string note = note_ ? note_() : std::string();
+  SetText(Handle(), note.empty() ? "Waiting tasks" : "Waiting tasks - " + note);
 }
 
 void WaitingTasksWindow::ShowPage(int page) {

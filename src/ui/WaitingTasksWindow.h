@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
+#include <string>
+#include <utility>
 
 #include "base/ModalGate.h"
 #include "base/Prompts.h"
@@ -32,6 +35,8 @@ class WaitingTasksWindow final : public Window {
   // Opens the window with fresh rows, or brings it forward when it is open.
   void Open();
   void Close();
+  // A few words the caption adds while they are not empty ("2 missed events").
+  void SetNote(std::function<std::string()> note) { note_ = std::move(note); }
 
   HWND HotList() const { return lists_[0]; }
   HWND ExecuteList() const { return lists_[1]; }
@@ -56,6 +61,7 @@ class WaitingTasksWindow final : public Window {
   HWND tabs_ = nullptr;
   std::array<HWND, 2> lists_{};
   HWND okay_ = nullptr;
+  std::function<std::string()> note_;
 };
 
 }  // namespace zorvat::ui

@@ -1,6 +1,6 @@
 // Shows one of the options, list information, about, splash or waiting-tasks windows with
 // sample values for a while, for scripts/window-screenshots:
-// window-gallery options|info|about|splash|tasks
+// window-gallery options|info|about|splash|tasks|missed
 #include <windows.h>
 
 #include <commctrl.h>
@@ -15,6 +15,7 @@
 #include "scheduler/HotStack.h"
 #include "shellkit/Handles.h"
 #include "ui/ListInfoDialog.h"
+#include "ui/MissedEventsWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/SplashWindow.h"
 #include "ui/WaitingTasksWindow.h"
@@ -95,6 +96,23 @@ int wmain(int argc, wchar_t** argv) {
     const RegionalFormats formats = RegionalFormats::EnUs();
     ui::WaitingTasksWindow window(nullptr, gate, prompts, hot, execute, formats);
     window.Open();
+    RunFor(5000);
+  } else if (name == L"missed") {
+    MissedEvents missed;
+    for (int day = 1; day <= 5; ++day) {
+      missed.Add(EventKind::Daily,
+                 {EncodeDateTime({2026, 12, day}, {7, 15, 0, 0}), 0, "Tea is ready", "", false});
+    }
+    missed.Add(EventKind::General, {EncodeDateTime({2026, 12, 4}, {18, 30, 0, 0}), 1,
+                                    "C:\\Sounds\\wake.wav", "", false});
+    missed.Add(EventKind::Weekly, {EncodeDateTime({2026, 12, 4}, {17, 0, 0, 0}), 3,
+                                   "C:\\Data\\work.mdb", "D:\\Backup\\work.mdb", true});
+    missed.Add(EventKind::Monthly,
+               {EncodeDateTime({2026, 12, 1}, {23, 0, 0, 0}), 7, "", "", false});
+    ui::MissedEventsWindow window(
+        nullptr, prompts, RegionalFormats::EnUs(),
+        {[&missed] { return &missed; }, [](std::size_t) { return false; }, [] {}});
+    window.ShowMissed();
     RunFor(5000);
   } else {
     return 2;

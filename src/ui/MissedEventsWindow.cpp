@@ -1,0 +1,176 @@
+#include "ui/MissedEventsWindow.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "OptionsDialogIds.h"
+#include "base/Error.h"
+#include "base/ErrorBoundary.h"
+#include "scheduler/MissedEventRows.h"
+#include "shellkit/WideText.h"
+#include "ui/KeyboardRoute.h"
+#include "ui/WindowText.h"
+
+namespace zorvat::ui {
+
+MissedEventsWindow::MissedEventsWindow(HWND owner, Prompts& prompts, RegionalFormats formats,
+                                       Source source)
+    : owner_(owner), prompts_(prompts), formats_(std::move(formats)), source_(std::move(source)) {}
+
+MissedEventsWindow::~MissedEventsWindow() {
+  if (dialog_) {
+    SetWindowLongPtrW(dialog_, DWLP_USER, 0);
+    DestroyWindow(dialog_);
+  }
+}
+
+HWND MissedEventsWindow::List() const {
+  return dialog_ ? GetDlgItem(dialog_, IDC_MISSED_LIST) : nullptr;
+}
+
+void MissedEventsWindow::ShowMissed() {
+  if (!dialog_) {
+    dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MISSED_EVENTS),
+                                 owner_, &Procedure, reinterpret_cast<LPARAM>(this));
+    if (!dialog_) {
+      throw Error("The window of missed events cannot be shown (error " +
+                  std::to_string(GetLastError()) + ")");
+    }
+    MarkModeless(dialog_);
+    CreateColumns();
+  }
+  Fill();
+  ShowWindow(dialog_, SW_SHOW);
+  SetForegroundWindow(dialog_);
+}
+
+void MissedEventsWindow::Close() {
+  if (!dialog_) {
+    return;
+  }
+  ShowWindow(dialog_, SW_HIDE);
+  ListView_DeleteAllItems(List());
+  if (source_.clear) {
+    source_.clear();
+  }
+}
+
+void MissedEventsWindow::CreateColumns() {
+  const HWND list = List();
+  ListView_SetExtendedListViewStyleEx(list, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  RECT unit{0, 0, 4, 8};  // dialog units to pixels, as the template is laid out
+  MapDialogRect(dialog_, &unit);
+  int index = 0;
+  for (const ListColumn& column : MissedEventColumns()) {
+    std::wstring caption = Widen(column.caption);
+    LVCOLUMNW item{};
+    item.mask = LVCF_TEXT | LVCF_WIDTH;
+    item.pszText = caption.data();
+    item.cx = column.width * unit.right / 6;
+    ListView_InsertColumn(list, index++, &item);
+  }
+}
+
+void MissedEventsWindow::Fill() {
+  const HWND list = List();
+  const int selected = SelectedRow();
+  ListView_DeleteAllItems(list);
+  const MissedEvents* missed = source_.missed ? source_.missed() : nullptr;
+  if (!missed) {
+    return;
+  }
+  int index = 0;
+  for (const MissedEventRow& row : MissedEventRows(*missed, formats_)) {
+    const std::array<const std::string*, 5> cells{&row.due, &row.list, &row.event, &row.count,
+                                                  &row.state};
+    std::wstring text = Widen(*cells[0]);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    item.pszText = text.data();
+    ListView_InsertItem(list, &item);
+    for (int column = 1; column < static_cast<int>(cells.size()); ++column) {
+      std::wstring cell = Widen(*cells[static_cast<std::size_t>(column)]);
+      ListView_SetItemText(list, index, column, cell.data());
+    }
+    ++index;
+  }
+  const int focus = selected >= 0 && selected < index ? selected : 0;
+  if (index > 0) {
+    ListView_SetItemState(list, focus, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  }
+  FollowSelection();
+}
+
+int MissedEventsWindow::SelectedRow() const {
+  const HWND list = List();
+  return list ? ListView_GetNextItem(list, -1, LVNI_SELECTED) : -1;
+}
+
+// The button says what it does for the selected row: play an alert, run a task not run yet.
+void MissedEventsWindow::FollowSelection() {
+  const int row = SelectedRow();
+  const MissedEvents* missed = source_.missed ? source_.missed() : nullptr;
+  std::optional<std::string> text;
+  if (missed && row >= 0 && static_cast<std::size_t>(row) < missed->Rows().size()) {
+    text = RunLateButtonText(missed->Rows()[static_cast<std::size_t>(row)]);
+  }
+  const HWND button = GetDlgItem(dialog_, IDC_MISSED_RUN);
+  SetText(button, "&" + text.value_or("Run"));
+  EnableWindow(button, text ? TRUE : FALSE);
+}
+
+void MissedEventsWindow::OnRun() {
+  const int row = SelectedRow();
+  if (row < 0 || !source_.runLate) {
+    return;
+  }
+  source_.runLate(static_cast<std::size_t>(row));
+  if (dialog_ && IsWindowVisible(dialog_)) {
+    Fill();
+  }
+}
+
+INT_PTR CALLBACK MissedEventsWindow::Procedure(HWND dialog, UINT message, WPARAM wParam,
+                                               LPARAM lParam) noexcept {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    reinterpret_cast<MissedEventsWindow*>(lParam)->dialog_ = dialog;
+  }
+  auto* self = reinterpret_cast<MissedEventsWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
+  if (!self) {
+    return FALSE;
+  }
+  INT_PTR result = TRUE;
+  RunAtEntryPoint(&self->prompts_, [&] { result = self->HandleMessage(message, wParam, lParam); });
+  return result;
+}
+
+INT_PTR MissedEventsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDC_MISSED_RUN) {
+        OnRun();
+      } else if (LOWORD(wParam) == IDCANCEL) {
+        Close();
+      }
+      return TRUE;
+    case WM_NOTIFY: {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      if (header.idFrom == IDC_MISSED_LIST && header.code == LVN_ITEMCHANGED) {
+        FollowSelection();
+      }
+      return FALSE;
+    }
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace zorvat::ui

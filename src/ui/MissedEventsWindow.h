@@ -1,0 +1,56 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <functional>
+
+#include "base/Prompts.h"
+#include "base/RegionalFormats.h"
+#include "scheduler/CatchUpPorts.h"
+#include "scheduler/Occurrences.h"
+
+namespace zorvat::ui {
+
+// "Missed events": what fell due while the computer slept or Zorvat was not running, one row
+// per event. Not modal: the scheduler goes on meanwhile. A modeless dialog, so the message loop
+// hands it its keys through IsDialogMessage (`Handle()`). Closing it ends the list: each
+// reminder is shown once.
+class MissedEventsWindow final : public MissedEventsView {
+ public:
+  struct Source {
+    std::function<const MissedEvents*()> missed;  // nothing while there is no scheduler
+    std::function<bool(std::size_t row)> runLate;
+    std::function<void()> clear;
+  };
+
+  MissedEventsWindow(HWND owner, Prompts& prompts, RegionalFormats formats, Source source);
+  ~MissedEventsWindow() override;
+  MissedEventsWindow(const MissedEventsWindow&) = delete;
+  MissedEventsWindow& operator=(const MissedEventsWindow&) = delete;
+
+  // Made at the first call, then shown with fresh rows.
+  void ShowMissed() override;
+  void Close();
+
+  HWND Handle() const { return dialog_; }
+  HWND List() const;
+
+ private:
+  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam,
+                                    LPARAM lParam) noexcept;
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateColumns();
+  void Fill();
+  void FollowSelection();
+  void OnRun();
+  int SelectedRow() const;
+
+  HWND owner_;
+  Prompts& prompts_;
+  RegionalFormats formats_;
+  Source source_;
+  HWND dialog_ = nullptr;
+};
+
+}  // namespace zorvat::ui

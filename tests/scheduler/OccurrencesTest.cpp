@@ -9,6 +9,7 @@
 #include "base/Files.h"
 #include "events/EventRecord.h"
 #include "scheduler/HandledStamp.h"
+#include "scheduler/MissedEventRows.h"
 #include "support/TempFolder.h"
 
 namespace zorvat {
@@ -136,6 +137,30 @@ TEST(MissedEvents, OneRowPerEventWithItsCountAndLatestInstant) {
   EXPECT_EQ(missed.Rows()[0].task.time, next.time);
   EXPECT_EQ(missed.Rows()[1].count, 1);
   EXPECT_EQ(missed.Rows()[2].kind, EventKind::Weekly);
+}
+
+TEST(MissedEventRows, SayWhatBecameOfEachAndWhichMayRunLate) {
+  MissedEvents missed;
+  missed.Add(EventKind::Daily, {At(2024, 3, 1, 10, 5), kCmdAlert, "wake.wav", "", false});
+  missed.Add(EventKind::Daily, {At(2024, 3, 2, 10, 5), kCmdAlert, "wake.wav", "", false});
+  missed.Add(EventKind::General, {At(2024, 3, 1, 9), kCmdCopyFile, "a", "b", false});
+  missed.Add(EventKind::Monthly, {At(2024, 3, 1, 23), kCmdLogOff, "", "", false});
+  missed.Add(EventKind::Weekly, {At(2024, 3, 1, 8), kCmdMessage, "Tea", "", false});
+  const std::vector<MissedEventRow> rows = MissedEventRows(missed, RegionalFormats::EnUs());
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[0], (MissedEventRow{"3/2/2024 10:05:00 AM", "Daily", "Alert: \"wake.wav\"",
+                                     "2 times", "Shown late"}));
+  EXPECT_EQ(rows[1].state, "Not run");
+  EXPECT_EQ(rows[2].state, "Cannot run late");
+  EXPECT_EQ(rows[3].event, "Message: \"Tea\"");
+  EXPECT_EQ(RunLateButtonText(missed.Rows()[0]), "Play");
+  EXPECT_EQ(RunLateButtonText(missed.Rows()[1]), "Run");
+  EXPECT_EQ(RunLateButtonText(missed.Rows()[2]), std::nullopt);
+  EXPECT_EQ(RunLateButtonText(missed.Rows()[3]), std::nullopt);
+  missed.Rows()[1].ran = true;
+  EXPECT_EQ(RunLateButtonText(missed.Rows()[1]), std::nullopt);
+  EXPECT_EQ(MissedEventRows(missed, RegionalFormats::EnUs())[1].state, "Run late");
+  EXPECT_EQ(MissedEventsNote(missed), "4 missed events");
 }
 
 TEST(HandledStamp, ReadsBackWhatItWroteAndRefusesTextWithoutItsMark) {

@@ -1,0 +1,78 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "OptionsDialogIds.h"
+#include "base/DateTime.h"
+#include "events/EventRecord.h"
+#include "shellkit/WideText.h"
+#include "support/ScriptedPrompts.h"
+#include "ui/MissedEventsWindow.h"
+#include "ui/WindowText.h"
+
+namespace zorvat::ui {
+namespace {
+
+std::string Cell(HWND list, int row, int column) {
+  wchar_t text[256] = {};
+  ListView_GetItemText(list, row, column, text, 256);
+  return Narrow(text);
+}
+
+void Select(HWND list, int row) {
+  ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+// Keys reach a modeless dialog through IsDialogMessage, as the program's message loop hands
+// them over.
+void Key(HWND dialog, HWND focus, WPARAM key) {
+  MSG message{focus, WM_KEYDOWN, key, 0, 0, {}};
+  ASSERT_TRUE(IsDialogMessageW(dialog, &message));
+  MSG pending{};
+  while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) {
+    DispatchMessageW(&pending);
+  }
+}
+
+TEST(MissedEventsWindow, ListsTheRowsRunsTheSelectedOneAndClosesWithEscape) {
+  testing::ScriptedPrompts prompts;
+  MissedEvents missed;
+  const DateTime at = EncodeDateTime({2026, 12, 7}, {7, 15, 0, 0});
+  missed.Add(EventKind::Daily, {at, kCmdCopyFile, "a.txt", "b.txt", false});
+  missed.Add(EventKind::Monthly, {at, kCmdLogOff, "", "", false});
+  std::vector<std::size_t> ran;
+  int clears = 0;
+  MissedEventsWindow window(nullptr, prompts, RegionalFormats::EnUs(),
+                            {[&] { return &missed; },
+                             [&](std::size_t row) {
+                               ran.push_back(row);
+                               return true;
+                             },
+                             [&] { ++clears; }});
+  window.ShowMissed();
+  const HWND list = window.List();
+  const HWND run = GetDlgItem(window.Handle(), IDC_MISSED_RUN);
+  ASSERT_EQ(ListView_GetItemCount(list), 2);
+  EXPECT_EQ(Cell(list, 0, 0), "12/7/2026 7:15:00 AM");
+  EXPECT_EQ(Cell(list, 1, 2), "Log off user");
+  EXPECT_EQ(Cell(list, 1, 4), "Cannot run late");
+
+  Select(list, 1);
+  EXPECT_FALSE(IsWindowEnabled(run));
+  Select(list, 0);
+  EXPECT_TRUE(IsWindowEnabled(run));
+  EXPECT_EQ(GetText(run), "&Run");
+  SendMessageW(window.Handle(), WM_COMMAND, IDC_MISSED_RUN, 0);
+  EXPECT_EQ(ran, (std::vector<std::size_t>{0}));
+
+  Key(window.Handle(), list, VK_ESCAPE);
+  EXPECT_FALSE(IsWindowVisible(window.Handle()));
+  EXPECT_EQ(clears, 1);
+  EXPECT_TRUE(prompts.shown.empty());
+}
+
+}  // namespace
+}  // namespace zorvat::ui

@@ -10,6 +10,7 @@
 #include "events/EventRecord.h"
 #include "shellkit/WideText.h"
 #include "support/ScriptedPrompts.h"
+#include "ui/KeyboardRoute.h"
 #include "ui/MissedEventsWindow.h"
 #include "ui/WindowText.h"
 
@@ -26,11 +27,10 @@ void Select(HWND list, int row) {
   ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-// Keys reach a modeless dialog through IsDialogMessage, as the program's message loop hands
-// them over.
-void Key(HWND dialog, HWND focus, WPARAM key) {
+// Keys reach the window as the program's message loop routes them.
+void Key(HWND focus, WPARAM key) {
   MSG message{focus, WM_KEYDOWN, key, 0, 0, {}};
-  ASSERT_TRUE(IsDialogMessageW(dialog, &message));
+  ASSERT_TRUE(RouteKeys(message, nullptr, nullptr));
   MSG pending{};
   while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) {
     DispatchMessageW(&pending);
@@ -68,7 +68,7 @@ TEST(MissedEventsWindow, ListsTheRowsRunsTheSelectedOneAndClosesWithEscape) {
   SendMessageW(window.Handle(), WM_COMMAND, IDC_MISSED_RUN, 0);
   EXPECT_EQ(ran, (std::vector<std::size_t>{0}));
 
-  Key(window.Handle(), list, VK_ESCAPE);
+  Key(list, VK_ESCAPE);
   EXPECT_FALSE(IsWindowVisible(window.Handle()));
   EXPECT_EQ(clears, 1);
   EXPECT_TRUE(prompts.shown.empty());

@@ -158,10 +158,67 @@ std::optional<std::string> ReadFileBytes(std::string_view utf8Path) {
   return std::move(file.bytes);
 }
 
+fs::path PartialFileFor(const fs::path& target) {
+  fs::path part = target;
+  part += ".~write.tmp";
+  return part;
+}
+
 fs::path TemporaryFileFor(const fs::path& target) {
   fs::path temp = target;
   temp += ".~save.tmp";
   return temp;
+}
+
+fs::path KeptFileFor(const fs::path& target) {
+  std::error_code ec;
+  fs::path kept = target;
+  kept += ".~kept.tmp";
+  for (int n = 2; fs::exists(fs::symlink_status(kept, ec)) && n < 10000; ++n) {
+    kept = target;
+    kept += ".~kept " + std::to_string(n) + ".tmp";
+  }
+  return kept;
+}
+
+bool NothingAt(std::string_view utf8Path) {
+  std::error_code ec;
+  return !utf8Path.empty() &&
+         fs::symlink_status(PathFromUtf8(utf8Path), ec).type() == fs::file_type::not_found;
+}
+
+bool RecoverInterruptedSave(std::string_view utf8Path) {
+  std::error_code ec;
+  const fs::path given = fs::absolute(PathFromUtf8(utf8Path), ec);
+  if (ec) {
+    return false;
+  }
+  const fs::path target = FollowLinks(given);
+  const fs::path temp = TemporaryFileFor(target);
+  return fs::symlink_status(target, ec).type() == fs::file_type::not_found &&
+         fs::is_regular_file(fs::symlink_status(temp, ec)) &&
+         MoveFileInPlace(temp, target, false);
+}
+
+bool CanReplaceFile(std::string_view utf8Path) {
+  std::error_code ec;
+  const fs::path given = fs::absolute(PathFromUtf8(utf8Path), ec);
+  if (ec) {
+    return false;
+  }
+  const fs::path target = FollowLinks(given);
+  if (IsNoWritableFile(target)) {
+    return false;
+  }
+  const fs::path probe = PartialFileFor(target);
+  fs::remove(probe, ec);
+  const int fd = OpenForWriting(probe);
+  if (fd < 0) {
+    return false;
+  }
+  CloseFile(fd);
+  fs::remove(probe, ec);
+  return true;
 }
 
 void ReplaceFileAtomically(std::string_view utf8Path, std::string_view bytes) {
@@ -175,18 +232,32 @@ void ReplaceFileAtomically(std::string_view utf8Path, std::string_view bytes) {
   if (IsNoWritableFile(target)) {
     throw refused;
   }
+  const fs::path part = PartialFileFor(target);
   const fs::path temp = TemporaryFileFor(target);
-  fs::remove(temp, ec);  // left by a save that did not finish
-  const int fd = OpenForWriting(temp);
+  fs::remove(part, ec);  // left by a save that did not finish writing
+  if (fs::exists(fs::symlink_status(temp, ec))) {
+    // Left by a save that did not finish its rename. Without the target it may be all that is
+    // left of it.
+    const bool kept = fs::exists(fs::symlink_status(target, ec))
+                          ? fs::remove(temp, ec)
+                          : MoveFileInPlace(temp, KeptFileFor(target), false);
+    if (!kept) {
+      throw refused;
+    }
+  }
+  const int fd = OpenForWriting(part);
   if (fd < 0) {
     throw refused;
   }
   const bool written = WriteAll(fd, bytes) && FlushToDisk(fd) == 0;
   const bool closed = CloseFile(fd) == 0;
-  if (written && closed && CommitReplacement(temp, target)) {
-    return;
+  if (written && closed && MoveFileInPlace(part, temp, false)) {
+    if (CommitReplacement(temp, target)) {
+      return;
+    }
+    fs::remove(temp, ec);
   }
-  fs::remove(temp, ec);
+  fs::remove(part, ec);
   throw refused;
 }
 

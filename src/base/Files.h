@@ -38,20 +38,44 @@ std::string ReadFileStart(std::string_view utf8Path, std::size_t count);
 // The whole file, or nothing when it was not read.
 std::optional<std::string> ReadFileBytes(std::string_view utf8Path);
 
-// Writes a temporary file beside the target, flushes it to the disk and puts it in the target's
-// place. A symbolic link is followed: its target is replaced and the link stays. The target keeps
-// its permissions (on Windows its attributes and security). The temporary file has one name per
-// target, so one left behind by a crash is removed by the next save. On failure the target is
-// untouched, the temporary file is gone, and zorvat::Error "Unable to write to %s" names the
-// target's full path. A read-only target refuses the write.
+// Writes the new bytes beside the target, flushes them to the disk and puts them in the target's
+// place in one rename, so that at every instant the name holds the old or the new content. A
+// symbolic link is followed: its target is replaced and the link stays. The target keeps its
+// permissions (on Windows its attributes). The bytes are written to PartialFileFor(target) and,
+// once whole on the disk, renamed to TemporaryFileFor(target): a kill leaves at most these two,
+// and the next save removes them while the target exists. When the target is missing, a
+// temporary file found there may be the only copy of its content (see RecoverInterruptedSave):
+// it is moved aside to KeptFileFor(target), never deleted. On failure the target is untouched and
+// zorvat::Error "Unable to write to %s" names the target's full path. A read-only target refuses
+// the write.
 void ReplaceFileAtomically(std::string_view utf8Path, std::string_view bytes);
 
-// The name of the temporary file a save of `target` writes.
+// Where a save writes the new bytes, and where they wait whole for the last rename.
+std::filesystem::path PartialFileFor(const std::filesystem::path& target);
 std::filesystem::path TemporaryFileFor(const std::filesystem::path& target);
+// Where a save puts a temporary file it found without its target: the first free one of
+// "TARGET.~kept.tmp", "TARGET.~kept 2.tmp", ...
+std::filesystem::path KeptFileFor(const std::filesystem::path& target);
 
-// Puts the written temporary file in the target's place; false when the system refuses. Which
-// implementation is linked is the build's choice: Windows keeps the target's identity through
-// ReplaceFileW.
+// True when nothing at all is at the path (not even a dangling link).
+bool NothingAt(std::string_view utf8Path);
+
+// A save was ended between its last two renames (or by a system whose replace is not one step):
+// the target is missing and TemporaryFileFor(target) holds the whole new content. Moves it into
+// the target's place without replacing anything; true when it did. The caller checks first that
+// the temporary file reads as what the target should be.
+bool RecoverInterruptedSave(std::string_view utf8Path);
+
+// True when a save could replace the file: it is a writable file or missing, and a file can be
+// made beside it (the probe is removed again).
+bool CanReplaceFile(std::string_view utf8Path);
+
+// Renames `from` to `to` in one step, replacing `to` when `replace` is set, and flushes the
+// rename to the disk; false when the system refuses. CommitReplacement gives the temporary file
+// the target's attributes first. Which implementation is linked is the build's choice: POSIX
+// rename(2) and link(2), or MoveFileExW on Windows.
+bool MoveFileInPlace(const std::filesystem::path& from, const std::filesystem::path& to,
+                     bool replace);
 bool CommitReplacement(const std::filesystem::path& temporary, const std::filesystem::path& target);
 
 }  // namespace zorvat

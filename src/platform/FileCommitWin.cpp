@@ -4,21 +4,27 @@
 
 namespace zorvat {
 
-// ReplaceFileW keeps what makes the old file the user's: its attributes, security, creation time
-// and alternate streams. A target that does not exist yet is simply moved into place.
+bool MoveFileInPlace(const std::filesystem::path& from, const std::filesystem::path& to,
+                     bool replace) {
+  return MoveFileExW(from.c_str(), to.c_str(),
+                     MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0)) != FALSE;
+}
+
+// One rename over the old file, never ReplaceFileW: Wine's moves the old file away and deletes it
+// before it moves the new one in, so a kill in between leaves no file under the name, and it
+// leaves its backup copies behind. The rename keeps what the user sees of the old file, its
+// attributes, which go over first; see docs/ARCHITECTURE.md for what it does not keep.
 bool CommitReplacement(const std::filesystem::path& temporary,
                        const std::filesystem::path& target) {
   const DWORD attributes = GetFileAttributesW(target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES) {
-    // Wine's ReplaceFileW keeps the new file's attributes; Windows' would take the old ones.
-    SetFileAttributesW(temporary.c_str(),
-                       attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                                     FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED));
-    return ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                        nullptr, nullptr) != FALSE;
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      !SetFileAttributesW(temporary.c_str(),
+                          attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                        FILE_ATTRIBUTE_ARCHIVE |
+                                        FILE_ATTRIBUTE_NOT_CONTENT_INDEXED))) {
+    return false;
   }
-  return MoveFileExW(temporary.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+  return MoveFileInPlace(temporary, target, true);
 }
 
 }  // namespace zorvat

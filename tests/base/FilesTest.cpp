@@ -71,16 +71,49 @@ TEST(ReplaceFileAtomically, AFolderInTheWayIsRefusedAndKept) {
   EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
 
-TEST(ReplaceFileAtomically, AnInterruptedSaveLeavesOneTemporaryFileThatTheNextSaveRemoves) {
+std::string Sibling(const std::string& path, fs::path (*name)(const fs::path&)) {
+  return PathToUtf8(name(PathFromUtf8(path)));
+}
+
+// What a kill leaves beside a file that exists, the next save removes.
+TEST(ReplaceFileAtomically, TheNextSaveRemovesWhatAnInterruptedOneLeftBesideItsFile) {
   TempFolder dir;
   const std::string path = dir.File("list.zrl");
-  for (int crash = 0; crash < 3; ++crash) {
-    ReplaceFileAtomically(PathToUtf8(TemporaryFileFor(PathFromUtf8(path))), "half a list");
-  }
-  EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+  ReplaceFileAtomically(path, "old");
+  ReplaceFileAtomically(Sibling(path, PartialFileFor), "half a list");
+  ReplaceFileAtomically(Sibling(path, TemporaryFileFor), "a whole list");
+  EXPECT_EQ(EntriesIn(dir.Path()), 3u);
   ReplaceFileAtomically(path, "whole");
   EXPECT_EQ(ReadFileBytes(path), "whole");
   EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+}
+
+// A kill between the last two renames of a save leaves the new content only in the temporary
+// file: it goes back under its name, and a save to the name never deletes it.
+TEST(ReplaceFileAtomically, ATemporaryFileWithoutItsTargetIsRecoveredOrKept) {
+  TempFolder dir;
+  const std::string path = dir.File("list.zrl");
+  const std::string temp = Sibling(path, TemporaryFileFor);
+  EXPECT_FALSE(RecoverInterruptedSave(path));
+  ReplaceFileAtomically(temp, "the only copy");
+  EXPECT_TRUE(NothingAt(path));
+  EXPECT_TRUE(RecoverInterruptedSave(path));
+  EXPECT_EQ(ReadFileBytes(path), "the only copy");
+  EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+
+  ReplaceFileAtomically(temp, "newer");
+  EXPECT_FALSE(RecoverInterruptedSave(path)) << "the file is there";
+  EXPECT_EQ(ReadFileBytes(path), "the only copy");
+
+  const std::string other = dir.File("other.zrl");
+  ReplaceFileAtomically(Sibling(other, TemporaryFileFor), "first orphan");
+  ReplaceFileAtomically(other, "new");
+  fs::remove(PathFromUtf8(other));
+  ReplaceFileAtomically(Sibling(other, TemporaryFileFor), "second orphan");
+  ReplaceFileAtomically(other, "newest");
+  EXPECT_EQ(ReadFileBytes(other), "newest");
+  EXPECT_EQ(ReadFileBytes(dir.File("other.zrl.~kept.tmp")), "first orphan");
+  EXPECT_EQ(ReadFileBytes(dir.File("other.zrl.~kept 2.tmp")), "second orphan");
 }
 
 TEST(ReplaceFileAtomically, KeepsTheFilesPermissions) {

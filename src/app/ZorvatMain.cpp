@@ -12,6 +12,7 @@
 #include "base/Error.h"
 #include "base/ErrorBoundary.h"
 #include "base/ModalGate.h"
+#include "events/EventMessages.h"
 #include "events/ExitPath.h"
 #include "events/ListDocument.h"
 #include "events/StartupList.h"
@@ -30,6 +31,7 @@
 #include "settings/LiveSettings.h"
 #include "settings/ProductRegistry.h"
 #include "settings/ProgramFolder.h"
+#include "settings/SettingsFileCheck.h"
 #include "settings/SettingsStore.h"
 #include "shellkit/WideText.h"
 #include "ui/ApplicationWindow.h"
@@ -68,6 +70,11 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   splash.Show();
   Win32FileDialogs dialogs(owner);
   SettingsFile settings(folder);
+  // Told once, before anything reads the file.
+  const std::optional<std::string> settingsTrouble = PrepareSettingsFile(settings);
+  if (settingsTrouble) {
+    prompts.ShowError(*settingsTrouble);
+  }
   RunShowingErrors(prompts, [&] {
     Win32RegistryWriter registry;
     WriteProductRegistry(registry, ProductRegistryValues(programFile, settings.Path()));
@@ -80,6 +87,9 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   const RegionalFormats formats = ReadUserRegionalFormats();
   ListDocument document(prompts, dialogs, clock, formats, folder, recent);
   ExitPath exitPath(prompts, document, settings);
+  if (settingsTrouble) {
+    exitPath.SettingsTroubleShown();
+  }
 
   ShellKitShell shell;
   MciSoundPlayer sound;
@@ -163,7 +173,7 @@ int Run(SingleInstance& instance, const std::string& listFile) {
   // Looks back from the last run's stamp once the lists are read.
   RunShowingErrors(prompts, [&] { scheduler->CatchUpSince(stamp.Read()); });
 
-  instance.Listen([&](const std::string& file) {
+  instance.DeliverTo([&](const std::string& file) {
     RunAtEntryPoint(&prompts, [&] { window.OnAnotherStart(file); });
   });
 
@@ -192,9 +202,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   zorvat::SingleInstance instance(zorvat::kInstanceName);
   const std::string listFile = zorvat::ListFileArgument(GetCommandLineW());
   if (!instance.First()) {
-    instance.HandOver(listFile);
-    return 0;
+    if (instance.HandOver(listFile)) {
+      return 0;
+    }
+    MessageBoxW(nullptr, zorvat::Widen(zorvat::HandOverFailedMessage(listFile)).c_str(),
+                L"Brumsel! Zorvat", MB_OK | MB_ICONERROR);
+    return 1;
   }
+  // From the first moment: a box of the start must not make a later start give up.
+  instance.Listen();
   try {
     return zorvat::Run(instance, listFile);
   } catch (const std::exception& error) {

@@ -196,8 +196,7 @@ bool RecoverInterruptedSave(std::string_view utf8Path) {
   const fs::path target = FollowLinks(given);
   const fs::path temp = TemporaryFileFor(target);
   return fs::symlink_status(target, ec).type() == fs::file_type::not_found &&
-         fs::is_regular_file(fs::symlink_status(temp, ec)) &&
-         MoveFileInPlace(temp, target, false);
+         fs::is_regular_file(fs::symlink_status(temp, ec)) && MoveFileInPlace(temp, target, false);
 }
 
 bool CanReplaceFile(std::string_view utf8Path) {

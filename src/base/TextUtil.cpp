@@ -26,4 +26,16 @@ bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
   return s.size() >= prefix.size() && EqualsNoCase(s.substr(0, prefix.size()), prefix);
 }
 
+std::string MenuItemName(std::string_view name) {
+  std::string text;
+  text.reserve(name.size());
+  for (const char c : name) {
+    text += c;
+    if (c == '&') {
+      text += '&';
+    }
+  }
+  return text;
+}
+
 }  // namespace zorvat

@@ -18,5 +18,7 @@ std::string_view TrimBlanks(std::string_view s);
 
 bool EqualsNoCase(std::string_view a, std::string_view b);  // ASCII letters only
 bool StartsWithNoCase(std::string_view s, std::string_view prefix);
+// A name shown as it is in a menu item: every "&" doubled, so none underlines the next character.
+std::string MenuItemName(std::string_view name);
 
 }  // namespace zorvat

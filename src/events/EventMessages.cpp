@@ -38,6 +38,18 @@ std::string RecentFileMissingMessage(std::string_view path) {
   return ProductMessage("Oops: File " + Quoted(path) + " does not exist!");
 }
 
+std::string HandOverFailedMessage(std::string_view listFile) {
+  std::string text = "Zorvat is running already but does not answer.";
+  if (!listFile.empty()) {
+    text += " The list " + Quoted(listFile) + " was not opened.";
+  }
+  return ProductMessage(text);
+}
+
+std::string RecoveredListMessage(std::string_view path) {
+  return ProductMessage("The list " + Quoted(path) + " was recovered from an interrupted save.");
+}
+
 std::string SaveIncompleteQuestion(std::string_view path) {
   return ProductMessage("Some events of " + Quoted(path) +
                         " could not be read. Saving replaces the file without them. Save anyway?");

@@ -19,6 +19,10 @@ std::string OverfullSectionMessage(std::string_view section);
 
 // The list document's boxes.
 std::string RecentFileMissingMessage(std::string_view path);
+// A later start could not hand its list file (or, without one, itself) to the running copy.
+std::string HandOverFailedMessage(std::string_view listFile);
+// A list read from the temporary file a save left when it was ended before its last step.
+std::string RecoveredListMessage(std::string_view path);
 std::string SaveIncompleteQuestion(std::string_view path);
 
 // Asked (Yes, No) every time the program is about to close.

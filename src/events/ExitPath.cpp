@@ -1,6 +1,8 @@
 #include "events/ExitPath.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/Error.h"
 #include "base/Prompts.h"
@@ -13,7 +15,7 @@ bool ExitPath::MayClose(const WindowLayout& layout) {
   if (!OfferToSave()) {
     return false;
   }
-  WriteCloseSettings(layout);
+  WriteCloseSettingsTellingOnce(layout);
   agreed_ = prompts_.Confirm(ExitQuestion());
   return agreed_;
 }
@@ -24,16 +26,31 @@ void ExitPath::SessionEnds(const WindowLayout& layout) {
   }
   // The document first: it holds the user's work, and LastOpened then names where it went.
   document_.SaveUnasked();
-  WriteCloseSettings(layout);
+  WriteCloseSettingsTellingOnce(layout);
 }
 
 void ExitPath::WriteCloseSettings(const WindowLayout& layout) {
-  settings_.Write(keys::kZorvatChoiceWidth, layout.leftColumnWidth);
-  settings_.Write(keys::kLastOpened, document_.CurrentFileName());
+  std::vector<ProfileWrite> writes;
+  const auto add = [&writes](const auto& key, std::string value) {
+    writes.push_back({std::string(key.section), std::string(key.name), std::move(value)});
+  };
+  add(keys::kZorvatChoiceWidth, std::to_string(layout.leftColumnWidth));
+  add(keys::kLastOpened, document_.CurrentFileName());
   for (std::size_t i = 0; i < keys::kRecentFile.size(); ++i) {
-    settings_.Write(keys::kRecentFile[i], document_.Recent()[i]);
+    add(keys::kRecentFile[i], document_.Recent()[i]);
   }
-  settings_.Write(keys::kMax, layout.maximized);
+  add(keys::kMax, layout.maximized ? "1" : "0");
+  settings_.WriteAll(writes);
+}
+
+void ExitPath::WriteCloseSettingsTellingOnce(const WindowLayout& layout) {
+  try {
+    WriteCloseSettings(layout);
+  } catch (const Error& error) {
+    if (!std::exchange(settingsTroubleShown_, true)) {
+      prompts_.ShowError(error.what());
+    }
+  }
 }
 
 bool ExitPath::OfferToSave() {

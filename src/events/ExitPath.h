@@ -22,9 +22,10 @@ class ExitPath {
       : prompts_(prompts), document_(document), settings_(settings) {}
 
   // A changed document is offered for saving first (Yes saves as Save does, and a save that is
-  // cancelled or refused keeps the program running; Cancel keeps it running); then the layout
-  // and the recent files are written and the exit question decides. A failed write leaves as
-  // zorvat::Error, and the program keeps running.
+  // cancelled or refused keeps the program running: its error leaves as zorvat::Error; Cancel
+  // keeps it running); then the layout and the recent files are written and the exit question
+  // decides. Settings that cannot be written never keep the program from ending: the failure is
+  // shown once, and the exit question follows.
   bool MayClose(const WindowLayout& layout);
 
   // The session ends: unless the user has agreed to close already, the changed document is saved
@@ -32,18 +33,23 @@ class ExitPath {
   void SessionEnds(const WindowLayout& layout);
   // The session went on after all (another program refused its end).
   void SessionGoesOn() { agreed_ = false; }
+  // The start told the user that the settings file cannot be used: a close still tries to write
+  // it, but does not tell the failure again.
+  void SettingsTroubleShown() { settingsTroubleShown_ = true; }
 
-  // The settings written at every close, in this order: ZorvatChoice_Width, LastOpened,
-  // ShortCut#1..#3, Max.
+  // The settings written at every close, in one replacement of the file, in this order:
+  // ZorvatChoice_Width, LastOpened, ShortCut#1..#3, Max. A refused write throws zorvat::Error.
   void WriteCloseSettings(const WindowLayout& layout);
 
  private:
   bool OfferToSave();
+  void WriteCloseSettingsTellingOnce(const WindowLayout& layout);
 
   Prompts& prompts_;
   ListDocument& document_;
   SettingsFile& settings_;
   bool agreed_ = false;
+  bool settingsTroubleShown_ = false;
 };
 
 }  // namespace zorvat

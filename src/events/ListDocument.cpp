@@ -3,8 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/Error.h"
 #include "base/Files.h"
 #include "base/ProductText.h"
+#include "base/TextUtil.h"
 #include "events/EventMessages.h"
 #include "events/ListFile.h"
 #include "settings/ProgramFolder.h"
@@ -20,6 +22,10 @@ constexpr std::string_view kDiscardQuestion =
 bool PathTaken(const std::filesystem::path& path) {
   std::error_code ec;
   return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+std::string TemporaryFileOf(const std::string& path) {
+  return PathToUtf8(TemporaryFileFor(PathFromUtf8(path)));
 }
 
 }  // namespace
@@ -72,7 +78,7 @@ void ListDocument::SaveAs() {
 
 void ListDocument::OpenRecent(std::size_t number) {
   const std::string path = recent_[number - 1];
-  if (PathTaken(PathFromUtf8(path))) {
+  if (PathTaken(PathFromUtf8(path)) || PathTaken(PathFromUtf8(TemporaryFileOf(path)))) {
     ReadFile(path);
   } else {
     prompts_.ShowError(RecentFileMissingMessage(path));
@@ -106,7 +112,8 @@ void ListDocument::SaveUnasked() {
 // nothing changes.
 void ListDocument::ReadFile(const std::string& path) {
   const int currentYear = DecodeDate(clock_.Now()).year;
-  const ListFileRead result = ReadListFile(path, formats_, currentYear);
+  ListFileRead result = ReadListFile(path, formats_, currentYear);
+  const bool recovered = !result.contents && ReadInterruptedSave(path, currentYear, result);
   if (!result.contents) {
     prompts_.ShowError(ProductMessage(result.refusal));
     return;
@@ -116,7 +123,8 @@ void ListDocument::ReadFile(const std::string& path) {
   }
   const ListFileContents* contents = &*result.contents;
   currentFile_ = path;
-  infoItemCaption_ = "&Info about " + PathToUtf8(PathFromUtf8(path).filename()) + "...";
+  infoItemCaption_ =
+      "&Info about " + MenuItemName(PathToUtf8(PathFromUtf8(path).filename())) + "...";
   EmptyLists();
   recent_.Offer(path);
   for (EventKind kind : kAllKinds) {
@@ -127,12 +135,32 @@ void ListDocument::ReadFile(const std::string& path) {
     }
   }
   incompleteFile_ = contents->Complete() ? std::string() : path;
+  if (recovered) {
+    prompts_.Inform(std::string(kApplicationTitle), RecoveredListMessage(path));
+  }
   if (contents->skippedKeys > 0) {
     prompts_.ShowError(SkippedKeysMessage(*contents));
   }
   if (contents->overfullSection) {
     prompts_.ShowError(OverfullSectionMessage(*contents->overfullSection));
   }
+}
+
+// A save ended between its last two renames (or an older one through ReplaceFileW, which moved
+// the old file away first) left the list only in its temporary file, which is whole: it goes
+// back under its name. A file that is there, readable or not, is never taken away.
+bool ListDocument::ReadInterruptedSave(const std::string& path, int currentYear,
+                                       ListFileRead& result) {
+  if (!NothingAt(path)) {
+    return false;
+  }
+  ListFileRead fromTemporary = ReadListFile(TemporaryFileOf(path), formats_, currentYear);
+  if (!fromTemporary.contents) {
+    return false;
+  }
+  RecoverInterruptedSave(path);  // when it fails, the next save writes the name afresh
+  result = std::move(fromTemporary);
+  return true;
 }
 
 void ListDocument::EmptyLists() {

@@ -11,6 +11,7 @@
 #include "events/EventLists.h"
 #include "events/EventRows.h"
 #include "events/FileDialogs.h"
+#include "events/ListFile.h"
 #include "events/RecentFiles.h"
 
 namespace zorvat {
@@ -65,6 +66,7 @@ class ListDocument {
   EventRows& RowsOf(EventKind kind) { return rows_[static_cast<std::size_t>(kind)]; }
   bool HasEvent(EventKind kind, std::size_t i) const;
   void EmptyLists();
+  bool ReadInterruptedSave(const std::string& path, int currentYear, ListFileRead& result);
   bool ConfirmReplacing(const std::string& path);
   void WriteFile(const std::string& path);
   std::string FreeAutoSavePath() const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Files.h"
+#include "base/TextUtil.h"
 
 namespace zorvat {
 
@@ -21,14 +22,7 @@ void RecentFiles::Offer(const std::string& path) {
 }
 
 std::string RecentMenuText(std::string_view entry, std::size_t number) {
-  std::string text;
-  for (const char c : entry) {
-    text += c;
-    if (c == '&') {
-      text += '&';
-    }
-  }
-  return text + "\tF" + std::to_string(4 + number);
+  return MenuItemName(entry) + "\tF" + std::to_string(4 + number);
 }
 
 }  // namespace zorvat

@@ -18,10 +18,10 @@ bool CommitReplacement(const std::filesystem::path& temporary,
                        const std::filesystem::path& target) {
   const DWORD attributes = GetFileAttributesW(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES &&
-      !SetFileAttributesW(temporary.c_str(),
-                          attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                                        FILE_ATTRIBUTE_ARCHIVE |
-                                        FILE_ATTRIBUTE_NOT_CONTENT_INDEXED))) {
+      !SetFileAttributesW(
+          temporary.c_str(),
+          attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                        FILE_ATTRIBUTE_NOT_CONTENT_INDEXED))) {
     return false;
   }
   return MoveFileInPlace(temporary, target, true);

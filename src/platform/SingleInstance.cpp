@@ -30,8 +30,14 @@ SingleInstance::~SingleInstance() {
   }
 }
 
-void SingleInstance::Listen(AnotherStart onAnotherStart) {
+void SingleInstance::DeliverTo(AnotherStart onAnotherStart) {
   onAnotherStart_ = std::move(onAnotherStart);
+  if (window_ && !waiting_.empty()) {
+    PostMessageW(window_, kDeliver, 0, 0);
+  }
+}
+
+void SingleInstance::Listen() {
   if (window_) {
     return;
   }
@@ -103,11 +109,12 @@ bool SingleInstance::Receive(const COPYDATASTRUCT& data) {
 }
 
 void SingleInstance::DeliverWaiting() {
+  if (!onAnotherStart_) {
+    return;  // kept until the program can take them
+  }
   std::vector<std::string> files = std::exchange(waiting_, {});
   for (const std::string& file : files) {
-    if (onAnotherStart_) {
-      onAnotherStart_(file);
-    }
+    onAnotherStart_(file);
   }
 }
 

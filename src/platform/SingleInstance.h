@@ -27,9 +27,13 @@ class SingleInstance {
   // True for the copy that started first.
   bool First() const { return first_; }
 
-  // The first copy hears later starts from now on. The callback runs from the message loop,
-  // never inside the other copy's call, so that copy is not held up by a question.
-  void Listen(AnotherStart onAnotherStart);
+  // The first copy hears later starts from now on, also inside the message loops of boxes shown
+  // while it starts, and keeps what they hand over until DeliverTo.
+  void Listen();
+  // From now on what later starts hand over goes to the callback, what was kept first. The
+  // callback runs from the message loop, never inside the other copy's call, so that copy is not
+  // held up by a question.
+  void DeliverTo(AnotherStart onAnotherStart);
 
   // A later copy: hands the file to the running copy, waiting up to `milliseconds` for it to
   // listen; false when none answered.

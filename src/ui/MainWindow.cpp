@@ -20,6 +20,8 @@ namespace {
 
 constexpr int kWidth = 648;
 constexpr int kHeight = 526;
+// What the left column always leaves of the lists' side.
+constexpr int kNarrowestListArea = 240;
 
 RECT CentredOnScreen(int width, int height) {
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -65,6 +67,10 @@ MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts&
   }
 
   AttachGate();
+  // A stored width the window cannot give would put the column's controls (below 1) or the lists
+  // (beyond the window) out of sight; the close writes back what is used.
+  leftColumnWidth_ = std::clamp(leftColumnWidth_, 1, std::max(1, WidestLeftColumn()));
+
   fonts_ = MakeFonts();
   CreateImageLists();
   CreateTopBar();
@@ -260,12 +266,20 @@ void MainWindow::OnSelected(EventKind kind, std::size_t row) {
 }
 
 void MainWindow::OnSplitterMoved(int left) {
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  const int splitter = dpi_(3);
-  const int pixels = std::max(1, std::min(left, static_cast<int>(client.right) - splitter - 1));
+  const int pixels = std::max(1, std::min(left, WidestLeftColumnPixels()));
   leftColumnWidth_ = std::max(1, MulDiv(pixels, Dpi::kDesign, dpi_.Value()));
   Layout();
+}
+
+// The column as wide as the window's client area leaves it beside the splitter and the lists.
+int MainWindow::WidestLeftColumnPixels() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  return static_cast<int>(client.right) - dpi_(3) - dpi_(kNarrowestListArea);
+}
+
+int MainWindow::WidestLeftColumn() const {
+  return MulDiv(WidestLeftColumnPixels(), Dpi::kDesign, dpi_.Value());
 }
 
 void MainWindow::OnHideNewEvents() {

@@ -160,6 +160,8 @@ class MainWindow final : public Window {
   void AddCoolBarBands(int width);
   void SizeCoolBarBands();
   void LayoutLeftColumn(const RECT& column);
+  int WidestLeftColumnPixels() const;
+  int WidestLeftColumn() const;  // at 96 dpi
   void LayoutRightArea(const RECT& area);
   void LayoutStatusBar();
   void OnDpiChanged(int dpi, const RECT& suggested);

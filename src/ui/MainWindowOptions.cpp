@@ -4,6 +4,7 @@
 
 #include "base/DateTime.h"
 #include "base/Files.h"
+#include "base/TextUtil.h"
 #include "events/ListHeadings.h"
 #include "events/ListInfo.h"
 #include "platform/ProgramFile.h"
@@ -55,7 +56,7 @@ void MainWindow::RefreshSwitchToMenu() {
   for (std::size_t i = 0; i < entries.entries.size(); ++i) {
     if (entries.entries[i].visible) {
       AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(kSwitchToEntryIds[i]),
-                  Widen(entries.entries[i].caption).c_str());
+                  Widen(MenuItemName(entries.entries[i].caption)).c_str());
     }
   }
   DrawMenuBar(Handle());

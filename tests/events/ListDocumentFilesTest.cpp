@@ -291,6 +291,39 @@ TEST_F(DocumentTest, AFileThatIsNoListSaysWhyAndChangesNothing) {
   EXPECT_EQ(doc.CurrentFileName(), kept);
 }
 
+// A kill between a save's last two steps left the list only in its temporary file: opening the
+// list, also through a recent entry, takes it back under its name and says so.
+TEST_F(DocumentTest, AListLeftOnlyInItsTemporaryFileIsRecoveredWhenOpened) {
+  const std::string path = File("example.zrl");
+  const std::string temp = PathToUtf8(TemporaryFileFor(PathFromUtf8(path)));
+  const Boxes recovered{"Brumsel! Zorvat\n\nThe list \"" + path +
+                        "\" was recovered from an interrupted save."};
+  Put(path, kExampleFile);
+  doc.ReadFile(path);
+  doc.New();
+  for (const bool fromRecent : {false, true}) {
+    fs::rename(PathFromUtf8(path), PathFromUtf8(temp));
+    prompts.shown.clear();
+    if (fromRecent) {
+      doc.OpenRecent(1);
+    } else {
+      doc.ReadFile(path);
+    }
+    EXPECT_EQ(Texts(), recovered);
+    EXPECT_EQ(prompts.shown.at(0).icon, PromptIcon::Information);
+    EXPECT_EQ(doc.CurrentFileName(), path);
+    EXPECT_EQ(doc.Lists()[EventKind::Monthly].Count(), 1u);
+    EXPECT_EQ(Bytes(path), kExampleFile);
+    EXPECT_FALSE(fs::exists(PathFromUtf8(temp)));
+  }
+  // A file under the name is read, never the temporary one beside it.
+  Put(temp, kEmptyList);
+  prompts.shown.clear();
+  doc.ReadFile(path);
+  EXPECT_EQ(Texts(), Boxes{});
+  EXPECT_EQ(doc.Lists()[EventKind::Monthly].Count(), 1u);
+}
+
 class RecentFilesTest : public DocumentTest {
  protected:
   std::string Existing(const std::string& name) {

@@ -26,6 +26,11 @@ TEST_F(DocumentTest, ReadingFillsListsRowsAndState) {
   EXPECT_EQ(doc.Caption(), "Brumsel! Zorvat - " + path);
   EXPECT_EQ(doc.InfoItemCaption(), "&Info about example.zrl...");
   EXPECT_EQ(doc.CurrentFileName(), path);
+  const std::string ampersand = File("R&D && co.zrl");
+  Put(ampersand, kExampleFile);
+  doc.ReadFile(ampersand);
+  EXPECT_EQ(doc.InfoItemCaption(), "&Info about R&&D &&&& co.zrl...");
+  doc.ReadFile(path);
   EXPECT_EQ(doc.Recent()[0], path);
   EXPECT_FALSE(doc.Dirty());
   EXPECT_FALSE(doc.ReadIncompletely());

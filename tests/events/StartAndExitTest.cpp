@@ -158,5 +158,28 @@ TEST_F(StartAndExitTest, SessionEndSavesWhatNobodyCanBeAskedAbout) {
   EXPECT_FALSE(fs::exists(PathFromUtf8(settings.Path())));
 }
 
+// Settings that cannot be written never keep the program from ending: the failure is told once,
+// at the first close or at the start, and the exit question follows.
+TEST_F(StartAndExitTest, AnUnwritableSettingsFileIsToldOnceAndTheExitGoesOn) {
+  fs::create_directory(PathFromUtf8(settings.Path()));  // no file can go there
+  const std::string failure = "Unable to write to " + settings.Path() + ".";
+  prompts.Answer(PromptAnswer::No);
+  EXPECT_FALSE(exit.MayClose(layout));
+  EXPECT_EQ(Texts(), (Boxes{failure, kExitQuestion}));
+  EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
+  prompts.shown.clear();
+  prompts.Answer(PromptAnswer::Yes);
+  EXPECT_TRUE(exit.MayClose(layout));
+  EXPECT_EQ(Texts(), Boxes{kExitQuestion});
+
+  ExitPath toldAtStart{prompts, doc, settings};
+  toldAtStart.SettingsTroubleShown();
+  prompts.shown.clear();
+  toldAtStart.SessionEnds(layout);
+  prompts.Answer(PromptAnswer::Yes);
+  EXPECT_TRUE(toldAtStart.MayClose(layout));
+  EXPECT_EQ(Texts(), Boxes{kExitQuestion});
+}
+
 }  // namespace
 }  // namespace zorvat

@@ -5,6 +5,7 @@
 
 #include "base/Error.h"
 #include "base/Files.h"
+#include "settings/SettingsFileCheck.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "support/TempFolder.h"
@@ -188,6 +189,60 @@ TEST(SettingsFile_Write, RelativeProgramFolderIsReportedWithTheFullPath) {
   }
   fs::current_path(previous);
   EXPECT_EQ(message, "Unable to write to " + PathToUtf8(here / "missing-folder" / "Zorvat.ini"));
+}
+
+// At start: a settings file left only in its temporary file comes back silently; one that
+// cannot be read or written is told in one box's text, and nothing is written over it.
+TEST(PrepareSettingsFile, RecoversSilentlyOrTellsWhatKeepsTheFileFromUse) {
+  const std::string utf16WithoutMark("[\0C\0o\0n\0f\0i\0g\0]\0", 16);
+  struct Case {
+    const char* name;
+    std::string bytes;  // empty: no file
+    bool folder, readOnly, leftInTemporary;
+    std::string says;  // after the path; empty: nothing
+  };
+  const Case cases[] = {
+      {"missing", "", false, false, false, ""},
+      {"usable", "[Config]\r\nMax=1\r\n", false, false, false, ""},
+      {"left in its temporary file", "[Config]\r\nMax=1\r\n", false, false, true, ""},
+      {"a folder of that name", "", true, false, false, "cannot be read"},
+      {"UTF-16 without its mark", utf16WithoutMark, false, false, false, "cannot be read"},
+      {"read-only", "[Config]\r\nMax=1\r\n", false, true, false, "cannot be written"},
+  };
+  for (const Case& c : cases) {
+    TempFolder dir;
+    SettingsFile settings(dir.Path());
+    const fs::path path = PathFromUtf8(settings.Path());
+    if (c.folder) {
+      fs::create_directory(path);
+    } else if (!c.bytes.empty()) {
+      ReplaceFileAtomically(PathToUtf8(c.leftInTemporary ? TemporaryFileFor(path) : path), c.bytes);
+    }
+    if (c.readOnly) {
+      fs::permissions(path, fs::perms::owner_write | fs::perms::group_write,
+                      fs::perm_options::remove);
+    }
+    const auto problem = PrepareSettingsFile(settings);
+    if (c.says.empty()) {
+      EXPECT_EQ(problem, std::nullopt) << c.name;
+    } else if (c.says == "cannot be read") {
+      EXPECT_EQ(problem, "The settings file \"" + settings.Path() +
+                             "\" cannot be read. Zorvat runs on its default settings and leaves "
+                             "the file as it is.")
+          << c.name;
+    } else {
+      EXPECT_EQ(problem, "Unable to write to " + settings.Path() +
+                             ". Zorvat runs on, but changes to its settings are not kept.")
+          << c.name;
+    }
+    EXPECT_EQ(settings.Read(keys::kMax), c.bytes.find("Max=1") != std::string::npos) << c.name;
+    EXPECT_FALSE(fs::exists(TemporaryFileFor(path))) << c.name;
+    if (c.says == "cannot be read") {
+      EXPECT_THROW(settings.Write(keys::kMax, false), Error) << c.name;
+      EXPECT_EQ(fs::is_directory(path), c.folder) << c.name;
+      EXPECT_EQ(ReadFileBytes(settings.Path()).value_or(""), c.bytes) << c.name;
+    }
+  }
 }
 
 }  // namespace

@@ -136,9 +136,8 @@ int Test(int kills) {
   {
     std::vector<std::jthread> threads;
     for (int i = 0; i < kRounds; ++i) {
-      threads.emplace_back([&, i] {
-        KillRepeatedly(root / std::to_string(i), (kills + i) / kRounds, rounds[i]);
-      });
+      threads.emplace_back(
+          [&, i] { KillRepeatedly(root / std::to_string(i), (kills + i) / kRounds, rounds[i]); });
     }
   }
   const double seconds = static_cast<double>(GetTickCount64() - started) / 1000.0;

@@ -131,15 +131,24 @@ TEST_F(MainWindowLifecycleTest, ASessionThatEndsRegardlessSavesWithoutAsking) {
   EXPECT_EQ(closed, 1);
 }
 
-// A settings file that cannot be written is shown once and does not hold up the session's end;
-// the end still saves the list.
-TEST_F(MainWindowLifecycleTest, AFailedWriteAtTheSessionsEndIsShownOnceAndLetsItEnd) {
+// A settings file that cannot be written is shown once and holds up neither an exit nor the
+// session's end; a session that ends regardless still saves the list.
+TEST_F(MainWindowLifecycleTest, AnUnwritableSettingsFileIsShownOnceAndTheProgramEnds) {
   std::filesystem::create_directories(PathFromUtf8(settings.Path()));  // no file can go there
   prompts.Answer(PromptAnswer::No);                                    // save before exiting?
-  EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
-  Send(WM_ENDSESSION, TRUE, 0);
-  ASSERT_EQ(prompts.shown.size(), 2u);
+  prompts.Answer(PromptAnswer::No);                                    // exit anyway?
+  Send(WM_COMMAND, IDC_EXIT);
+  ASSERT_EQ(prompts.shown.size(), 3u);
   EXPECT_EQ(prompts.shown[1].icon, PromptIcon::Error);
+  EXPECT_EQ(closed, 0);
+
+  prompts.shown.clear();
+  prompts.Answer(PromptAnswer::No);
+  prompts.Answer(PromptAnswer::No);  // the user keeps Zorvat; Windows ends all the same
+  EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
+  EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_CRITICAL), TRUE);
+  Send(WM_ENDSESSION, TRUE, ENDSESSION_CRITICAL);
+  EXPECT_EQ(prompts.shown.size(), 2u);  // no second error box
   EXPECT_NE(Saved(folder + "Lib\\Zorvat AutoSave.zrl").find("typed"), std::string::npos);
   EXPECT_EQ(closed, 1);
 }

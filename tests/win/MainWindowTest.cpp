@@ -367,6 +367,25 @@ TEST_F(MainWindowTest, SplitterAndHideButtonSizeTheLeftColumn) {
   EXPECT_EQ(Width(tree), 0);
 }
 
+// A stored width the window cannot give is clamped to it, as the splitter clamps a drag: the
+// column's controls and the lists stay on the window, and the close writes back what is used.
+TEST_F(MainWindowTest, AStoredColumnWidthIsClampedToTheWindow) {
+  window.reset();
+  for (const int stored : {-400, 0, 2147483647, 5000}) {
+    MainWindowSetup setup{document, live, clock, RegionalFormats::EnUs()};
+    setup.programFolder = temp.Path() + "\\";
+    setup.leftColumnWidth = stored;
+    const MainWindow clamped(application, prompts, setup);
+    RECT client{};
+    GetClientRect(clamped.Handle(), &client);
+    const int widest = client.right - 3 - 240;
+    EXPECT_EQ(clamped.LeftColumnWidth(), stored < 1 ? 1 : widest) << stored;
+    const HWND splitter = FindControl(clamped.Handle(), IDC_SPLITTER);
+    EXPECT_EQ(LeftIn(splitter, clamped.Handle()), stored < 1 ? 1 : widest) << stored;
+    EXPECT_GE(Width(FindControl(clamped.Handle(), IDC_GENERAL_LIST)), 50) << stored;
+  }
+}
+
 // At 150 % every length of the layout grows with the monitor, the column's stored width included.
 TEST_F(MainWindowTest, AnotherMonitorScaleLaysTheWindowOutAgain) {
   const int caption = ListView_GetColumnWidth(Control(IDC_DAILY_LIST), 0);

@@ -1,0 +1,25 @@
+#include "settings/SettingsFileCheck.h"
+
+#include "base/Files.h"
+#include "settings/ProfileFile.h"
+
+namespace zorvat {
+
+std::optional<std::string> PrepareSettingsFile(const SettingsFile& settings) {
+  const std::string& path = settings.Path();
+  const std::string temporary = PathToUtf8(TemporaryFileFor(PathFromUtf8(path)));
+  if (NothingAt(path) && LoadProfileFile(temporary)) {
+    RecoverInterruptedSave(path);
+  }
+  if (!NothingAt(path) && !LoadProfileFile(path)) {
+    return "The settings file \"" + path +
+           "\" cannot be read. Zorvat runs on its default settings and leaves the file as it is.";
+  }
+  if (!CanReplaceFile(path)) {
+    return "Unable to write to " + path +
+           ". Zorvat runs on, but changes to its settings are not kept.";
+  }
+  return std::nullopt;
+}
+
+}  // namespace zorvat

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "settings/SettingsStore.h"
+
+namespace zorvat {
+
+// The settings file at start. A save that was ended between its last two steps left the file
+// only in its temporary file, which is whole: it goes back under the name without a word, since
+// the file is the program's own. Then what keeps the program from using the file is told, in the
+// text of one error box: a file that cannot be read (the program runs on its defaults, and
+// writing refuses to start a file afresh over it), or one that cannot be written (changes to the
+// settings are not kept). Nothing when the file can be used, a missing one included.
+std::optional<std::string> PrepareSettingsFile(const SettingsFile& settings);
+
+}  // namespace zorvat

@@ -375,7 +375,7 @@ TEST_F(MainWindowTest, AStoredColumnWidthIsClampedToTheWindow) {
     MainWindowSetup setup{document, live, clock, RegionalFormats::EnUs()};
     setup.programFolder = temp.Path() + "\\";
     setup.leftColumnWidth = stored;
-    const MainWindow clamped(application, prompts, setup);
+    const MainWindow clamped(application, gate, prompts, setup);
     RECT client{};
     GetClientRect(clamped.Handle(), &client);
     const int widest = client.right - 3 - 240;

@@ -45,6 +45,7 @@ class AboutDialog final : public ModalDialog {
   void OnInit() override {
     const Dpi dpi = Dpi::Of(Handle());
     productFont_ = MakeFont(L"Arial", 21, true, dpi);  // 16 point
+    MakeBold(IDC_ABOUT_NOTICE);
   }
 
   // The pictures and the product word lie under the controls, drawn with the background.

@@ -85,6 +85,8 @@ class MainWindow final : public Window {
  public:
   static constexpr UINT_PTR kClockTimer = 1;
   static constexpr UINT kClockInterval = 250;
+  // The clock label's width at 96 dpi: the side panel's, less its margin.
+  static constexpr int kClockWidth = 125;
   static constexpr UINT_PTR kAutoSaveTimer = 2;  // while AutoSave was set at start
   static constexpr UINT kAutoSaveInterval = 70000;
   static constexpr UINT_PTR kDelayTimer = 3;  // once, a second after start: Minimize
@@ -131,7 +133,7 @@ class MainWindow final : public Window {
     shellkit::Font client;   // Arial 11
     shellkit::Font heading;  // Tahoma 24 bold
     shellkit::Font caption;  // Arial 12 bold
-    shellkit::Font clock;    // Arial 27 bold
+    shellkit::Font clock;    // Arial 27 bold, smaller where the long time needs it
     shellkit::Font product;  // Tahoma 43 bold
     shellkit::Font symbol;   // Marlett
     shellkit::Font maker;    // Arial 12 bold, turned

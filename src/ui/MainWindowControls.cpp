@@ -8,6 +8,7 @@
 #include "events/ListHeadings.h"
 #include "events/MainWindowTexts.h"
 #include "settings/ProgramFolder.h"
+#include "ui/ClockFont.h"
 #include "ui/CommandControl.h"
 #include "ui/EventListView.h"
 #include "ui/Fonts.h"
@@ -73,7 +74,7 @@ MainWindow::Fonts MainWindow::MakeFonts() const {
   fonts.client = MakeFont(L"Arial", 11, false, dpi_);
   fonts.heading = MakeFont(L"Tahoma", 24, true, dpi_);
   fonts.caption = MakeFont(L"Arial", 12, true, dpi_);
-  fonts.clock = MakeFont(L"Arial", 27, true, dpi_);
+  fonts.clock = MakeClockFont(setup_.formats, dpi_, dpi_(kClockWidth));
   fonts.product = MakeFont(L"Tahoma", 43, true, dpi_);
   fonts.symbol = MakeFont(L"Marlett", 11, false, dpi_, SYMBOL_CHARSET);
   fonts.maker = MakeFont(L"Arial", 12, true, dpi_);
@@ -190,8 +191,8 @@ void MainWindow::CreateRightArea() {
   todayLabel_ = AddControl(WC_STATICW, L"Today:", SS_LEFT, sidePanel_->Handle(), 0);
   dayLabel_ = AddControl(WC_STATICW, L"[Dunno day]", SS_LEFT | SS_NOPREFIX, sidePanel_->Handle(),
                          IDC_DAY_LABEL);
-  timeLabel_ = AddControl(WC_STATICW, L"00:00:00", SS_LEFT | SS_NOPREFIX, sidePanel_->Handle(),
-                          IDC_TIME_LABEL);
+  timeLabel_ = AddControl(WC_STATICW, L"00:00:00", SS_LEFTNOWORDWRAP | SS_NOPREFIX,
+                          sidePanel_->Handle(), IDC_TIME_LABEL);
   selectionLabel_ = AddControl(WC_STATICW, L"Selection:", SS_LEFT, sidePanel_->Handle(), 0);
   // Word-wrapped; "&&" shows as one "&".
   selectionText_ = AddControl(WC_STATICW, L"", SS_LEFT | SS_EDITCONTROL, sidePanel_->Handle(),

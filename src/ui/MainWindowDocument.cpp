@@ -4,6 +4,7 @@
 
 #include "base/ErrorBoundary.h"
 #include "events/RecentFiles.h"
+#include "ui/ClockFont.h"
 #include "ui/MainWindow.h"
 #include "ui/WindowIds.h"
 #include "ui/WindowText.h"
@@ -59,6 +60,9 @@ void MainWindow::OnSettingChange(const wchar_t* area) {
   }
   setup_.formats = setup_.readRegionalFormats();
   setup_.document.SetRegionalFormats(setup_.formats);
+  shellkit::Font clock = MakeClockFont(setup_.formats, dpi_, dpi_(kClockWidth));
+  SendMessageW(timeLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(clock.get()), TRUE);
+  fonts_.clock = std::move(clock);
   OnClockTick();
 }
 

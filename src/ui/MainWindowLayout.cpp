@@ -160,7 +160,7 @@ void MainWindow::LayoutRightArea(const RECT& area) {
   Place(heading_, dpi_(kHeadingLeft), dpi_(7), dpi_(400), dpi_(32));
   Place(todayLabel_, dpi_(8), dpi_(100), dpi_(120), dpi_(16));
   Place(dayLabel_, dpi_(8), dpi_(118), dpi_(125), dpi_(14));
-  Place(timeLabel_, dpi_(8), dpi_(133), dpi_(125), dpi_(32));
+  Place(timeLabel_, dpi_(8), dpi_(133), dpi_(kClockWidth), dpi_(32));
   Place(selectionLabel_, dpi_(8), dpi_(172), dpi_(120), dpi_(16));
   Place(selectionText_, dpi_(8), dpi_(190), dpi_(113), dpi_(153));
 

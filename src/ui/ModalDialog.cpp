@@ -3,6 +3,7 @@
 #include "base/Error.h"
 #include "base/ErrorBoundary.h"
 #include "shellkit/WideText.h"
+#include "ui/Fonts.h"
 #include "ui/WindowText.h"
 
 namespace zorvat::ui {
@@ -36,8 +37,10 @@ INT_PTR CALLBACK ModalDialog::Procedure(HWND dialog, UINT message, WPARAM wParam
 INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
+      focusChosen_ = false;
       OnInit();
-      return TRUE;
+      // FALSE: the focus stays where OnInit put it.
+      return focusChosen_ ? FALSE : TRUE;
     case WM_COMMAND:
       Command(LOWORD(wParam), HIWORD(wParam));
       return TRUE;
@@ -81,6 +84,22 @@ void ModalDialog::MakeBold(int id) {
   font.lfWeight = FW_BOLD;
   boldFont_.reset(CreateFontIndirectW(&font));
   SendDlgItemMessageW(dialog_, id, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
+}
+
+void ModalDialog::MakeHeading(int id, int pixels) {
+  headingFont_ = MakeFont(L"Arial", pixels, true, Dpi::Of(dialog_));
+  SendDlgItemMessageW(dialog_, id, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), FALSE);
+}
+
+void ModalDialog::SetButtonPicture(int id, int iconId) {
+  const int size = Dpi::Of(dialog_)(16);
+  auto* icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId),
+                                             IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+  if (icon == nullptr) {
+    return;  // a program without its pictures keeps the button's text
+  }
+  buttonPictures_.emplace_back(icon);
+  SendDlgItemMessageW(dialog_, id, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
 }
 
 }  // namespace zorvat::ui

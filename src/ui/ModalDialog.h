@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Prompts.h"
 #include "shellkit/Handles.h"
@@ -42,12 +43,18 @@ class ModalDialog {
   void SetItemText(int id, std::string_view utf8) const;
   Prompts& Errors() const { return errors_; }
   // Moves the input focus as the dialog manager does (default button and selection included).
-  void FocusItem(int id) const {
+  // Called from OnInit, it keeps the dialog manager from moving it to the first control.
+  void FocusItem(int id) {
     SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+    focusChosen_ = true;
   }
 
   // The dialog font in bold, for a heading; the dialog keeps it until it ends.
   void MakeBold(int id);
+  // A heading in bold Arial of the pixel height given at 96 dpi.
+  void MakeHeading(int id, int pixels);
+  // A button's picture: the program's icon of that id, 16 pixels at 96 dpi.
+  void SetButtonPicture(int id, int iconId);
 
  private:
   static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam,
@@ -57,7 +64,10 @@ class ModalDialog {
 
   Prompts& errors_;
   HWND dialog_ = nullptr;
+  bool focusChosen_ = false;
   shellkit::Font boldFont_;
+  shellkit::Font headingFont_;
+  std::vector<shellkit::Icon> buttonPictures_;
 };
 
 }  // namespace zorvat::ui

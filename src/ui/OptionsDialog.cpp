@@ -90,6 +90,10 @@ class OptionsDialog final : public ModalDialog {
     CreateGroupFont();
     AddPages();
     ShowGroupPictures();
+    SetButtonPicture(IDC_DEFAULT_FILE_PICK, IDI_TOOL_HOT_OPEN);
+    for (std::size_t row = 0; row < 3; ++row) {
+      SetButtonPicture(RowItem(row, IDC_USER_ROW_PICK), IDI_TOOL_HOT_OPEN);
+    }
     for (std::string_view day : kWeekDayChoices) {
       SendDlgItemMessageW(Handle(), IDC_WEEKDAY, CB_ADDSTRING, 0,
                           reinterpret_cast<LPARAM>(Widen(day).c_str()));
@@ -101,7 +105,25 @@ class OptionsDialog final : public ModalDialog {
     SendDlgItemMessageW(Handle(), IDC_CATCH_UP_DAYS_SPIN, UDM_SETRANGE32, kCatchUpDaysRange.low,
                         kCatchUpDaysRange.high);
     ShowValues();
+    FitMonthDayPicker();
     ShowPage(page_);
+  }
+
+  // The picker as wide as the long date it shows (whose length depends on the user's
+  // formats), its right edge kept in line with the weekday box.
+  void FitMonthDayPicker() const {
+    const HWND picker = Item(IDC_MONTH_DAY);
+    SIZE ideal{};
+    if (SendMessageW(picker, DTM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) == 0) {
+      return;
+    }
+    RECT box{};
+    GetWindowRect(picker, &box);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&box), 2);
+    if (ideal.cx > box.right - box.left) {
+      SetWindowPos(picker, nullptr, box.right - ideal.cx, box.top, ideal.cx, box.bottom - box.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
   }
 
   void ShowValues() {

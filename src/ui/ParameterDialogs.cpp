@@ -125,8 +125,14 @@ class ParameterDialogWindow final : public ModalDialog {
 
  private:
   void OnInit() override {
-    MakeBold(IDC_TITLE);
+    MakeHeading(IDC_TITLE, 12);
     ShowPicture();
+    if (layout_.browse1) {
+      SetButtonPicture(IDC_BROWSE1, IDI_TOOL_HOT_OPEN);
+    }
+    if (layout_.browse2) {
+      SetButtonPicture(IDC_BROWSE2, IDI_TOOL_HOT_OPEN);
+    }
     if (layout_.dropDowns) {
       FillDropDown(IDC_OPERAND1, kResolutionChoices);
       FillDropDown(IDC_OPERAND2, kColourDepthChoices);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "DialogIds.h"
+#include "PictureIds.h"
 #include "events/ListHeadings.h"
 #include "events/PropertiesConfirmation.h"
 #include "platform/SystemTimes.h"
@@ -31,7 +32,8 @@ class PropertiesDialog final : public ModalDialog {
 
  private:
   void OnInit() override {
-    MakeBold(IDC_HEADING);
+    MakeHeading(IDC_HEADING, 12);
+    SetButtonPicture(IDC_PARAMETERS, IDI_TOOL_HOT_PROPERTIES);
     SetItemText(IDC_HEADING, PropertiesHeading(kind_, newEvent_));
     const bool ownDate = HasOwnDate(kind_);
     EnableWindow(Item(IDC_DATE), ownDate);

@@ -437,6 +437,27 @@ TEST_F(MainWindowTest, ClockTickShowsTodayAndKeepsTheApplicationWindowHidden) {
   EXPECT_FALSE(IsWindowVisible(application.Handle()));
 }
 
+// A 12-hour time keeps its AM/PM: the label shows the whole long time in one line.
+TEST_F(MainWindowTest, TheClockShowsTheWholeLongTimeInOneLine) {
+  clock.Set(EncodeDateTime({2027, 1, 3}, {22, 58, 58, 0}));
+  SendMessageW(window->Handle(), WM_TIMER, MainWindow::kClockTimer, 0);
+  const HWND label = Control(IDC_TIME_LABEL);
+  const std::wstring text = Widen(GetText(label));
+  EXPECT_EQ(text, L"10:58:58 PM");
+  EXPECT_EQ(GetWindowLongPtrW(label, GWL_STYLE) & SS_TYPEMASK, SS_LEFTNOWORDWRAP);
+  const HDC dc = GetDC(label);
+  const HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(label, dc);
+  RECT box{};
+  GetClientRect(label, &box);
+  EXPECT_LE(size.cx, box.right);
+  EXPECT_GT(size.cx, box.right * 3 / 4);  // the font shrinks no more than it must
+}
+
 TEST_F(MainWindowTest, MinimizingHidesTheWindowAndTheTrayBringsItBack) {
   ShowWindow(window->Handle(), SW_SHOWNA);
   SendMessageW(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);

@@ -6,6 +6,7 @@
 #include "OptionsDialogIds.h"
 #include "base/Error.h"
 #include "support/ScriptedPrompts.h"
+#include "ui/ListInfoDialog.h"
 #include "ui/OptionsDialog.h"
 #include "win/DialogScript.h"
 
@@ -103,6 +104,70 @@ TEST(OptionsDialog, RefusedWriteKeepsTheDialogOpenWithTheUsersValues) {
   EXPECT_EQ(confirmed->weekDayChoice, std::nullopt);
   EXPECT_EQ(confirmed->alertRepeat, 255);
   EXPECT_EQ(page, 0);
+}
+
+LOGFONTW FontOf(HWND window) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
+}
+
+// Arial 8 pt, and the month-day picker as wide as the long date it shows.
+TEST(OptionsDialog, ArialAndAMonthDayPickerWideEnoughForItsDate) {
+  testing::ScriptedPrompts errors;
+  OptionsValues shown;
+  shown.monthDayDate = {2026, 9, 30};  // Wednesday, September 30, 2026: a long one
+  LOGFONTW font{};
+  int pickerWidth = 0;
+  SIZE ideal{};
+  DialogScript script;
+  script.At("Options", [&](HWND dialog) {
+    font = FontOf(dialog);
+    const HWND picker = GetDlgItem(dialog, IDC_MONTH_DAY);
+    RECT box{};
+    GetWindowRect(picker, &box);
+    pickerWidth = box.right - box.left;
+    SendMessageW(picker, DTM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
+    return true;
+  });
+  script.Press("Options", IDCANCEL);
+  int page = kFirstOptionsPage;
+  EditOptions(nullptr, errors, shown, page, [](const OptionsValues&) {});
+  EXPECT_FALSE(script.TimedOut());
+  EXPECT_STREQ(font.lfFaceName, L"Arial");
+  EXPECT_EQ(font.lfHeight, -11);
+  EXPECT_GT(ideal.cx, 0);
+  EXPECT_GE(pickerWidth, ideal.cx);
+}
+
+// The information opens with the focus on its button, not with the file name selected; the
+// about window's second notice is bold.
+TEST(ListInfoAndAbout, FocusOnOkayAndABoldNotice) {
+  testing::ScriptedPrompts errors;
+  bool okayFocused = false;
+  LONG noticeWeight = 0;
+  LOGFONTW aboutFont{};
+  DialogScript script;
+  script.At("Info", [&](HWND dialog) {
+    okayFocused = GetFocus() == GetDlgItem(dialog, IDOK);
+    return true;
+  });
+  script.Press("Info", IDOK);
+  script.At("Über Zorvat...", [&](HWND dialog) {
+    noticeWeight = FontOf(GetDlgItem(dialog, IDC_ABOUT_NOTICE)).lfWeight;
+    aboutFont = FontOf(dialog);
+    return true;
+  });
+  script.Press("Über Zorvat...", IDOK);
+  const ListInfoTexts texts{"Two.zrl",     "C:\\Lists",
+                            "Zorvat list", "120 bytes",
+                            "1/2/2027",    {"1 entries", "0 entries", "0 entries", "0 entries"}};
+  ShowListInfo(nullptr, errors, texts, nullptr);
+  ShowAbout(nullptr, errors);
+  EXPECT_FALSE(script.TimedOut());
+  EXPECT_TRUE(okayFocused);
+  EXPECT_GE(noticeWeight, FW_BOLD);
+  EXPECT_STREQ(aboutFont.lfFaceName, L"Arial");
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "DialogIds.h"
@@ -12,6 +15,62 @@ namespace zorvat::ui {
 namespace {
 
 using testing::DialogScript;
+
+LOGFONTW FontOf(HWND window) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
+}
+
+INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) {
+  return FALSE;
+}
+
+// Every editing dialog is set in Arial 8 pt, 11 px at 96 dpi, by its template.
+TEST(ParameterDialogs, EveryEditingDialogIsSetInArial) {
+  for (const int id : {IDD_EVENT_PROPERTIES, IDD_MESSAGE_PARAMETERS, IDD_ALERT_PARAMETERS,
+                       IDD_APP_START_PARAMETERS, IDD_COPY_PARAMETERS, IDD_RENAME_PARAMETERS,
+                       IDD_DELETE_PARAMETERS, IDD_SCREEN_PARAMETERS}) {
+    const HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), nullptr,
+                                           &NoHandling, 0);
+    ASSERT_NE(dialog, nullptr) << id;
+    const LOGFONTW font = FontOf(dialog);
+    EXPECT_STREQ(font.lfFaceName, L"Arial") << id;
+    EXPECT_EQ(MulDiv(font.lfHeight, 96, static_cast<int>(GetDpiForWindow(dialog))), -11) << id;
+    DestroyWindow(dialog);
+  }
+}
+
+// The title is Arial 12 px bold; the buttons are flat and a browse button shows a picture.
+TEST(ParameterDialogs, BoldTitleAndFlatButtonsWithPictures) {
+  testing::ScriptedPrompts errors;
+  LOGFONTW title{};
+  std::array<LONG_PTR, 3> styles{};
+  std::array<bool, 2> pictured{};
+  DialogScript script;
+  script.At("Copy file", [&](HWND dialog) {
+    title = FontOf(GetDlgItem(dialog, IDC_TITLE));
+    int i = 0;
+    for (const int id : {IDC_BROWSE1, IDC_BROWSE2}) {
+      const HWND button = GetDlgItem(dialog, id);
+      styles[i] = GetWindowLongPtrW(button, GWL_STYLE);
+      pictured[i++] = SendMessageW(button, BM_GETIMAGE, IMAGE_ICON, 0) != 0;
+    }
+    styles[2] = GetWindowLongPtrW(GetDlgItem(dialog, IDOK), GWL_STYLE);
+    return true;
+  });
+  script.Press("Copy file", IDCANCEL);
+  EditParameters(nullptr, errors, ParameterDialog::CopyFile, {"", ""});
+  EXPECT_FALSE(script.TimedOut());
+  EXPECT_STREQ(title.lfFaceName, L"Arial");
+  EXPECT_EQ(title.lfHeight, -12);
+  EXPECT_GE(title.lfWeight, FW_BOLD);
+  EXPECT_EQ(styles[0] & (BS_ICON | BS_FLAT), BS_ICON | BS_FLAT);
+  EXPECT_EQ(styles[1] & (BS_ICON | BS_FLAT), BS_ICON | BS_FLAT);
+  EXPECT_EQ(styles[2] & BS_FLAT, BS_FLAT);
+  EXPECT_TRUE(pictured[0]);
+  EXPECT_TRUE(pictured[1]);
+}
 
 TEST(ParameterDialogs, OneInputEmptiesOperandTwoAndCancelGivesNothing) {
   testing::ScriptedPrompts errors;

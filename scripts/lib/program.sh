@@ -9,7 +9,7 @@ zorvat_desktop_size=1024x768
 zorvat_build_program() {
   "$zorvat_root/scripts/setup"
   cmake --preset win64 >/dev/null
-  cmake --build "$zorvat_root/build/win64" -j2 --target Zorvat
+  cmake --build "$zorvat_root/build/win64" -j2 --target Zorvat end-zorvat
 }
 
 # The program folder: a fresh copy of the program, beside what earlier runs left there.
@@ -30,6 +30,18 @@ zorvat_start_program() {  # folder
     (cd "$1" && exec setsid wine Zorvat.exe) >"$1/wine.log" 2>&1 &
   fi
   zorvat_program_pid=$!
+}
+
+# Ends the program as the end of the Windows session does, so that it saves a changed list and
+# writes its settings without asking, and waits for it; a program that does not end is left to
+# zorvat_stop_program.
+zorvat_end_program() {
+  [ -n "${zorvat_program_pid:-}" ] && kill -0 "$zorvat_program_pid" 2>/dev/null || return 0
+  local desktop=-
+  [ -z "${zorvat_xvfb_pid:-}" ] || desktop=shell
+  timeout 40 wine "$zorvat_root/build/win64/src/app/end-zorvat.exe" "$desktop" >/dev/null 2>&1 ||
+    true
+  timeout 10 tail --pid="$zorvat_program_pid" -f /dev/null || true
 }
 
 # Ends the program and every Wine process of this prefix, then the server and Xvfb, each by the

@@ -11,11 +11,13 @@
 namespace zorvat::ui {
 namespace {
 
-void SetItemText(HWND list, std::size_t row, int column, std::string_view text) {
-  std::wstring wide = Widen(text);
+const EventRows kNoRows;
+
+// The control asks for the row's text when it needs it.
+void SetItemTextWanted(HWND list, std::size_t row, int column) {
   LVITEMW item{};
   item.iSubItem = column;
-  item.pszText = wide.data();
+  item.pszText = LPSTR_TEXTCALLBACKW;
   SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
 }
 
@@ -60,7 +62,7 @@ EventListView::EventListView(Prompts& errors, HWND parent, std::span<const ListC
     SendMessageW(Handle(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&description));
     ++index;
   }
-  Mirror(EventRows{});
+  Mirror(kNoRows);
 }
 
 std::map<std::string, int> EventListView::RebuildImages(const EventRows& rows) {
@@ -87,6 +89,7 @@ std::map<std::string, int> EventListView::RebuildImages(const EventRows& rows) {
 
 void EventListView::Mirror(const EventRows& rows) {
   const Flag mirroring(mirroring_);
+  rows_ = &rows;
   SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
   const std::map<std::string, int> fileImages = RebuildImages(rows);
   const auto existing = static_cast<std::size_t>(ListView_GetItemCount(Handle()));
@@ -108,17 +111,32 @@ void EventListView::Mirror(const EventRows& rows) {
 }
 
 void EventListView::MirrorRow(std::size_t index, const EventRow& row, int image, bool insert) {
-  std::wstring caption = Widen(row.caption);
   LVITEMW item{};
   item.mask = LVIF_TEXT | LVIF_IMAGE;
   item.iItem = static_cast<int>(index);
-  item.pszText = caption.data();
+  item.pszText = LPSTR_TEXTCALLBACKW;
   item.iImage = image;
   SendMessageW(Handle(), insert ? LVM_INSERTITEMW : LVM_SETITEMW, 0,
                reinterpret_cast<LPARAM>(&item));
-  SetItemText(Handle(), index, 1, row.eventText);
-  SetItemText(Handle(), index, 2, row.queryText);
+  if (insert) {
+    SetItemTextWanted(Handle(), index, 1);
+    SetItemTextWanted(Handle(), index, 2);
+  }
   ListView_SetCheckState(Handle(), static_cast<int>(index), row.checked);
+}
+
+void EventListView::OnTextWanted(LVITEMW& item) {
+  if (!(item.mask & LVIF_TEXT) || item.pszText == nullptr || item.cchTextMax <= 0) {
+    return;
+  }
+  std::wstring text;
+  if (rows_ && item.iItem >= 0 && static_cast<std::size_t>(item.iItem) < rows_->Count()) {
+    const EventRow& row = (*rows_)[static_cast<std::size_t>(item.iItem)];
+    text = Widen(item.iSubItem == 0   ? row.caption
+                 : item.iSubItem == 1 ? row.eventText
+                                      : row.queryText);
+  }
+  lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
 }
 
 std::optional<std::size_t> EventListView::SelectedRow() const {
@@ -163,6 +181,10 @@ std::optional<LRESULT> EventListView::OnReflected(UINT message, WPARAM, LPARAM l
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header->code == LVN_ITEMCHANGED) {
       OnItemChanged(*reinterpret_cast<const NMLISTVIEW*>(lParam));
+      return 0;
+    }
+    if (header->code == LVN_GETDISPINFOW) {
+      OnTextWanted(reinterpret_cast<NMLVDISPINFOW*>(lParam)->item);
       return 0;
     }
   } else if (message == WM_CONTEXTMENU && popupMenu_) {

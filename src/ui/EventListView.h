@@ -20,7 +20,8 @@
 namespace zorvat::ui {
 
 // A report-view list with a check box per row that mirrors one list's rows: caption, event text,
-// query text, check state and icon. It copies the rows and computes nothing. Its image list
+// query text, check state and icon. It computes nothing; the texts stay in the rows, which the
+// control asks for when it draws (a copy in the control would double every text). Its image list
 // starts as a copy of the kind icons; a row with a file icon gets the shell's icon of that file,
 // one image per distinct file. The control reports the user's check-box changes and selections,
 // which its parent (a Window) hands on to it. It is created hidden: the owner shows the list in
@@ -40,7 +41,8 @@ class EventListView final : public Window {
   ~EventListView() override { Destroy(); }
 
   // Makes the view show exactly these rows, keeping selection and scroll position where rows
-  // stay. Reports nothing to the callbacks.
+  // stay. Reports nothing to the callbacks. The view reads the rows' texts until the next
+  // Mirror, so they must live that long (the document's rows do).
   void Mirror(const EventRows& rows);
   std::optional<std::size_t> SelectedRow() const;
   void SetColumnCaption(int column, std::string_view caption);
@@ -56,6 +58,7 @@ class EventListView final : public Window {
 
  private:
   void OnItemChanged(const NMLISTVIEW& change);
+  void OnTextWanted(LVITEMW& item);
   void ShowPopupMenu(POINT at);
   // A new image list for `rows`: the kind icons, then one image per distinct file.
   std::map<std::string, int> RebuildImages(const EventRows& rows);
@@ -68,6 +71,7 @@ class EventListView final : public Window {
   HMENU popupMenu_ = nullptr;
   HWND commandWindow_ = nullptr;
   bool mirroring_ = false;
+  const EventRows* rows_ = nullptr;
 };
 
 }  // namespace zorvat::ui

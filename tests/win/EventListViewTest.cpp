@@ -74,13 +74,14 @@ class EventListViewTest : public ::testing::Test {
 TEST_F(EventListViewTest, MirrorCopiesTextsChecksAndIconsWithOneImagePerFile) {
   const std::string program = ModulePath(nullptr);
   const std::string library = ModulePath(L"kernel32.dll");
-  view->Mirror(RowsOf({
+  const EventRows first = RowsOf({
       {"07.12.2026 10:00:00", "Message: \"Tea\"", "No", true, RowIcon::Kind(9)},
       {"07.12.2026", "AppStart: \"x\" (Parameter: \"\")", "Yes", false, RowIcon::OfFile(program)},
       {"08.12.2026", "Delete file: \"y\"", "-", true, RowIcon::OfFile(library)},
       {"09.12.2026", "Copy file, from \"x\" to \"z\"", "No", false, RowIcon::OfFile(program)},
       {"10.12.2026", "[Unknown]", "No", false, RowIcon{}},
-  }));
+  });
+  view->Mirror(first);
 
   ASSERT_EQ(ListView_GetItemCount(List()), 5);
   EXPECT_EQ(ItemText(List(), 0, 0), "07.12.2026 10:00:00");
@@ -97,10 +98,11 @@ TEST_F(EventListViewTest, MirrorCopiesTextsChecksAndIconsWithOneImagePerFile) {
   EXPECT_EQ(ImageList_GetImageCount(shown), 15);
 
   // A list cleared and refilled: fewer rows, another check state, images only for its files.
-  view->Mirror(RowsOf({
+  const EventRows second = RowsOf({
       {"07.12.2026 10:00:00", "[removed]", "No", false, RowIcon::Kind(9)},
       {"08.12.2026", "Delete file: \"y\"", "-", true, RowIcon::OfFile(library)},
-  }));
+  });
+  view->Mirror(second);
   ASSERT_EQ(ListView_GetItemCount(List()), 2);
   EXPECT_EQ(ItemText(List(), 0, 1), "[removed]");
   EXPECT_FALSE(ListView_GetCheckState(List(), 0));
@@ -109,9 +111,22 @@ TEST_F(EventListViewTest, MirrorCopiesTextsChecksAndIconsWithOneImagePerFile) {
   EXPECT_TRUE(checks.empty()) << "mirroring is no user's click";
 }
 
+// The control keeps no copy of the texts: it reads them from the rows it mirrors when it needs
+// them, so the full lists' texts exist once.
+TEST_F(EventListViewTest, TheTextsStayInTheRows) {
+  EventRows rows = RowsOf({{"10:00:00", "Alert", "No", true, RowIcon::Kind(12)}});
+  view->Mirror(rows);
+  rows[0].eventText = "Message: \"Tea\"";
+  rows[0].caption = "11:00:00";
+  EXPECT_EQ(ItemText(List(), 0, 0), "11:00:00");
+  EXPECT_EQ(ItemText(List(), 0, 1), "Message: \"Tea\"");
+  EXPECT_EQ(ItemText(List(), 0, 2), "No");
+}
+
 TEST_F(EventListViewTest, AClickOnACheckBoxAndASelectionAreReportedWithTheirRow) {
-  view->Mirror(RowsOf({{"10:00:00", "Alert", "No", true, RowIcon::Kind(12)},
-                       {"11:00:00", "Alert", "No", false, RowIcon::Kind(12)}}));
+  const EventRows rows = RowsOf({{"10:00:00", "Alert", "No", true, RowIcon::Kind(12)},
+                                 {"11:00:00", "Alert", "No", false, RowIcon::Kind(12)}});
+  view->Mirror(rows);
   RECT icon{};
   ASSERT_TRUE(ListView_GetItemRect(List(), 1, &icon, LVIR_ICON));
   LVHITTESTINFO hit{};

@@ -155,6 +155,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kOpenHandedOver:
       OpenHandedOver();
       return 0;
+    case kOpenAnimationClip:
+      OpenAnimationClip();
+      return 0;
     case WM_SHOWWINDOW:
       // Nobody sees the clock or the animation of a hidden window: they run only while the
       // window is shown.
@@ -165,6 +168,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         KillTimer(Handle(), kClockTimer);
       }
       PlayAnimation(active_ && wParam);
+      if (wParam && !clipOpened_) {
+        clipOpened_ = true;
+        PostMessageW(Handle(), kOpenAnimationClip, 0, 0);
+      }
       return Default(message, wParam, lParam);
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {

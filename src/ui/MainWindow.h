@@ -179,6 +179,7 @@ class MainWindow final : public Window {
   // error box included. While one is open, nothing may swap the document or destroy the window
   // under it.
   static constexpr UINT kOpenHandedOver = WM_APP + 1;
+  static constexpr UINT kOpenAnimationClip = WM_APP + 2;
   void AttachGate();
   // Whatever is open (ticks, the session's end).
   void RunModal(const std::function<void()>& step);
@@ -194,6 +195,7 @@ class MainWindow final : public Window {
   void OnTimer(UINT_PTR id);
   void OnClockTick();
   void PlayAnimation(bool play);
+  void OpenAnimationClip();
   bool OnSetCursor(HWND control);
   void ShowList(EventKind kind);
   void OnCheckChanged(EventKind kind, std::size_t row, bool checked);
@@ -272,6 +274,7 @@ class MainWindow final : public Window {
   std::unique_ptr<Panel> topRight_;
   std::unique_ptr<Panel> animationFrame_;
   HWND animation_ = nullptr;
+  bool clipOpened_ = false;  // at the first showing
   HWND activeCheck_ = nullptr;
 
   // Left column.

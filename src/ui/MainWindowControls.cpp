@@ -69,6 +69,18 @@ HWND MainWindow::AddButton(const wchar_t* text, DWORD style, HWND parent, int id
   return buttons_.back()->Handle();
 }
 
+// Opening a clip loads Video for Windows and the audio codecs: done once the window is on the
+// screen (the first frame follows at once), so that the start does not wait for them.
+void MainWindow::OpenAnimationClip() {
+  if (const std::optional<std::string> clip = AnimationClipFile(setup_.programFolder)) {
+    Animate_Open(animation_, Widen(*clip).c_str());
+  } else {
+    // The system's find-computer clip in the shell's resources.
+    Animate_OpenEx(animation_, GetModuleHandleW(L"shell32.dll"), MAKEINTRESOURCEW(152));
+  }
+  PlayAnimation(active_ && IsWindowVisible(Handle()));
+}
+
 MainWindow::Fonts MainWindow::MakeFonts() const {
   Fonts fonts;
   fonts.client = MakeFont(L"Arial", 11, false, dpi_);
@@ -145,12 +157,6 @@ void MainWindow::CreateTopBar() {
   animationFrame_->SetFramed(true);
   animation_ = AddControl(ANIMATE_CLASSW, nullptr, ACS_CENTER | ACS_TRANSPARENT,
                           animationFrame_->Handle(), IDC_ANIMATION);
-  if (const std::optional<std::string> clip = AnimationClipFile(setup_.programFolder)) {
-    Animate_Open(animation_, Widen(*clip).c_str());
-  } else {
-    // The system's find-computer clip in the shell's resources.
-    Animate_OpenEx(animation_, GetModuleHandleW(L"shell32.dll"), MAKEINTRESOURCEW(152));
-  }
   activeCheck_ =
       AddButton(L"active", BS_AUTOCHECKBOX | WS_TABSTOP, topRight_->Handle(), IDC_ACTIVE_CHECK);
 }

@@ -179,7 +179,6 @@ class MainWindow final : public Window {
   // error box included. While one is open, nothing may swap the document or destroy the window
   // under it.
   static constexpr UINT kOpenHandedOver = WM_APP + 1;
-  static constexpr UINT kOpenAnimationClip = WM_APP + 2;
   void AttachGate();
   // Whatever is open (ticks, the session's end).
   void RunModal(const std::function<void()>& step);
@@ -195,6 +194,8 @@ class MainWindow final : public Window {
   void OnTimer(UINT_PTR id);
   void OnClockTick();
   void PlayAnimation(bool play);
+  // Posted at the first showing.
+  static constexpr UINT kOpenAnimationClip = WM_APP + 2;
   void OpenAnimationClip();
   bool OnSetCursor(HWND control);
   void ShowList(EventKind kind);

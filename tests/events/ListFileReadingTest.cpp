@@ -141,6 +141,17 @@ TEST(ListFileReading, AKeyListedTwiceFindsTheFirstValueBothTimes) {
   ASSERT_EQ(daily.Count(), 2u);
   EXPECT_EQ(daily[0].task.operand1, "first");
   EXPECT_EQ(daily[1].task.operand1, "first");
+
+  // Names match without regard to letter case, as a look-up by name does.
+  const std::string designators =
+      "[Daily]\r\n8:00:00 AM=0|first||0|1\r\n8:00:00 am=0|second||0|1\r\n"
+      "8:00:00 Am=0|third||0|1\r\n";
+  const ListFileContents twelveHours = ParseListFile(designators, kUs, kYear);
+  const EventList& read12 = twelveHours.lists[EventKind::Daily];
+  ASSERT_EQ(read12.Count(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(read12[i].task.operand1, "first") << i;
+  }
 }
 
 std::string Keys(int count, int firstMinute = 0) {

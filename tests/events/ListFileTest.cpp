@@ -107,14 +107,16 @@ TEST(ListFile, EventsOfOneSecondKeepKeysOfTheirOwnUnderEveryFormat) {
   shortAm.pm = "p";
   for (const RegionalFormats& f : {kDe, kUs, designatorFirst, shortAm}) {
     EventLists lists;
-    const DateTime instants[] = {TimeOfDay(7, 0), TimeOfDay(19, 0, 5), EncodeDate(2026, 3, 1),
-                                 EncodeDateTime({2026, 3, 1}, {7, 0, 0, 0})};
+    // Noon is "12" with the afternoon's designator on a 12-hour clock.
+    const DateTime times[] = {TimeOfDay(7, 0), TimeOfDay(19, 0, 5), TimeOfDay(12, 0)};
+    const DateTime instants[] = {EncodeDate(2026, 3, 1), EncodeDateTime({2026, 3, 1}, {7, 0, 0, 0}),
+                                 EncodeDateTime({2026, 3, 1}, {12, 0, 0, 0})};
     for (int i = 0; i < 256; ++i) {
       const std::string n = std::to_string(i);
-      lists[EventKind::Daily].Append({instants[i % 2] + i % 3 * 0.1 / 86400,
+      lists[EventKind::Daily].Append({times[i % 3] + i / 3 % 3 * 0.1 / 86400,
                                       static_cast<std::uint8_t>(i % 2), n, "", i % 3 == 0, true,
                                       false});
-      lists[EventKind::General].Append({instants[2 + i % 2], 0, n, "", false, i % 5 != 0, false});
+      lists[EventKind::General].Append({instants[i % 3], 0, n, "", false, i % 5 != 0, false});
     }
     const std::string text = RenderListFile(lists, f);
     const ListFileContents read = ParseListFile(text, f, kYear);

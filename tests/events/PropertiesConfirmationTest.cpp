@@ -1,5 +1,7 @@
 #include "events/PropertiesConfirmation.h"
 
+#include "events/CommandChoices.h"
+
 #include <gtest/gtest.h>
 
 namespace zorvat {
@@ -60,10 +62,17 @@ TEST(PropertiesConfirmation, NewEventsTakeTheSettingExistingOnesKeepTheirStateAn
   }
 }
 
+// Only "no entry" keeps the old command: the first entry ("Message", choice 0) is a choice too.
 TEST(PropertiesConfirmation, NoEntryChosenKeepsAnExistingCommandAndANewOneMayNotConfirm) {
   const PropertiesChoice none{kPickedDate, kPickedTime, -1, true, {"x", "y"}};
   const EventRecord fromFile{{0.25, 44, "x", "y", true}, true, false};
   EXPECT_EQ(ConfirmProperties(EventKind::Daily, none, fromFile, true).record.task.command, 44);
+  for (const int choice : {0, 1}) {
+    const PropertiesChoice chosen{kPickedDate, kPickedTime, choice, true, {"x", "y"}};
+    EXPECT_EQ(ConfirmProperties(EventKind::Daily, chosen, fromFile, true).record.task.command,
+              CommandOfChoice(choice));
+  }
+  EXPECT_EQ(CommandOfChoice(0), kCmdMessage);
   EXPECT_EQ(ConfirmProperties(EventKind::Daily, none, std::nullopt, true).record.task.command,
             kCmdCleared);
   EXPECT_TRUE(MayConfirm(-1, false));

@@ -8,6 +8,7 @@
 
 #include "base/Error.h"
 #include "scheduler/SchedulerDoubles.h"
+#include "scheduler/SchedulerTimerTable.h"
 #include "scheduler/VirtualTimers.h"
 
 namespace zorvat::testing {
@@ -41,6 +42,23 @@ TEST(Scheduler, TimerPeriodFollowsTheLiveSettingWithinItsBounds) {
     EXPECT_EQ(rig.timers.intervals, c.armed) << c.period;
     EXPECT_EQ(rig.settings.mainTimerPeriod, c.period);
   }
+}
+
+// A WM_TIMER id must lead back to the timer that was armed with it: two timers sharing an id,
+// or a table out of the enumeration's order, would let one timer's ticks run another's handler.
+TEST(SchedulerTimerTable, IdsAndEntriesAgreeBothWays) {
+  const SchedulerTimer timers[] = {SchedulerTimer::Scan, SchedulerTimer::Hot,
+                                   SchedulerTimer::Execute, SchedulerTimer::Play,
+                                   SchedulerTimer::Blink};
+  ASSERT_EQ(std::size(timers), kSchedulerTimers.size());
+  for (const SchedulerTimer timer : timers) {
+    EXPECT_EQ(EntryOf(timer).timer, timer) << static_cast<int>(timer);
+    EXPECT_EQ(SchedulerTimerWithId(EntryOf(timer).id), timer) << static_cast<int>(timer);
+  }
+  for (const SchedulerTimerEntry& entry : kSchedulerTimers) {
+    EXPECT_EQ(SchedulerTimerWithId(entry.id), entry.timer) << entry.id;
+  }
+  EXPECT_EQ(SchedulerTimerWithId(0), std::nullopt);
 }
 
 TEST(Scheduler, PeriodZeroAfterAnotherReturnsToFiveSeconds) {

@@ -15,6 +15,9 @@
 #include "app/sim/LocalTime.h"
 #include "app/sim/SimOptions.h"
 #include "app/sim/SimTool.h"
+#include "scheduler/Scheduler.h"
+#include "scheduler/SchedulerDoubles.h"
+#include "scheduler/VirtualTimers.h"
 #include "support/TempFolder.h"
 
 namespace zorvat::sim {
@@ -257,8 +260,10 @@ TEST(SimTool, SummerTimeChangesRunEveryOccurrenceOnce) {
       {"Australia/Sydney", "AEST-10AEDT,M10.1.0,M4.1.0/3", {2024, 10, 6}, {2024, 4, 7}},
   };
   EventLists lists;
-  for (const auto& [h, m, s, name] : {std::tuple{1, 30, 0, "a"}, std::tuple{2, 0, 30, "b"},
-                                      std::tuple{2, 30, 0, "c"}, std::tuple{3, 0, 0, "d"}}) {
+  // b twice: identical tasks at two times of the skipped hour are two occurrences.
+  for (const auto& [h, m, s, name] :
+       {std::tuple{1, 30, 0, "a"}, std::tuple{2, 0, 30, "b"}, std::tuple{2, 30, 0, "c"},
+        std::tuple{3, 0, 0, "d"}, std::tuple{2, 45, 0, "b"}}) {
     lists[EventKind::Daily].Append(
         {EncodeTime(h, m, s, 0), kCmdDeleteFile, name, "", false, true, false});
   }
@@ -272,14 +277,39 @@ TEST(SimTool, SummerTimeChangesRunEveryOccurrenceOnce) {
       char date[16];
       std::snprintf(date, sizeof date, "%04d-%02d-%02d", day.year, day.month, day.day);
       const std::vector<std::string> expected =
-          day == c.spring
-              ? std::vector<std::string>{"01:30 ran a", "03:00 ran b", "03:00 ran c", "03:00 ran d"}
-              : std::vector<std::string>{"01:30 ran a", "02:00 ran b", "02:30 ran c",
-                                         "03:00 ran d"};
+          day == c.spring ? std::vector<std::string>{"01:30 ran a", "03:00 ran b", "03:00 ran b",
+                                                     "03:00 ran c", "03:00 ran d"}
+                          : std::vector<std::string>{"01:30 ran a", "02:00 ran b", "02:30 ran c",
+                                                     "02:45 ran b", "03:00 ran d"};
       EXPECT_EQ(RunsOfTheDay(out.str(), date), expected) << c.zone << " " << date;
-      EXPECT_EQ(Lines(out.str()).size(), 4u) << c.zone << " " << date << "\n" << out.str();
+      EXPECT_EQ(Lines(out.str()).size(), 5u) << c.zone << " " << date << "\n" << out.str();
     }
   }
+}
+// Switched off half a minute before the jump: the entry already waiting for the hour's first
+// second still runs, right after the jump and not as missed; nothing else of the skipped hour
+// runs, neither at the jump nor when the switch goes on again.
+TEST(SimTool, ASwitchedOffSchedulerAcrossTheSpringJumpRunsOnlyWhatWaited) {
+  TimeZone zone(kCentralEurope);
+  const CivilDate spring{2024, 3, 31};
+  EventLists lists;
+  for (const auto& [h, m, name] : {std::tuple{1, 0, "y"}, std::tuple{2, 0, "w"},
+                                   std::tuple{2, 30, "x"}, std::tuple{3, 30, "z"}}) {
+    lists[EventKind::Daily].Append(
+        {{EncodeTime(h, m, 0, 0), kCmdDeleteFile, name, {}, false}, true, false});
+  }
+  VirtualTimers timers({*UtcOfLocal(spring, {0, 30, 0, 0}), LocalTimeOf});
+  testing::ScriptedPrompts prompts;
+  testing::RecordingShell shell;
+  testing::FakeSoundPlayer sound;
+  LiveSettings settings;
+  Scheduler scheduler(lists, settings,
+                      {timers.LocalClock(), prompts, shell, sound, timers, [] { return 0; }});
+  scheduler.SetActive(true);
+  timers.SwitchActiveAt(*UtcOfLocal(spring, {1, 59, 30, 0}), false);
+  timers.SwitchActiveAt(*UtcOfLocal(spring, {4, 0, 0, 0}), true);
+  timers.Run(scheduler, *UtcOfLocal(spring, {5, 0, 0, 0}), prompts);
+  EXPECT_EQ(shell.calls, (std::vector<std::string>{"delete y", "delete w"}));
 }
 #endif
 

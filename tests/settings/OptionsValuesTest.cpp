@@ -86,10 +86,16 @@ TEST_F(OptionsTest, StoredValuesShowClampedOrKeepThePreviousChoice) {
     EXPECT_EQ(shown.alertMode, c.shownAlertMode) << c.alertMode;
     EXPECT_EQ(shown.defaultLibMode, c.shownLibMode) << c.libMode;
   }
-  // Written back unchanged, the blink mode stays 2.
-  WriteIni("[Config]\r\nAlertMode=2\r\n");
-  settings.WriteAll(OptionsWrites(Load()));
+  // Written back unchanged, the blink mode and the start-up mode 2 stay 2.
+  WriteIni("[Config]\r\nAlertMode=2\r\nDefaultLibMode=2\r\n");
+  previous.alertMode = 0;
+  previous.defaultLibMode = 0;
+  const OptionsValues stored = Load(previous);
+  EXPECT_EQ(stored.alertMode, 2);
+  EXPECT_EQ(stored.defaultLibMode, 2);
+  settings.WriteAll(OptionsWrites(stored));
   EXPECT_EQ(settings.ReadString("Config", "AlertMode", "?"), "2");
+  EXPECT_EQ(settings.ReadString("Config", "DefaultLibMode", "?"), "2");
 }
 
 TEST_F(OptionsTest, WeekdayMapsBothWaysAndATypedOneChangesNothing) {

@@ -26,6 +26,7 @@ TEST(OptionsDialog, ShowsTheValuesAndOkUnchangedGivesThemBack) {
   defaults.monthDayDate = {2026, 5, 31};
   OptionsValues blinking = defaults;
   blinking.alertMode = 2;  // the user cannot tick it, but it shows ticked
+  blinking.defaultLibMode = 2;
   blinking.shortCutName = {"Notepad", "", ""};
   blinking.shortCutFile = {"C:\\windows\\notepad.exe", "", ""};
   for (const OptionsValues& shown : {defaults, blinking}) {
@@ -35,7 +36,7 @@ TEST(OptionsDialog, ShowsTheValuesAndOkUnchangedGivesThemBack) {
     bool presets = false;
     bool activeTicked = false;
     bool autoStartTicked = true;
-    bool noListTicked = false;
+    std::array<bool, 3> libModes{};
     std::array<bool, 3> alertModes{};
     bool blinkEnabled = true;
     DialogScript script;
@@ -45,7 +46,8 @@ TEST(OptionsDialog, ShowsTheValuesAndOkUnchangedGivesThemBack) {
       repeat = DialogScript::ItemText(dialog, IDC_ALERT_REPEAT);
       activeTicked = Checked(dialog, IDC_ACTIVE);
       autoStartTicked = Checked(dialog, IDC_AUTOSTART);
-      noListTicked = Checked(dialog, IDC_NO_DEFAULT_LIST);
+      libModes = {Checked(dialog, IDC_NO_DEFAULT_LIST), Checked(dialog, IDC_LAST_LIST),
+                  Checked(dialog, IDC_DEFAULT_LIST)};
       alertModes = {Checked(dialog, IDC_NO_VISUAL_ALERT), Checked(dialog, IDC_DIALOG_ALERT),
                     Checked(dialog, IDC_BLINK_ALERT)};
       blinkEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_BLINK_ALERT));
@@ -62,7 +64,9 @@ TEST(OptionsDialog, ShowsTheValuesAndOkUnchangedGivesThemBack) {
     EXPECT_EQ(repeat, "3");
     EXPECT_TRUE(activeTicked);
     EXPECT_FALSE(autoStartTicked);
-    EXPECT_TRUE(noListTicked);
+    for (int mode = 0; mode < 3; ++mode) {
+      EXPECT_EQ(libModes[mode], shown.defaultLibMode == mode) << mode;
+    }
     EXPECT_EQ(alertModes[2], shown.alertMode == 2);
     EXPECT_EQ(alertModes[0], shown.alertMode == 0);
     EXPECT_FALSE(blinkEnabled);

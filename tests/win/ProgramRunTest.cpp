@@ -1,6 +1,8 @@
 // Zorvat.exe itself, started in a program folder of its own: a daily copy event runs at its
 // second, a second start hands its list to the running copy and ends, and closing through the
-// tray menu leaves the settings and the registry as start and close write them.
+// tray menu leaves the settings and the registry as start and close write them; a start box
+// holds a hand-over, an unreadable settings file holds up no exit, and what an interrupted save
+// left in temporary files comes back.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@
 #include <string>
 
 #include "base/DateTime.h"
+#include "base/Files.h"
 #include "events/EventLists.h"
 #include "events/ListFile.h"
 #include "platform/SystemClock.h"
@@ -151,6 +154,85 @@ TEST(ProgramRun, StartRunCopyHandOverAndCloseThroughTheTray) {
     return shellkit::ReadRegistryString(root, L"SOFTWARE\\Kaldmoor Inc.\\Zorvat", L"Version");
   };
   EXPECT_EQ(version(HKEY_LOCAL_MACHINE).value_or(version(HKEY_CURRENT_USER).value_or("-")), "v1.2");
+}
+
+// Closes the process's box with the button and waits for the box to go.
+bool Answer(HANDLE process, int button) {
+  HWND box = nullptr;
+  if (!WaitFor([&] { return (box = WindowOf(process, L"#32770")); }, 20000)) {
+    return false;
+  }
+  PostMessageW(box, WM_COMMAND, button, 0);
+  return WaitFor([&] { return !IsWindow(box); }, 10000);
+}
+
+std::string Copied(const testing::TempFolder& folder) {
+  const std::string program = folder.File("Zorvat.exe");
+  CopyFileW(BuiltProgram().c_str(), Widen(program).c_str(), FALSE);
+  return program;
+}
+
+// A settings file that cannot be read is told in a box at start. While that box is open, a
+// second start hands its list over and ends; the list opens once the box is gone. The exit asks
+// only its question, and the file is never written over.
+TEST(ProgramRun, AStartBoxHoldsAHandOverAndAnUnreadableSettingsFileNeverBlocksTheExit) {
+  testing::TempFolder folder;
+  const std::string program = Copied(folder);
+  const std::string unreadable("[\0C\0o\0n\0f\0i\0g\0]\0", 16);  // UTF-16 without its mark
+  WriteBytes(folder.File("Zorvat.ini"), unreadable);
+  const std::string handed = folder.File("handed over.zrl");
+  WriteListFile(handed, EventLists(), ReadUserRegionalFormats());
+
+  const Process running = Start(program);
+  ASSERT_TRUE(running);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = WindowOf(running.get(), L"#32770")); }, 30000));
+  EXPECT_FALSE(WindowOf(running.get(), L"ZorvatMainWindow"));
+  const Process later = Start(program, handed);
+  ASSERT_TRUE(later);
+  ASSERT_EQ(WaitForSingleObject(later.get(), 30000), WAIT_OBJECT_0);
+  DWORD code = 1;
+  GetExitCodeProcess(later.get(), &code);
+  EXPECT_EQ(code, 0u) << "the later start could not hand over";
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+
+  HWND main = nullptr;
+  ASSERT_TRUE(
+      WaitFor([&] { return (main = WindowOf(running.get(), L"ZorvatMainWindow")); }, 30000));
+  EXPECT_TRUE(WaitFor([&] { return Caption(main) == "Brumsel! Zorvat - " + handed; }, 10000));
+  PostMessageW(main, WM_COMMAND, IDC_EXIT, 0);
+  ASSERT_TRUE(Answer(running.get(), IDYES));  // the exit question, no error box before it
+  EXPECT_EQ(WaitForSingleObject(running.get(), 20000), WAIT_OBJECT_0);
+  EXPECT_EQ(testing::ReadBytes(folder.File("Zorvat.ini")), unreadable);
+}
+
+// A save ended between its last two steps left the list and the settings only in their
+// temporary files: the settings come back silently, the list with a word to the user.
+TEST(ProgramRun, AListAndSettingsLeftInTemporaryFilesAreRecoveredAtStart) {
+  testing::TempFolder folder;
+  const std::string program = Copied(folder);
+  const std::string list = folder.File("list.zrl");
+  const auto temporary = [](const std::string& path) {
+    return PathToUtf8(TemporaryFileFor(PathFromUtf8(path)));
+  };
+  WriteListFile(temporary(list), EventLists(), ReadUserRegionalFormats());
+  WriteBytes(temporary(folder.File("Zorvat.ini")),
+             "[Config]\r\nAutoSave=0\r\nDefaultLibMode=2\r\nDefaultLib=" + list + "\r\n");
+
+  const Process running = Start(program);
+  ASSERT_TRUE(running);
+  ASSERT_TRUE(Answer(running.get(), IDOK));  // recovered from an interrupted save
+  HWND main = nullptr;
+  ASSERT_TRUE(
+      WaitFor([&] { return (main = WindowOf(running.get(), L"ZorvatMainWindow")); }, 30000));
+  EXPECT_TRUE(WaitFor([&] { return Caption(main) == "Brumsel! Zorvat - " + list; }, 10000));
+  EXPECT_TRUE(PathExists(list));
+  EXPECT_FALSE(PathExists(temporary(list)));
+  EXPECT_FALSE(PathExists(temporary(folder.File("Zorvat.ini"))));
+  PostMessageW(main, WM_COMMAND, IDC_EXIT, 0);
+  ASSERT_TRUE(Answer(running.get(), IDYES));
+  EXPECT_EQ(WaitForSingleObject(running.get(), 20000), WAIT_OBJECT_0);
+  EXPECT_EQ(SettingsFile(folder.Path()).Read(keys::kLastOpened), list);
 }
 
 }  // namespace

@@ -166,6 +166,16 @@ bool Answer(HANDLE process, int button) {
   return WaitFor([&] { return !IsWindow(box); }, 10000);
 }
 
+// Ends the process when a failed check leaves it running, say behind a box.
+struct EndedAfterTest {
+  HANDLE process;
+  ~EndedAfterTest() {
+    if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(process, 1);
+    }
+  }
+};
+
 std::string Copied(const testing::TempFolder& folder) {
   const std::string program = folder.File("Zorvat.exe");
   CopyFileW(BuiltProgram().c_str(), Widen(program).c_str(), FALSE);
@@ -185,11 +195,13 @@ TEST(ProgramRun, AStartBoxHoldsAHandOverAndAnUnreadableSettingsFileNeverBlocksTh
 
   const Process running = Start(program);
   ASSERT_TRUE(running);
+  const EndedAfterTest endRunning{running.get()};
   HWND box = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (box = WindowOf(running.get(), L"#32770")); }, 30000));
   EXPECT_FALSE(WindowOf(running.get(), L"ZorvatMainWindow"));
   const Process later = Start(program, handed);
   ASSERT_TRUE(later);
+  const EndedAfterTest endLater{later.get()};
   ASSERT_EQ(WaitForSingleObject(later.get(), 30000), WAIT_OBJECT_0);
   DWORD code = 1;
   GetExitCodeProcess(later.get(), &code);
@@ -221,6 +233,7 @@ TEST(ProgramRun, AListAndSettingsLeftInTemporaryFilesAreRecoveredAtStart) {
 
   const Process running = Start(program);
   ASSERT_TRUE(running);
+  const EndedAfterTest endRunning{running.get()};
   ASSERT_TRUE(Answer(running.get(), IDOK));  // recovered from an interrupted save
   HWND main = nullptr;
   ASSERT_TRUE(

@@ -74,7 +74,8 @@ class Program {
   const bool registered_;  // the product's registry values, written first
   LiveSettings live_;
   RecentFiles recent_;
-  const RegionalFormats formats_;
+  // The one live place of the user's regional formats (the main window renews them).
+  RegionalFormats formats_;
   ListDocument document_;
   ExitPath exitPath_;
   ShellKitShell shell_;

@@ -45,13 +45,15 @@ class NewEventTree;
 // What the main window works with; all of it outlives the window.
 struct MainWindowSetup {
   MainWindowSetup(ListDocument& document, LiveSettings& live, const Clock& clock,
-                  RegionalFormats formats)
-      : document(document), live(live), clock(clock), formats(std::move(formats)) {}
+                  RegionalFormats& formats)
+      : document(document), live(live), clock(clock), formats(formats) {}
 
   ListDocument& document;
   LiveSettings& live;
   const Clock& clock;
-  RegionalFormats formats;
+  // The one live place of the user's regional formats: every window reads them here, and the
+  // main window writes the new ones here when they change.
+  RegionalFormats& formats;
   // The core's active switch (the scan timer on or off).
   std::function<void(bool active)> switchScheduler;
   // Window timers other than the clock's: the scheduler's ticks.

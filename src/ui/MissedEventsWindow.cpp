@@ -17,9 +17,9 @@
 
 namespace zorvat::ui {
 
-MissedEventsWindow::MissedEventsWindow(HWND owner, Prompts& prompts, RegionalFormats formats,
+MissedEventsWindow::MissedEventsWindow(HWND owner, Prompts& prompts, const RegionalFormats& formats,
                                        Source source)
-    : owner_(owner), prompts_(prompts), formats_(std::move(formats)), source_(std::move(source)) {}
+    : owner_(owner), prompts_(prompts), formats_(formats), source_(std::move(source)) {}
 
 MissedEventsWindow::~MissedEventsWindow() {
   if (dialog_) {

@@ -24,7 +24,7 @@ class MissedEventsWindow final : public MissedEventsView {
     std::function<void()> clear;
   };
 
-  MissedEventsWindow(HWND owner, Prompts& prompts, RegionalFormats formats, Source source);
+  MissedEventsWindow(HWND owner, Prompts& prompts, const RegionalFormats& formats, Source source);
   ~MissedEventsWindow() override;
   MissedEventsWindow(const MissedEventsWindow&) = delete;
   MissedEventsWindow& operator=(const MissedEventsWindow&) = delete;
@@ -48,7 +48,7 @@ class MissedEventsWindow final : public MissedEventsView {
 
   HWND owner_;
   Prompts& prompts_;
-  RegionalFormats formats_;
+  const RegionalFormats& formats_;  // live: kept up to date by their owner
   Source source_;
   HWND dialog_ = nullptr;
 };

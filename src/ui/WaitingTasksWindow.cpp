@@ -92,11 +92,10 @@ WaitingTasksWindow::~WaitingTasksWindow() {
 }
 
 void WaitingTasksWindow::CreateControls() {
-  font_ = MakeFont(L"MS Shell Dlg", 11, false, dpi_);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  tabs_ = CreateWindowExW(
-      0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_HOTTRACK,
-      dpi_(4), dpi_(4), dpi_(465), dpi_(329), Handle(), nullptr, instance, nullptr);
+  tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"",
+                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_HOTTRACK, 0, 0,
+                          0, 0, Handle(), nullptr, instance, nullptr);
   const std::array<const wchar_t*, 2> pages = {L"Hot Stack", L"Execute Stack"};
   for (std::size_t i = 0; i < pages.size(); ++i) {
     TCITEMW item{};
@@ -104,15 +103,11 @@ void WaitingTasksWindow::CreateControls() {
     item.pszText = const_cast<wchar_t*>(pages[i]);
     TabCtrl_InsertItem(tabs_, static_cast<int>(i), &item);
   }
-  SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  RECT page{dpi_(4), dpi_(4), dpi_(4 + 465), dpi_(4 + 329)};
-  TabCtrl_AdjustRect(tabs_, FALSE, &page);
   for (std::size_t i = 0; i < lists_.size(); ++i) {
-    lists_[i] = CreateWindowExW(
-        WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-        WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, page.left, page.top,
-        page.right - page.left, page.bottom - page.top, Handle(), nullptr, instance, nullptr);
-    SendMessageW(lists_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    lists_[i] =
+        CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                        WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0,
+                        0, 0, 0, Handle(), nullptr, instance, nullptr);
   }
   // The hot list is hot-tracked with a hand and underlines the row under the mouse.
   const DWORD hotTracking = LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT;
@@ -123,14 +118,53 @@ void WaitingTasksWindow::CreateControls() {
                                       LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
   AddColumns(lists_[0], HotStackColumns(), dpi_);
   AddColumns(lists_[1], ExecuteStackColumns(), dpi_);
-  CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, dpi_(4), dpi_(340),
-                  dpi_(465), dpi_(2), Handle(), nullptr, instance, nullptr);
-  okay_ = CreateWindowExW(0, L"Button", L"&Okay", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_FLAT,
-                          dpi_(388), dpi_(346), dpi_(81), dpi_(25), Handle(),
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkayButton)), instance,
-                          nullptr);
-  SendMessageW(okay_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  // Made at its place and moved only when the scale changes: Wine draws an etched rule that was
+  // moved two pixels short.
+  rule_ = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, dpi_(4),
+                          dpi_(340), dpi_(465), dpi_(2), Handle(), nullptr, instance, nullptr);
+  okay_ = CreateWindowExW(
+      0, L"Button", L"&Okay", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_FLAT, 0, 0, 0, 0, Handle(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkayButton)), instance, nullptr);
+  ApplyFontAndLayout();
   ShowPage(0);
+}
+
+// Every length at the window's scale, in 96-dpi pixels of the design.
+void WaitingTasksWindow::ApplyFontAndLayout() {
+  shellkit::Font font = MakeFont(L"MS Shell Dlg", 11, false, dpi_);
+  for (const HWND control : {tabs_, lists_[0], lists_[1], okay_}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  }
+  font_ = std::move(font);
+  const auto place = [this](HWND control, int left, int top, int width, int height) {
+    SetWindowPos(control, nullptr, dpi_(left), dpi_(top), dpi_(width), dpi_(height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  place(tabs_, 4, 4, 465, 329);
+  RECT page{dpi_(4), dpi_(4), dpi_(4 + 465), dpi_(4 + 329)};
+  TabCtrl_AdjustRect(tabs_, FALSE, &page);
+  for (const HWND list : lists_) {
+    SetWindowPos(list, nullptr, page.left, page.top, page.right - page.left, page.bottom - page.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  place(okay_, 388, 346, 81, 25);
+}
+
+void WaitingTasksWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  const int old = dpi_.Value();
+  dpi_ = Dpi(dpi);
+  for (const HWND list : lists_) {
+    const HWND header = ListView_GetHeader(list);
+    for (int column = 0; column < Header_GetItemCount(header); ++column) {
+      ListView_SetColumnWidth(list, column,
+                              MulDiv(ListView_GetColumnWidth(list, column), dpi, old));
+    }
+  }
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(rule_, nullptr, dpi_(4), dpi_(340), dpi_(465), dpi_(2),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyFontAndLayout();
 }
 
 void WaitingTasksWindow::Open() {
@@ -218,6 +252,9 @@ LRESULT WaitingTasksWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
       return Default(message, wParam, lParam);
     case WM_CLOSE:
       Close();
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     default:
       return Default(message, wParam, lParam);

@@ -47,6 +47,8 @@ class WaitingTasksWindow final : public Window {
 
  private:
   void CreateControls();
+  void ApplyFontAndLayout();
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void Refresh();
   void ShowPage(int page);
   void OnHotListClick();
@@ -60,6 +62,7 @@ class WaitingTasksWindow final : public Window {
   shellkit::Font font_;
   HWND tabs_ = nullptr;
   std::array<HWND, 2> lists_{};
+  HWND rule_ = nullptr;
   HWND okay_ = nullptr;
   std::function<std::string()> note_;
 };

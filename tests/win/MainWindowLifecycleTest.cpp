@@ -39,7 +39,7 @@ class MainWindowLifecycleTest : public ::testing::Test {
     std::filesystem::create_directories(PathFromUtf8(folder + "Lib"));
     document.AppendEvent(EventKind::Daily, {{0.25, kCmdMessage, "typed", "", false}, true, false},
                          "-");
-    MainWindowSetup setup{document, live, clock, RegionalFormats::EnUs()};
+    MainWindowSetup setup{document, live, clock, formats};
     setup.programFolder = folder;
     setup.exitPath = &exitPath;
     setup.onClosed = [this] { ++closed; };
@@ -60,6 +60,7 @@ class MainWindowLifecycleTest : public ::testing::Test {
   zorvat::testing::ScriptedFileDialogs dialogs;
   ManualClock clock{EncodeDateTime({2026, 12, 7}, {9, 5, 3, 0})};
   LiveSettings live;
+  RegionalFormats formats = RegionalFormats::EnUs();
   ListDocument document{prompts, dialogs, clock, RegionalFormats::EnUs(), folder};
   SettingsFile settings{folder};
   ExitPath exitPath{prompts, document, settings};
@@ -184,6 +185,7 @@ TEST_F(MainWindowLifecycleTest, ChangedRegionalFormatsReachTheClockAndNewRows) {
   wchar_t text[128] = {};
   SendMessageW(status, SB_GETTEXTW, 4, reinterpret_cast<LPARAM>(text));
   EXPECT_EQ(Narrow(text), "07.12.2026 09:05:03");
+  EXPECT_EQ(formats.longTime, RegionalFormats::DeDe().longTime);  // where every window reads
   document.AppendEvent(EventKind::Daily, {{0.75, kCmdMessage, "later", "", false}, true, false},
                        "-");
   EXPECT_EQ(document.Rows(EventKind::Daily)[1].caption, "18:00:00");

@@ -74,7 +74,7 @@ class MainWindowOptionsTest : public ::testing::Test {
   MainWindowOptionsTest() {
     live.weekDay = 6;
     live.monthDay = 15;
-    MainWindowSetup setup{document, live, clock, RegionalFormats::EnUs()};
+    MainWindowSetup setup{document, live, clock, formats};
     setup.programFolder = folder;
     setup.settings = &settings;
     window = std::make_unique<MainWindow>(application, gate, prompts, setup);
@@ -88,6 +88,7 @@ class MainWindowOptionsTest : public ::testing::Test {
   zorvat::testing::ScriptedFileDialogs dialogs;
   ManualClock clock{EncodeDateTime({2026, 4, 7}, {9, 5, 3, 0})};
   LiveSettings live;
+  RegionalFormats formats = RegionalFormats::EnUs();
   ListDocument document{prompts, dialogs, clock, RegionalFormats::EnUs(), folder};
   SettingsFile settings{folder};
   ApplicationWindow application{prompts};

@@ -122,7 +122,7 @@ class MainWindowTest : public ::testing::Test {
     zorvat::testing::WriteBytes(temp.File("list.zrl"), kList);
     document.ReadFile(temp.File("list.zrl"));
     UpdateWeekDayName(live);
-    MainWindowSetup setup{document, live, clock, RegionalFormats::EnUs()};
+    MainWindowSetup setup{document, live, clock, formats};
     setup.switchScheduler = [this](bool on) { switches.push_back(on); };
     setup.editProperties = [this](HWND, EventKind kind, bool newEvent,
                                   const EventProperties& in) -> std::optional<EventProperties> {
@@ -141,6 +141,7 @@ class MainWindowTest : public ::testing::Test {
   zorvat::testing::ScriptedFileDialogs dialogs;
   ManualClock clock{EncodeDateTime({2026, 12, 7}, {9, 5, 3, 0})};
   LiveSettings live;
+  RegionalFormats formats = RegionalFormats::EnUs();
   ListDocument document{prompts, dialogs, clock, RegionalFormats::EnUs(), temp.Path()};
   ApplicationWindow application{prompts};
   ModalGate gate;
@@ -372,7 +373,7 @@ TEST_F(MainWindowTest, SplitterAndHideButtonSizeTheLeftColumn) {
 TEST_F(MainWindowTest, AStoredColumnWidthIsClampedToTheWindow) {
   window.reset();
   for (const int stored : {-400, 0, 2147483647, 5000}) {
-    MainWindowSetup setup{document, live, clock, RegionalFormats::EnUs()};
+    MainWindowSetup setup{document, live, clock, formats};
     setup.programFolder = temp.Path() + "\\";
     setup.leftColumnWidth = stored;
     const MainWindow clamped(application, gate, prompts, setup);

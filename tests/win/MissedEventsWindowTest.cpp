@@ -45,7 +45,8 @@ TEST(MissedEventsWindow, ListsTheRowsRunsTheSelectedOneAndClosesWithEscape) {
   missed.Add(EventKind::Monthly, {at, kCmdLogOff, "", "", false});
   std::vector<std::size_t> ran;
   int clears = 0;
-  MissedEventsWindow window(nullptr, prompts, RegionalFormats::EnUs(),
+  const RegionalFormats formats = RegionalFormats::EnUs();
+  MissedEventsWindow window(nullptr, prompts, formats,
                             {[&] { return &missed; },
                              [&](std::size_t row) {
                                ran.push_back(row);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "base/DateTime.h"
+#include "base/ModalGate.h"
+#include "shellkit/DpiFunctions.h"
 #include "shellkit/WideText.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/WaitingTasksWindow.h"
@@ -67,6 +69,35 @@ TEST(WaitingTasksWindow, RowsBeforeAndAfterATaskIsHandedOnAndFreshAtEveryOpening
   EXPECT_EQ(ListView_GetItemCount(window.HotList()), 60);
   EXPECT_EQ(ListView_GetItemCount(window.ExecuteList()), 6);
   window.Close();
+}
+
+int Width(HWND window) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  return bounds.right - bounds.left;
+}
+
+// Moved to a monitor of another scale, the window takes the size the system suggests and lays
+// itself out again at the new scale: controls, font and columns.
+TEST(WaitingTasksWindow, FollowsTheScaleOfItsMonitor) {
+  testing::ScriptedPrompts prompts;
+  ModalGate gate;
+  const HotStack hot;
+  const ExecuteStack execute;
+  const RegionalFormats formats = RegionalFormats::EnUs();
+  WaitingTasksWindow window(nullptr, gate, prompts, hot, execute, formats);
+  const HWND okay = GetDlgItem(window.Handle(), WaitingTasksWindow::kOkayButton);
+  const int dpi = static_cast<int>(shellkit::DpiForWindow(window.Handle()));
+  const int okayWidth = Width(okay);
+  const int column = ListView_GetColumnWidth(window.HotList(), 1);
+  const int larger = dpi * 3 / 2;
+  RECT suggested{10, 20, 10 + MulDiv(500, larger, 96), 20 + MulDiv(420, larger, 96)};
+  SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(larger, larger),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(Width(window.Handle()), suggested.right - suggested.left);
+  EXPECT_EQ(Width(okay), MulDiv(81, larger, 96));
+  EXPECT_NEAR(okayWidth * 3 / 2, Width(okay), 1);
+  EXPECT_NEAR(ListView_GetColumnWidth(window.HotList(), 1), column * 3 / 2, 1);
 }
 
 }  // namespace

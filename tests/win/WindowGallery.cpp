@@ -109,8 +109,9 @@ int wmain(int argc, wchar_t** argv) {
                                    "C:\\Data\\work.mdb", "D:\\Backup\\work.mdb", true});
     missed.Add(EventKind::Monthly,
                {EncodeDateTime({2026, 12, 1}, {23, 0, 0, 0}), 7, "", "", false});
+    const RegionalFormats formats = RegionalFormats::EnUs();
     ui::MissedEventsWindow window(
-        nullptr, prompts, RegionalFormats::EnUs(),
+        nullptr, prompts, formats,
         {[&missed] { return &missed; }, [](std::size_t) { return false; }, [] {}});
     window.ShowMissed();
     RunFor(5000);

@@ -171,6 +171,7 @@ SectionEnd
 
 Section /o "un.Also remove my lists and settings" UninstallUserData
   Delete "$INSTDIR\Zorvat.ini"
+  Delete "$INSTDIR\Zorvat.stamp"
   Delete "$INSTDIR\*.zrl"
   RMDir /r "$INSTDIR\Lib"
 SectionEnd

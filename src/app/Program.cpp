@@ -32,7 +32,8 @@ Program::Program(const std::string& listFile)
       exitPath_(prompts_, document_, settings_),
       stamp_(folder_),
       application_(prompts_),
-      missed_(application_.Handle(), prompts_, formats_,
+      // Owned by nobody: reminders shown late stay in sight while Zorvat sits in the tray.
+      missed_(nullptr, prompts_, formats_,
               {[this] { return &scheduler_.Missed(); },
                [this](std::size_t row) { return scheduler_.RunLate(row); },
                [this] { scheduler_.ClearMissed(); }}),

@@ -84,6 +84,10 @@ std::int64_t Scheduler::GapThreshold() const {
 void Scheduler::NoticeGap(DateTime now) {
   const std::int64_t utc = UtcMs(now);
   const bool gap = lastLookUtc_ && utc - *lastLookUtc_ > GapThreshold();
+  // A clock set back: what lies ahead of it again is the scan's, as before.
+  if (lastLookUtc_ && utc < *lastLookUtc_) {
+    handledUpTo_ = std::min(handledUpTo_, ToMilliseconds(now));
+  }
   lastLookUtc_ = utc;
   if (gap && active_) {
     CatchUp(handledUpTo_, now, ranSince_);

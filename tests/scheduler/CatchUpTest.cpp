@@ -149,6 +149,18 @@ TEST(CatchUp, AsleepOverNothingOrOverASummerTimeChangeShowsNothing) {
   EXPECT_TRUE(rig.scheduler.Missed().Empty());
 }
 
+TEST(CatchUp, AClockSetBackStillNoticesTheNextSleep) {
+  Rig rig;
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "Tea");
+  rig.Start(Rig::At(3, 2, 10, 0));
+  rig.RunFor(10'000);
+  rig.clock.Set(Rig::At(3, 1, 10, 0));  // set back a day
+  rig.RunFor(10'000);
+  rig.clock.Set(Rig::At(3, 1, 11, 0));  // asleep over 10:05
+  rig.RunFor(10'000);
+  EXPECT_EQ(rig.log.Lines(TaskEvent::Late).size(), 1u);
+}
+
 TEST(CatchUp, OffShowsNothingAndTheWaitingTasksWindowTellsWhatWasMissed) {
   Rig rig;
   rig.settings.catchUp = false;

@@ -188,6 +188,26 @@ void Scheduler::WriteStamp(DateTime now) {
   }
 }
 
+// The entries due by the next beat go on disk as run now, half a second ahead, so that writing
+// the stamp never delays a task; a crash in between loses that half second of knowledge.
+void Scheduler::StampDueTasks(DateTime now) {
+  if (ports_.stamp == nullptr) {
+    return;
+  }
+  const std::int64_t by = ToMilliseconds(now) + EntryOf(SchedulerTimer::Hot).interval + kHotDrift;
+  bool added = false;
+  for (std::size_t i = 0; i < HotStack::kSize; ++i) {
+    const Task& task = hot_[i].task;
+    if (hot_[i].waiting && ToMilliseconds(task.time) <= by && !Contains(ranSince_, task)) {
+      ranSince_.push_back(task);
+      added = true;
+    }
+  }
+  if (added) {
+    WriteStamp(now);
+  }
+}
+
 void Scheduler::RaiseStampFailure() {
   if (stampFailure_) {
     const std::string text = std::move(*stampFailure_);
@@ -412,6 +432,7 @@ void Scheduler::OnHotTick() {
   DropRefused(now);
   // A task may have held a box open through later ticks: the time is read again.
   FollowHotStack(ports_.clock.Now(), true);
+  StampDueTasks(ports_.clock.Now());
   NotifyMissed();
   RaiseStampFailure();
 }
@@ -475,9 +496,12 @@ void Scheduler::RunTask(std::size_t slot) {
     }
   }
   Report(TaskEvent::Ran, task);
-  // On disk before it runs: after a crash at any point it is not offered again.
-  ranSince_.push_back(task);
-  WriteStamp(ports_.clock.Now());
+  // On disk before it runs: after a crash at any point it is not offered again. Mostly the beat
+  // before wrote it already (StampDueTasks).
+  if (ports_.stamp != nullptr && !Contains(ranSince_, task)) {
+    ranSince_.push_back(task);
+    WriteStamp(ports_.clock.Now());
+  }
   actions_.Run(task);
 }
 

@@ -123,6 +123,7 @@ class Scheduler {
   std::int64_t Handled(DateTime now) const;
   void WriteStamp(DateTime now);
   void RaiseStampFailure();
+  void StampDueTasks(DateTime now);
   std::int64_t UtcMs(DateTime now) const;
 
   const EventLists& lists_;

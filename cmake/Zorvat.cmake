@@ -3,6 +3,10 @@
 # Warnings are errors on our code only; third-party code keeps its own flags.
 function(zorvat_target target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    # Names reserved to the implementation (_Upper, double underscores) in our code.
+    target_compile_options(${target} PRIVATE -Wreserved-identifier)
+  endif()
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
     # GCC 12 reports std::string concatenation at -O2 as overlapping memcpy (GCC bug 105651).
     target_compile_options(${target} PRIVATE -Wno-restrict)

@@ -224,6 +224,8 @@ class DatePictureMatcher {
                      const Accept& accept)
       : picture_(picture), s_(s), f_(f), accept_(accept) {}
 
+  // Each element of the picture is one call deeper, so the depth is at most the picture's length.
+  // NOLINTNEXTLINE(misc-no-recursion)
   bool Match(size_t p, size_t at, const DateFields& fields) const {
     if (p == picture_.size()) {
       return accept_(fields, at);
@@ -273,6 +275,7 @@ class DatePictureMatcher {
   }
 
   // field: day or month; nothing for the year.
+  // NOLINTNEXTLINE(misc-no-recursion): one picture element deeper, as Match
   bool MatchNumber(size_t p, size_t at, int most, const DateFields& fields,
                    int DateFields::*field) const {
     int digits = 0;
@@ -299,6 +302,7 @@ class DatePictureMatcher {
   }
 
   template <size_t N>
+  // NOLINTNEXTLINE(misc-no-recursion): one picture element deeper, as Match
   bool MatchName(size_t p, size_t at, const std::array<std::string, N>& names,
                  const DateFields& fields, bool isMonth) const {
     for (size_t i = 0; i < N; ++i) {

@@ -6,15 +6,15 @@ std::string QuotedInMessage(std::string_view text) {
   constexpr std::size_t kMostCharacters = 100;
   std::string out;
   std::size_t characters = 0;
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    const bool lead = (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+  for (const char c : text) {
+    const bool lead = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     if (lead && characters++ == kMostCharacters) {
       return out + "\xE2\x80\xA6";  // …
     }
-    if (text[at] == '\0') {
+    if (c == '\0') {
       out += "\xE2\x90\x80";  // ␀
     } else {
-      out += text[at];
+      out += c;
     }
   }
   return out;

@@ -23,10 +23,15 @@ bool RunTickShowingErrors(Prompts& prompts, bool& errorBoxOpen, const std::funct
     tick();
     return true;
   } catch (const Error& error) {
-    struct Open {
-      bool& flag;
-      explicit Open(bool& open) : flag(open) { flag = true; }
-      ~Open() { flag = false; }
+    class Open {
+     public:
+      explicit Open(bool& open) : flag_(open) { open = true; }
+      Open(const Open&) = delete;
+      Open& operator=(const Open&) = delete;
+      ~Open() { flag_ = false; }
+
+     private:
+      bool& flag_;
     } open(errorBoxOpen);
     prompts.ShowError(error.what());
     return false;

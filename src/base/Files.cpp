@@ -223,13 +223,14 @@ bool CanReplaceFile(std::string_view utf8Path) {
 void ReplaceFileAtomically(std::string_view utf8Path, std::string_view bytes) {
   std::error_code ec;
   const fs::path given = fs::absolute(PathFromUtf8(utf8Path), ec);
-  const Error refused("Unable to write to " + (ec ? std::string(utf8Path) : PathToUtf8(given)));
+  const std::string refused =
+      "Unable to write to " + (ec ? std::string(utf8Path) : PathToUtf8(given));
   if (ec) {
-    throw refused;
+    throw Error(refused);
   }
   const fs::path target = FollowLinks(given);
   if (IsNoWritableFile(target)) {
-    throw refused;
+    throw Error(refused);
   }
   const fs::path part = PartialFileFor(target);
   const fs::path temp = TemporaryFileFor(target);
@@ -241,12 +242,12 @@ void ReplaceFileAtomically(std::string_view utf8Path, std::string_view bytes) {
                           ? fs::remove(temp, ec)
                           : MoveFileInPlace(temp, KeptFileFor(target), false);
     if (!kept) {
-      throw refused;
+      throw Error(refused);
     }
   }
   const int fd = OpenForWriting(part);
   if (fd < 0) {
-    throw refused;
+    throw Error(refused);
   }
   const bool written = WriteAll(fd, bytes) && FlushToDisk(fd) == 0;
   const bool closed = CloseFile(fd) == 0;
@@ -257,7 +258,7 @@ void ReplaceFileAtomically(std::string_view utf8Path, std::string_view bytes) {
     fs::remove(temp, ec);
   }
   fs::remove(part, ec);
-  throw refused;
+  throw Error(refused);
 }
 
 }  // namespace zorvat

@@ -16,7 +16,7 @@ bool FileExists(std::string_view utf8Path);  // a regular file, not a folder
 
 // Larger than any list or settings file the program writes: such a file is refused unread, so
 // that a damaged or crafted one cannot take the memory and the time of the program.
-inline constexpr std::uintmax_t kLargestReadableFile = 16u * 1024 * 1024;
+inline constexpr std::uintmax_t kLargestReadableFile = std::uintmax_t{16} * 1024 * 1024;
 
 enum class ReadOutcome {
   Read,

@@ -25,6 +25,7 @@ class ListDocument {
                std::string programFolder, RecentFiles recent = RecentFiles());
   ListDocument(const ListDocument&) = delete;
   ListDocument& operator=(const ListDocument&) = delete;
+  ~ListDocument() = default;
 
   const EventLists& Lists() const { return lists_; }
   const EventRows& Rows(EventKind kind) const { return rows_[static_cast<std::size_t>(kind)]; }

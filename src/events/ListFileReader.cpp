@@ -137,7 +137,7 @@ bool ReadKey(EventKind kind, std::string_view key, std::string_view rawValue,
   record.task.operand2 = Field(value, 2);
   record.deleted = false;
   record.task.query = Field(value, 3) != "0";
-  read.list->Append(std::move(record));
+  read.list->Append(record);
   return true;
 }
 

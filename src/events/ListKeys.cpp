@@ -1,6 +1,7 @@
 #include "events/ListKeys.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "base/DateTimeText.h"
 #include "base/TextUtil.h"
@@ -36,8 +37,8 @@ std::string ClockText(int hour, const TimeOfDay& t, char separator) {
 
 }  // namespace
 
-SectionKeys::SectionKeys(EventKind kind, const RegionalFormats& formats)
-    : kind_(kind), formats_(formats) {}
+SectionKeys::SectionKeys(EventKind kind, RegionalFormats formats)
+    : kind_(kind), formats_(std::move(formats)) {}
 
 bool SectionKeys::Take(const std::string& key, DateTime time) {
   if (used_.contains(Folded(key))) {
@@ -53,7 +54,7 @@ bool SectionKeys::Take(const std::string& key, DateTime time) {
 }
 
 std::string SectionKeys::KeyFor(DateTime time) {
-  const std::string key = EventTimeText(kind_, time, formats_);
+  std::string key = EventTimeText(kind_, time, formats_);
   if (!used_.contains(Folded(key))) {
     used_.insert(Folded(key));
     return key;
@@ -63,7 +64,7 @@ std::string SectionKeys::KeyFor(DateTime time) {
   const char separator = formats_.TimeSeparator();
   const std::string clock24 = date + ClockText(t.hour, t, separator);
   for (const char* fraction : {".0", ".00", ".000"}) {
-    if (const std::string spelled = clock24 + fraction; Take(spelled, time)) {
+    if (std::string spelled = clock24 + fraction; Take(spelled, time)) {
       return spelled;
     }
   }
@@ -72,8 +73,9 @@ std::string SectionKeys::KeyFor(DateTime time) {
   const char* plain = t.hour < 12 ? "AM" : "PM";
   for (const std::string& designator : {own, std::string(plain)}) {
     for (int blanks = 1; !designator.empty() && blanks <= kMostBlanks; ++blanks) {
-      if (const std::string spelled = clock12 + std::string(blanks, ' ') + designator;
-          Take(spelled, time)) {
+      std::string spelled = clock12;
+      spelled.append(static_cast<std::size_t>(blanks), ' ').append(designator);
+      if (Take(spelled, time)) {
         return spelled;
       }
     }

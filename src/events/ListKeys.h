@@ -16,7 +16,7 @@ namespace zorvat {
 // designator. Every spelling is read back before it is taken, whatever the formats.
 class SectionKeys {
  public:
-  SectionKeys(EventKind kind, const RegionalFormats& formats);
+  SectionKeys(EventKind kind, RegionalFormats formats);
 
   // The key for an event at `time`, unused so far in this section.
   std::string KeyFor(DateTime time);

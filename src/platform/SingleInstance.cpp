@@ -21,6 +21,7 @@ constexpr UINT kDeliver = WM_APP + 1;
 SingleInstance::SingleInstance(const std::wstring& name) : name_(name) {
   mutex_.reset(CreateMutexW(nullptr, FALSE, (L"Local\\" + name).c_str()));
   // Without a mutex (a name taken by another kind of object) this copy runs on its own.
+  // NOLINTNEXTLINE(cppcoreguidelines-prefer-member-initializer): GetLastError of the call above
   first_ = !mutex_ || GetLastError() != ERROR_ALREADY_EXISTS;
 }
 

@@ -7,9 +7,9 @@ namespace {
 
 // An occurrence is offered until a minute after its instant. Remembering it for two hours also
 // keeps it from running again when the clock falls back an hour at the end of summer time.
-constexpr std::int64_t kRememberPast = 2 * 60 * 60 * 1000;
+constexpr std::int64_t kRememberPast = std::int64_t{2} * 60 * 60 * 1000;
 // Instants further ahead can only come from a clock that was set back by a day or more.
-constexpr std::int64_t kRememberAhead = 24 * 60 * 60 * 1000;
+constexpr std::int64_t kRememberAhead = std::int64_t{24} * 60 * 60 * 1000;
 
 }  // namespace
 

@@ -58,6 +58,7 @@ class Scheduler {
   Scheduler(const EventLists& lists, const LiveSettings& settings, SchedulerPorts ports);
   Scheduler(const Scheduler&) = delete;
   Scheduler& operator=(const Scheduler&) = delete;
+  ~Scheduler() = default;
 
   void OnScanTick();
   void OnHotTick();

@@ -21,9 +21,9 @@ enum class TaskEvent {
 };
 
 struct TaskReport {
-  TaskEvent what;
-  DateTime at;  // the clock when it happened
-  Task task;    // task.time is the occurrence's instant
+  TaskEvent what{};
+  DateTime at{};  // the clock when it happened
+  Task task;      // task.time is the occurrence's instant
 };
 
 // What became of each task, for the waiting-tasks window and the dry run.

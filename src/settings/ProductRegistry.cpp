@@ -27,7 +27,7 @@ std::vector<RegistryValue> ProductRegistryValues(std::string_view programFile,
       {type + "\\DefaultIcon", "", std::string(programFile) + ",1"},
       // Quoted, so that a blank in the path neither breaks the command nor lets another program
       // named by its first word run in Zorvat's place.
-      {type + "\\Shell\\open\\command", "", Quoted(programFile) + " \"%1\""},
+      {type + R"(\Shell\open\command)", "", Quoted(programFile) + R"( "%1")"},
   };
 }
 

@@ -114,7 +114,7 @@ class WindowDc {
 // The paint of one WM_PAINT (BeginPaint / EndPaint).
 class PaintScope {
  public:
-  explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+  explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
   ~PaintScope() { EndPaint(window_, &paint_); }
   PaintScope(const PaintScope&) = delete;
   PaintScope& operator=(const PaintScope&) = delete;
@@ -123,8 +123,8 @@ class PaintScope {
 
  private:
   HWND window_;
-  PAINTSTRUCT paint_{};
-  HDC dc_ = nullptr;
+  PAINTSTRUCT paint_{};  // before dc_: BeginPaint fills it
+  HDC dc_;
 };
 
 struct ComRelease {

@@ -33,7 +33,7 @@ bool IsWord(std::string text, std::string_view word) {
 }
 
 std::string CreateGroup(const std::string& group) {
-  const std::string folder = GetSystemFolder(kProgramsFolder) + "\\" + group;
+  std::string folder = GetSystemFolder(kProgramsFolder) + "\\" + group;
   std::error_code ignored;
   std::filesystem::create_directories(PathFromUtf8(folder), ignored);
   return folder;

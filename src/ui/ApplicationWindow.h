@@ -17,6 +17,8 @@ class ApplicationWindow final : public Window {
 
   explicit ApplicationWindow(Prompts& errors);
   ~ApplicationWindow() override { Destroy(); }
+  ApplicationWindow(const ApplicationWindow&) = delete;
+  ApplicationWindow& operator=(const ApplicationWindow&) = delete;
 
   // Keeps the window (and with it a taskbar button) hidden; the main window's clock tick calls
   // it, as the shell or another program may have shown it.

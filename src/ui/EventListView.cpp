@@ -27,7 +27,7 @@ bool IsChecked(UINT state) {
 
 class Flag {
  public:
-  explicit Flag(bool& flag) : flag_(flag) { flag_ = true; }
+  explicit Flag(bool& flag) : flag_(flag) { flag = true; }
   ~Flag() { flag_ = false; }
   Flag(const Flag&) = delete;
   Flag& operator=(const Flag&) = delete;

@@ -35,8 +35,6 @@ class ListInfoDialog final : public ModalDialog {
 
 class AboutDialog final : public ModalDialog {
  public:
-  static constexpr int kWidth = 506;  // client width at 96 dpi
-
   explicit AboutDialog(Prompts& errors) : ModalDialog(errors) {}
 
   void Show(HWND owner) { Run(owner, IDD_ABOUT); }

@@ -98,6 +98,8 @@ class MainWindow final : public Window {
   MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts& prompts,
              MainWindowSetup setup);
   ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   HACCEL Accelerators() const { return accelerators_.get(); }
   EventKind ShownList() const { return shownList_; }

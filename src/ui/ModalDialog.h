@@ -19,10 +19,10 @@ class ModalDialog {
  public:
   ModalDialog(const ModalDialog&) = delete;
   ModalDialog& operator=(const ModalDialog&) = delete;
+  virtual ~ModalDialog() = default;
 
  protected:
   explicit ModalDialog(Prompts& errors) : errors_(errors) {}
-  virtual ~ModalDialog() = default;
 
   // True when the user confirmed, false when cancelled.
   bool Run(HWND owner, int templateId);

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <array>
+#include <utility>
 
 #include "OptionsDialogIds.h"
 #include "PictureIds.h"
@@ -76,8 +77,8 @@ std::optional<std::string> ChooseFile(HWND owner, const wchar_t* title, DWORD fi
 
 class OptionsDialog final : public ModalDialog {
  public:
-  OptionsDialog(Prompts& errors, const OptionsValues& shown, int page, const OptionsCommit& commit)
-      : ModalDialog(errors), values_(shown), page_(page), commit_(commit) {}
+  OptionsDialog(Prompts& errors, OptionsValues shown, int page, const OptionsCommit& commit)
+      : ModalDialog(errors), values_(std::move(shown)), page_(page), commit_(commit) {}
 
   std::optional<OptionsValues> Show(HWND owner, int& page) {
     const bool confirmed = Run(owner, IDD_OPTIONS);

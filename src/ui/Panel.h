@@ -19,10 +19,12 @@ class Panel final : public Window {
 
   Panel(Prompts& errors, HWND parent, COLORREF background, bool lowered = false);
   ~Panel() override { Destroy(); }
+  Panel(const Panel&) = delete;
+  Panel& operator=(const Panel&) = delete;
 
   struct Rule {
-    int top;
-    int height;
+    int top = 0;
+    int height = 0;
     int left = 0;  // the rule runs to the panel's right edge
   };
   struct Picture {

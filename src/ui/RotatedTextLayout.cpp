@@ -9,7 +9,7 @@ constexpr double kRadiansPerDegree = 0.017453292519943295;
 
 // Halves are integer halves first; each product is then cut toward zero, not rounded.
 int Cut(int length, double factor) {
-  return static_cast<int>(std::trunc((length / 2) * factor));
+  return static_cast<int>(std::trunc((length / 2) * factor));  // NOLINT(bugprone-integer-division)
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ class Splitter final : public Window {
 
   Splitter(Prompts& errors, HWND parent, int id, Moved moved);
   ~Splitter() override { Destroy(); }
+  Splitter(const Splitter&) = delete;
+  Splitter& operator=(const Splitter&) = delete;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

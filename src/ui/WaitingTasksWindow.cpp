@@ -103,11 +103,10 @@ void WaitingTasksWindow::CreateControls() {
     item.pszText = const_cast<wchar_t*>(pages[i]);
     TabCtrl_InsertItem(tabs_, static_cast<int>(i), &item);
   }
-  for (std::size_t i = 0; i < lists_.size(); ++i) {
-    lists_[i] =
-        CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                        WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0,
-                        0, 0, 0, Handle(), nullptr, instance, nullptr);
+  for (HWND& list : lists_) {
+    list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                           WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                           0, 0, 0, 0, Handle(), nullptr, instance, nullptr);
   }
   // The hot list is hot-tracked with a hand and underlines the row under the mouse.
   const DWORD hotTracking = LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT;

@@ -31,6 +31,8 @@ class WaitingTasksWindow final : public Window {
   WaitingTasksWindow(HWND owner, ModalGate& gate, Prompts& prompts, const HotStack& hot,
                      const ExecuteStack& execute, const RegionalFormats& formats);
   ~WaitingTasksWindow() override;
+  WaitingTasksWindow(const WaitingTasksWindow&) = delete;
+  WaitingTasksWindow& operator=(const WaitingTasksWindow&) = delete;
 
   // Opens the window with fresh rows, or brings it forward when it is open.
   void Open();

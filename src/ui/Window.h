@@ -23,14 +23,15 @@ class Window {
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
+  // Derived classes call Destroy() in their destructor, while their handlers still exist.
+  virtual ~Window() { Destroy(); }
+
   HWND Handle() const { return window_; }
   // The object bound to `window`; null for a window of nobody's.
   static Window* Of(HWND window);
 
  protected:
   explicit Window(Prompts& errors) : errors_(errors) {}
-  // Derived classes call Destroy() in their destructor, while their handlers still exist.
-  virtual ~Window() { Destroy(); }
 
   // Registers the class once per process (with the shared procedure) and creates the window.
   void Create(const wchar_t* className, DWORD exStyle, const wchar_t* title, DWORD style,

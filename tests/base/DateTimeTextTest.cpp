@@ -246,7 +246,7 @@ TEST(ParseDateTime, RandomPicturesRoundTrip) {
 }
 
 TEST(ConversionMessages, QuoteAtMostAHundredCharactersAndShowNul) {
-  const std::string huge(10'000'000, '7');
+  const std::string huge(10'000'000, '7');  // NOLINT(bugprone-string-constructor): huge on purpose
   const std::string message = ErrorOf([&] { ParseTime(huge, kDe); });
   EXPECT_EQ(message, "'" + std::string(100, '7') + "\xE2\x80\xA6' is not a valid time");
   const std::string umlauts = [] {

@@ -23,6 +23,7 @@ TEST(ErrorBoundary, AFailingStepShowsItsBoxOnceAndTheNextStepsRun) {
       [&] { ran.push_back(3); },
   };
   std::vector<bool> results;
+  results.reserve(steps.size());
   for (const auto& step : steps) {
     results.push_back(RunShowingErrors(prompts, step));
   }

@@ -140,7 +140,7 @@ TEST(GetFileIcon, StandardSizeIconForAnExistingFileNoneForAMissingOne) {
 
   // The new owner destroys it once; the moved-from wrapper holds nothing.
   const Icon moved = std::move(icon);
-  EXPECT_FALSE(icon);
+  EXPECT_FALSE(icon);  // NOLINT(bugprone-use-after-move): the moved-from state is the point
   EXPECT_TRUE(moved);
 
   EXPECT_FALSE(GetFileIcon(temp.File("missing.zrl")));

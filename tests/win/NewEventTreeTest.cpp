@@ -22,7 +22,8 @@ struct ShownItem {
 };
 
 // Every item of the tree, depth first, as the tree holds it.
-void Collect(HWND tree, HTREEITEM item, int depth, std::vector<ShownItem>& shown) {
+void Collect(HWND tree, HTREEITEM item, int depth,  // NOLINT(misc-no-recursion): the tree's depth
+             std::vector<ShownItem>& shown) {
   for (; item; item = TreeView_GetNextSibling(tree, item)) {
     wchar_t text[64] = {};
     TVITEMW data{};

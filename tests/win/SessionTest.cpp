@@ -17,8 +17,8 @@ struct RecordedSession {
   std::vector<ShellOpenRequest> opened;
 
   SessionCalls Calls() {
-    return {[this] { calls.push_back("privilege"); },
-            [this](unsigned flags) { calls.push_back("exit " + std::to_string(flags)); },
+    return {[this] { calls.emplace_back("privilege"); },
+            [this](unsigned flags) { calls.emplace_back("exit " + std::to_string(flags)); },
             [this](const ShellOpenRequest& request) {
               calls.push_back("open");
               opened.push_back(request);

@@ -30,7 +30,7 @@ struct Recorder {
   ShellSystemCalls Calls() {
     ShellSystemCalls calls;
     calls.session = {
-        [this] { this->calls.push_back("privilege"); },
+        [this] { this->calls.emplace_back("privilege"); },
         [this](unsigned flags) { this->calls.push_back("exit " + std::to_string(flags)); },
         [this](const shellkit::ShellOpenRequest& r) { this->calls.push_back("open " + r.file); }};
     calls.changeDisplay = [this](DEVMODEW& requested, DWORD flags) {

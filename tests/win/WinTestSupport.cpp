@@ -26,9 +26,11 @@ ScopedRegistryValue::ScopedRegistryValue(HKEY root, std::wstring subkey, std::ws
   }
 }
 
+// A destructor cannot throw: a value that cannot be put back shows in the test that reads it next.
 ScopedRegistryValue::~ScopedRegistryValue() {
   if (existed_) {
-    Write(oldType_, oldData_.data(), static_cast<DWORD>(oldData_.size()));
+    RegSetKeyValueW(root_, subkey_.c_str(), name_.c_str(), oldType_, oldData_.data(),
+                    static_cast<DWORD>(oldData_.size()));
   } else {
     Remove();
   }

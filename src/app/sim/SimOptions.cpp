@@ -33,7 +33,7 @@ std::int64_t ParseLocalTime(const std::string& option, const std::string& text) 
   const TimeOfDay time{field(11, 2), field(14, 2), field(17, 2), 0};
   if (!IsValidDate(date.year, date.month, date.day) ||
       !IsValidTime(time.hour, time.minute, time.second, 0)) {
-    throw UsageError(option + " wants \"YYYY-MM-DD HH:MM:SS\", not \"" + text + "\"");
+    throw UsageError(option + R"( wants "YYYY-MM-DD HH:MM:SS", not ")" + text + "\"");
   }
   const std::optional<std::int64_t> utc = UtcOfLocal(date, time);
   if (!utc) {
@@ -154,7 +154,7 @@ std::int64_t ParseSpan(const std::string& text) {
   const char unit = text.empty() ? '\0' : text.back();
   const std::int64_t unitMs = unit == 'm'   ? kMinute
                               : unit == 'h' ? 60 * kMinute
-                              : unit == 'd' ? 24 * 60 * kMinute
+                              : unit == 'd' ? std::int64_t{24} * 60 * kMinute
                                             : 0;
   if (!count || *count == 0 || unitMs == 0 || *count > kLongest / unitMs) {
     throw UsageError("--for wants a number and m, h or d (90m, 36h, 30d), not \"" + text + "\"");

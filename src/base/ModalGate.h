@@ -30,6 +30,7 @@ class ModalGate {
   ModalGate() = default;
   ModalGate(const ModalGate&) = delete;
   ModalGate& operator=(const ModalGate&) = delete;
+  ~ModalGate() = default;
 
   // One open box or dialog, for as long as it lives.
   class Spell {

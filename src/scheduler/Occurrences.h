@@ -35,7 +35,7 @@ LateKind LateKindOf(std::uint8_t command);
 
 // An event missed once or more: `task.time` is its latest missed instant.
 struct MissedEvent {
-  EventKind kind;
+  EventKind kind{};
   Task task;
   int count = 1;
   bool ran = false;  // run late by the user

@@ -16,7 +16,7 @@ constexpr std::int64_t kDayMs = 86'400'000;
 // A look later than the scan period and this is a gap the scheduler did not see.
 constexpr std::int64_t kGapSlack = 15'000;
 // Without a task that ran, the stamp is written at most this often: a crash loses no more.
-constexpr std::int64_t kStampInterval = 5 * 60'000;
+constexpr std::int64_t kStampInterval = std::int64_t{5} * 60'000;
 // The wake timer looks this far ahead: far enough for a monthly event on the 31st.
 constexpr std::int64_t kWakeHorizon = 62 * kDayMs;
 

@@ -61,10 +61,13 @@ TEST(RowIconFor, KindIconsFileIconsAndNone) {
 TEST(RowFor, CaptionsInBothRegionalSets) {
   const RegionalFormats us = RegionalFormats::EnUs();
   const RegionalFormats de = RegionalFormats::DeDe();
-  EventRecord record{
-      {EncodeDateTime({1998, 12, 24}, {18, 30, 0, 0}), kCmdMessage, "Dinner", "", false},
-      true,
-      false};
+  EventRecord record{EncodeDateTime({1998, 12, 24}, {18, 30, 0, 0}),
+                     kCmdMessage,
+                     "Dinner",
+                     "",
+                     false,
+                     true,
+                     false};
   EXPECT_EQ(RowFor(EventKind::General, record, de).caption, "24.12.1998 18:30:00");
   EXPECT_EQ(RowFor(EventKind::General, record, us).caption, "12/24/1998 6:30:00 PM");
   EXPECT_EQ(RowFor(EventKind::Daily, record, us).caption, "6:30:00 PM");

@@ -327,7 +327,7 @@ TEST_F(DocumentTest, AListLeftOnlyInItsTemporaryFileIsRecoveredWhenOpened) {
 class RecentFilesTest : public DocumentTest {
  protected:
   std::string Existing(const std::string& name) {
-    const std::string path = File(name);
+    std::string path = File(name);
     Put(path, kEmptyList);
     return path;
   }

@@ -40,7 +40,7 @@ int RecordingShell::SetDisplayMode(int width, int depth, int mode) {
 }
 
 void RecordingShell::ShowTaskbar(bool show) {
-  calls.push_back(show ? "taskbar show" : "taskbar hide");
+  calls.emplace_back(show ? "taskbar show" : "taskbar hide");
 }
 
 void FakeSoundPlayer::Open(const std::string& path) {

@@ -98,7 +98,7 @@ TEST(ProfileText_Read, CutCountsCharactersNotBytes) {
   }
   const auto read = ProfileText::Parse("[S]\r\nA=" + value + "\r\n").Read("S", "A");
   ASSERT_TRUE(read);
-  EXPECT_EQ(*read, value.substr(0, std::size_t{2} * 2047));
+  EXPECT_EQ(*read, value.substr(0, 2 * 2047));
 }
 
 TEST(ProfileText_Read, QuotesRemovedBeforeTheCut) {

@@ -322,6 +322,14 @@ TEST_F(DocumentTest, AListLeftOnlyInItsTemporaryFileIsRecoveredWhenOpened) {
   doc.ReadFile(path);
   EXPECT_EQ(Texts(), Boxes{});
   EXPECT_EQ(doc.Lists()[EventKind::Monthly].Count(), 1u);
+  // Also when that file is no list: the document stays as it was.
+  const std::string noList("[\0D\0a\0i\0l\0y\0]\0", 14);
+  Put(path, noList);
+  prompts.shown.clear();
+  doc.ReadFile(path);
+  EXPECT_NE(Texts(), recovered);
+  EXPECT_EQ(doc.Lists()[EventKind::Monthly].Count(), 1u);
+  EXPECT_EQ(Bytes(path), noList);
 }
 
 class RecentFilesTest : public DocumentTest {

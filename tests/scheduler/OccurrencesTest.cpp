@@ -37,6 +37,12 @@ std::vector<SpanCase> SpanCases() {
        At(2024, 3, 1),
        At(2024, 3, 4),
        {At(2024, 3, 1, 10, 5), At(2024, 3, 2, 10, 5), At(2024, 3, 3, 10, 5)}},
+      {"SpanEndingWithinADay",
+       EventKind::Daily,
+       EncodeTime(10, 5, 0, 0),
+       At(2024, 3, 1),
+       At(2024, 3, 3, 10),
+       {At(2024, 3, 1, 10, 5), At(2024, 3, 2, 10, 5)}},
       {"SpanFromIncludedToExcluded",
        EventKind::Daily,
        EncodeTime(10, 5, 0, 0),
@@ -119,6 +125,12 @@ TEST(Occurrences, NextOccurrenceLooksPastEmptyDaysWithinItsHorizon) {
   const std::int64_t from = ToMilliseconds(At(2024, 4, 1));
   EXPECT_EQ(NextOccurrence(lists, settings, from, 62 * kDay), At(2024, 5, 31, 9));
   EXPECT_EQ(NextOccurrence(lists, settings, from, 30 * kDay), std::nullopt);
+  // The earliest of a day, whatever the order of the list.
+  lists[EventKind::Daily].Append(
+      {{EncodeTime(8, 0, 0, 0), kCmdMessage, "early", "", false}, true, false});
+  lists[EventKind::Daily].Append(
+      {{EncodeTime(20, 0, 0, 0), kCmdMessage, "late", "", false}, true, false});
+  EXPECT_EQ(NextOccurrence(lists, settings, from, kDay), At(2024, 4, 1, 8));
 }
 
 TEST(MissedEvents, OneRowPerEventWithItsCountAndLatestInstant) {
@@ -129,6 +141,7 @@ TEST(MissedEvents, OneRowPerEventWithItsCountAndLatestInstant) {
   Task other = daily;
   other.operand1 = "Coffee";
   missed.Add(EventKind::Daily, daily);
+  EXPECT_EQ(MissedEventsNote(missed), "1 missed event");
   missed.Add(EventKind::Daily, next);
   missed.Add(EventKind::Daily, other);
   missed.Add(EventKind::Weekly, daily);  // another list: another event
@@ -137,6 +150,16 @@ TEST(MissedEvents, OneRowPerEventWithItsCountAndLatestInstant) {
   EXPECT_EQ(missed.Rows()[0].task.time, next.time);
   EXPECT_EQ(missed.Rows()[1].count, 1);
   EXPECT_EQ(missed.Rows()[2].kind, EventKind::Weekly);
+  // Another second operand is another event; one that was run late takes no more misses.
+  Task elsewhere = other;
+  elsewhere.operand2 = "b";
+  missed.Add(EventKind::Daily, elsewhere);
+  missed.Rows()[1].ran = true;
+  missed.Add(EventKind::Daily, other);
+  ASSERT_EQ(missed.Rows().size(), 5u);
+  EXPECT_EQ(missed.Rows()[1].count, 1);
+  EXPECT_EQ(missed.Rows()[3].task.operand2, "b");
+  EXPECT_FALSE(missed.Rows()[4].ran);
 }
 
 TEST(MissedEventRows, SayWhatBecameOfEachAndWhichMayRunLate) {

@@ -81,6 +81,10 @@ TEST(SimOptions, BadCommandLinesAreUsageErrors) {
       {"--dump", "--regional"},
       {"--from", "9999-12-31 23:00:00", "--for", "36h", "list.zrl"},
       {"--from", "0000-12-31 23:00:00", "--for", "1h", "list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "--for", "1d", "--asleep", "2024-03-01 12:00:00",
+       "2024-03-01 12:00:00", "list.zrl"},
+      {"--from", "2024-03-01 10:00:00", "--for", "1d", "--closed", "2024-03-01 12:00:00",
+       "2024-03-02 12:00:00", "list.zrl"},
   };
   for (const auto& args : bad) {
     std::string line;

@@ -237,6 +237,7 @@ TEST(PrepareSettingsFile, RecoversSilentlyOrTellsWhatKeepsTheFileFromUse) {
     }
     EXPECT_EQ(settings.Read(keys::kMax), c.bytes.find("Max=1") != std::string::npos) << c.name;
     EXPECT_FALSE(fs::exists(TemporaryFileFor(path))) << c.name;
+    EXPECT_FALSE(fs::exists(PartialFileFor(path))) << c.name;  // the check's own probe
     if (c.says == "cannot be read") {
       EXPECT_THROW(settings.Write(keys::kMax, false), Error) << c.name;
       EXPECT_EQ(fs::is_directory(path), c.folder) << c.name;

@@ -325,6 +325,7 @@ TEST_F(DocumentTest, AListLeftOnlyInItsTemporaryFileIsRecoveredWhenOpened) {
   // Also when that file is no list: the document stays as it was.
   const std::string noList("[\0D\0a\0i\0l\0y\0]\0", 14);
   Put(path, noList);
+  Put(temp, kEmptyList);
   prompts.shown.clear();
   doc.ReadFile(path);
   EXPECT_NE(Texts(), recovered);

@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/Prompts.h"
+#include "base/ScopeGuard.h"
 
 namespace zorvat {
 
@@ -23,16 +24,7 @@ bool RunTickShowingErrors(Prompts& prompts, bool& errorBoxOpen, const std::funct
     tick();
     return true;
   } catch (const Error& error) {
-    class Open {
-     public:
-      explicit Open(bool& open) : flag_(open) { open = true; }
-      Open(const Open&) = delete;
-      Open& operator=(const Open&) = delete;
-      ~Open() { flag_ = false; }
-
-     private:
-      bool& flag_;
-    } open(errorBoxOpen);
+    const auto open = FlagForScope(errorBoxOpen);
     prompts.ShowError(error.what());
     return false;
   }

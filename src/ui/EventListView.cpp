@@ -4,9 +4,11 @@
 
 #include <utility>
 
+#include "base/ScopeGuard.h"
 #include "shellkit/FileDetails.h"
 #include "shellkit/WideText.h"
 #include "ui/Dpi.h"
+#include "ui/ListColumns.h"
 
 namespace zorvat::ui {
 namespace {
@@ -25,17 +27,6 @@ bool IsChecked(UINT state) {
   return (state & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
 }
 
-class Flag {
- public:
-  explicit Flag(bool& flag) : flag_(flag) { flag = true; }
-  ~Flag() { flag_ = false; }
-  Flag(const Flag&) = delete;
-  Flag& operator=(const Flag&) = delete;
-
- private:
-  bool& flag_;
-};
-
 }  // namespace
 
 EventListView::EventListView(Prompts& errors, HWND parent, std::span<const ListColumn> columns,
@@ -50,18 +41,7 @@ EventListView::EventListView(Prompts& errors, HWND parent, std::span<const ListC
   const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT |
                          LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP;
   ListView_SetExtendedListViewStyleEx(Handle(), extended, extended);
-  int index = 0;
-  for (const ListColumn& column : columns) {
-    std::wstring caption = Widen(column.caption);
-    LVCOLUMNW description{};
-    description.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
-    description.fmt = column.rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    description.cx = Dpi::Of(Handle())(column.width);
-    description.pszText = caption.data();
-    description.iSubItem = index;
-    SendMessageW(Handle(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&description));
-    ++index;
-  }
+  AddListColumns(Handle(), columns, Dpi::Of(Handle()));
   Mirror(kNoRows);
 }
 
@@ -88,7 +68,7 @@ std::map<std::string, int> EventListView::RebuildImages(const EventRows& rows) {
 }
 
 void EventListView::Mirror(const EventRows& rows) {
-  const Flag mirroring(mirroring_);
+  const auto mirroring = FlagForScope(mirroring_);
   rows_ = &rows;
   SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
   const std::map<std::string, int> fileImages = RebuildImages(rows);

@@ -7,6 +7,7 @@
 
 #include "PictureIds.h"
 #include "events/ListHeadings.h"
+#include "ui/Centred.h"
 #include "ui/CommandControl.h"
 #include "ui/EventListView.h"
 #include "ui/NewEventTree.h"
@@ -22,12 +23,6 @@ constexpr int kWidth = 648;
 constexpr int kHeight = 526;
 // What the left column always leaves of the lists' side.
 constexpr int kNarrowestListArea = 240;
-
-RECT CentredOnScreen(int width, int height) {
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  return RECT{left, top, left + width, top + height};
-}
 
 HMENU LoadMenuResource(int id) {
   return LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/ErrorBoundary.h"
+#include "base/ScopeGuard.h"
 #include "events/RecentFiles.h"
 #include "ui/ClockFont.h"
 #include "ui/MainWindow.h"
@@ -29,10 +30,7 @@ void SetMenuText(HMENU menu, int id, const std::string& text) {
 // and the error goes on to the window's error box.
 template <typename Command>
 void ThenShow(MainWindow& window, Command command) {
-  struct Show {
-    MainWindow& window;
-    ~Show() { window.ShowDocument(); }
-  } show{window};
+  const ScopeGuard show([&window] { window.ShowDocument(); });
   command();
 }
 

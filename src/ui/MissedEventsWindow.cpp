@@ -13,6 +13,7 @@
 #include "scheduler/MissedEventRows.h"
 #include "shellkit/WideText.h"
 #include "ui/KeyboardRoute.h"
+#include "ui/ListColumns.h"
 #include "ui/WindowText.h"
 
 namespace zorvat::ui {
@@ -64,15 +65,7 @@ void MissedEventsWindow::CreateColumns() {
   ListView_SetExtendedListViewStyleEx(list, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   RECT unit{0, 0, 4, 8};  // dialog units to pixels, as the template is laid out
   MapDialogRect(dialog_, &unit);
-  int index = 0;
-  for (const ListColumn& column : MissedEventColumns()) {
-    std::wstring caption = Widen(column.caption);
-    LVCOLUMNW item{};
-    item.mask = LVCF_TEXT | LVCF_WIDTH;
-    item.pszText = caption.data();
-    item.cx = column.width * unit.right / 6;
-    ListView_InsertColumn(list, index++, &item);
-  }
+  AddListColumns(list, MissedEventColumns(), [&unit](int width) { return width * unit.right / 6; });
 }
 
 void MissedEventsWindow::Fill() {

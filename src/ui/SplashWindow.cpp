@@ -1,5 +1,6 @@
 #include "ui/SplashWindow.h"
 
+#include "ui/Centred.h"
 #include "ui/Fonts.h"
 
 namespace zorvat::ui {
@@ -15,12 +16,8 @@ constexpr COLORREF kBackground = RGB(0x1f, 0x3a, 0x63);  // the side picture's d
 }  // namespace
 
 SplashWindow::SplashWindow(Prompts& errors) : Window(errors), dpi_(Dpi::OfSystem()) {
-  const int width = dpi_(kWidth);
-  const int height = dpi_(kHeight);
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   Create(L"ZorvatSplash", WS_EX_TOOLWINDOW, L"Brumsel! Zorvat", WS_POPUP,
-         RECT{left, top, left + width, top + height}, nullptr);
+         CentredOnScreen(dpi_(kWidth), dpi_(kHeight)), nullptr);
   noticeFont_ = MakeFont(L"Arial Black", 15, false, dpi_);  // 11 point
   textFont_ = MakeFont(L"Arial", 12, false, dpi_);          // 9 point
 }

@@ -9,8 +9,10 @@
 #include "base/Error.h"
 #include "scheduler/WaitingTaskRows.h"
 #include "shellkit/WideText.h"
+#include "ui/Centred.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardRoute.h"
+#include "ui/ListColumns.h"
 #include "ui/WindowText.h"
 
 namespace zorvat::ui {
@@ -25,23 +27,7 @@ RECT CentredWindowRect(const Dpi& dpi) {
   RECT bounds{0, 0, dpi(kClientWidth), dpi(kClientHeight)};
   shellkit::AdjustWindowRectForDpi(&bounds, kStyle, FALSE, kExStyle,
                                    static_cast<UINT>(dpi.Value()));
-  const int width = bounds.right - bounds.left;
-  const int height = bounds.bottom - bounds.top;
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  return RECT{left, top, left + width, top + height};
-}
-
-void AddColumns(HWND list, std::span<const ListColumn> columns, const Dpi& dpi) {
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    std::wstring caption = Widen(columns[i].caption);
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    column.fmt = columns[i].rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    column.cx = dpi(columns[i].width);
-    column.pszText = caption.data();
-    ListView_InsertColumn(list, static_cast<int>(i), &column);
-  }
+  return CentredOnScreen(bounds.right - bounds.left, bounds.bottom - bounds.top);
 }
 
 // Row i takes texts[i], column by column: texts set in place, rows added as needed.
@@ -115,8 +101,8 @@ void WaitingTasksWindow::CreateControls() {
                                       LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | hotTracking);
   ListView_SetExtendedListViewStyleEx(lists_[1], LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
                                       LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-  AddColumns(lists_[0], HotStackColumns(), dpi_);
-  AddColumns(lists_[1], ExecuteStackColumns(), dpi_);
+  AddListColumns(lists_[0], HotStackColumns(), dpi_);
+  AddListColumns(lists_[1], ExecuteStackColumns(), dpi_);
   // Made at its place and moved only when the scale changes: Wine draws an etched rule that was
   // moved two pixels short.
   rule_ = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, dpi_(4),

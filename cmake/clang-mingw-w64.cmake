@@ -19,8 +19,9 @@ set(cxx ${gcc}/include/c++)
 set(CMAKE_CXX_FLAGS_INIT
     "-nostdinc++ -isystem ${cxx} -isystem ${cxx}/${target} -isystem ${cxx}/backward -femulated-tls")
 set(CMAKE_C_FLAGS_INIT "-femulated-tls")
-# -pthread brings winpthread after libgcc_eh, which needs it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-L${gcc} -pthread")
+# -pthread brings winpthread after libgcc_eh, which needs it; linking passes the compile flags
+# too, where -nostdinc++ has nothing to do.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-L${gcc} -pthread -Wno-unused-command-line-argument")
 
 set(CMAKE_FIND_ROOT_PATH /usr/${target})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -21,6 +21,8 @@ class CommandControl final : public Window {
     CreateControl(className, 0, text, style, parent, id);
   }
   ~CommandControl() override { Destroy(); }
+  CommandControl(const CommandControl&) = delete;
+  CommandControl& operator=(const CommandControl&) = delete;
 
  protected:
   std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM) override {

@@ -39,6 +39,8 @@ class EventListView final : public Window {
   EventListView(Prompts& errors, HWND parent, std::span<const ListColumn> columns,
                 HIMAGELIST kindIcons, Callbacks callbacks);
   ~EventListView() override { Destroy(); }
+  EventListView(const EventListView&) = delete;
+  EventListView& operator=(const EventListView&) = delete;
 
   // Makes the view show exactly these rows, keeping selection and scroll position where rows
   // stay. Reports nothing to the callbacks. The view reads the rows' texts until the next

@@ -22,6 +22,8 @@ class NewEventTree final : public Window {
   NewEventTree(Prompts& errors, HWND parent, HIMAGELIST kindIcons,
                std::function<void(int item)> onDoubleClick);
   ~NewEventTree() override { Destroy(); }
+  NewEventTree(const NewEventTree&) = delete;
+  NewEventTree& operator=(const NewEventTree&) = delete;
   std::optional<int> SelectedItem() const;
   // The indent follows the scale of the tree's monitor.
   void ScaleIndent();

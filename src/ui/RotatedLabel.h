@@ -17,6 +17,8 @@ class RotatedLabel final : public Window {
  public:
   RotatedLabel(Prompts& errors, HWND parent, POINT centre);
   ~RotatedLabel() override { Destroy(); }
+  RotatedLabel(const RotatedLabel&) = delete;
+  RotatedLabel& operator=(const RotatedLabel&) = delete;
 
   void SetCaption(std::string_view caption);
   // Not owned: the owner keeps the font alive while the label uses it.

@@ -19,6 +19,8 @@ class SplashWindow final : public Window {
 
   explicit SplashWindow(Prompts& errors);
   ~SplashWindow() override { Destroy(); }
+  SplashWindow(const SplashWindow&) = delete;
+  SplashWindow& operator=(const SplashWindow&) = delete;
 
   // Shows it and paints it at once, before the message loop runs.
   void Show();

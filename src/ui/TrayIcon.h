@@ -28,6 +28,8 @@ class TrayIcon final : public Window {
 
   TrayIcon(Prompts& errors, HWND owner);
   ~TrayIcon() override;
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
 
   // An unchanged hint sends nothing to the tray.
   void SetHint(std::string_view hint);

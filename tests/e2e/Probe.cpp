@@ -90,7 +90,7 @@ HWND FindChild(HWND parent, const std::wstring& className, const std::wstring& t
 // Memory in the process that owns a window, freed with it.
 class RemoteBuffer {
  public:
-  RemoteBuffer(HWND window, size_t size) : size_(size) {
+  RemoteBuffer(HWND window, size_t size) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
@@ -127,7 +127,6 @@ class RemoteBuffer {
  private:
   HANDLE process_ = nullptr;
   void* address_ = nullptr;
-  size_t size_;
 };
 
 constexpr size_t kTextChars = 512;

@@ -55,10 +55,6 @@ class TimeZone {
   std::string old_;
 };
 
-// Central European rules without a time-zone database: summer time from the last Sunday of March
-// 02:00 to the last Sunday of October 03:00.
-constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
-
 TEST(SimOptions, BadCommandLinesAreUsageErrors) {
   const std::vector<std::vector<std::string>> bad = {
       {},
@@ -222,6 +218,10 @@ TEST(SimTool, SettingsComeFromAFileOfAnyName) {
 }
 
 #ifndef _WIN32
+// Central European rules without a time-zone database: summer time from the last Sunday of March
+// 02:00 to the last Sunday of October 03:00.
+constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
+
 TEST(LocalTime, FollowsTheZonesSummerTime) {
   TimeZone zone(kCentralEurope);
   const std::int64_t beforeSpring = *UtcOfLocal({2024, 3, 31}, {1, 59, 59, 0});

@@ -244,6 +244,7 @@ TEST_F(MainWindowTest, CheckBoxesGoToTheRecordsAndTheSelectionIsDescribed) {
 }
 
 // The tree item whose absolute index is `index`, at any depth.
+// NOLINTNEXTLINE(misc-no-recursion): as deep as the tree
 HTREEITEM TreeItem(HWND tree, HTREEITEM item, int index) {
   for (; item; item = TreeView_GetNextSibling(tree, item)) {
     TVITEMW data{};

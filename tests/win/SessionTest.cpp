@@ -20,7 +20,7 @@ struct RecordedSession {
     return {[this] { calls.emplace_back("privilege"); },
             [this](unsigned flags) { calls.emplace_back("exit " + std::to_string(flags)); },
             [this](const ShellOpenRequest& request) {
-              calls.push_back("open");
+              calls.emplace_back("open");
               opened.push_back(request);
             }};
   }

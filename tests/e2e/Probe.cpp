@@ -171,6 +171,7 @@ void PrintCentre(HWND window, RECT rect) {
   std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
+// NOLINTNEXTLINE(misc-no-recursion): as deep as the tree
 HTREEITEM FindTreeItem(HWND tree, const RemoteBuffer& buffer, HTREEITEM item,
                        const std::wstring& text) {
   for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT,
@@ -208,7 +209,7 @@ int TreeItem(HWND window, const std::wstring& text) {
   // TVM_GETITEMRECT takes the item in the rectangle it fills.
   RECT rect{};
   buffer.Write(0, &rect, sizeof(rect));
-  buffer.Write(0, &item, sizeof(item));
+  buffer.Write(0, &item, sizeof(item));  // NOLINT(bugprone-sizeof-expression): the handle itself
   if (!SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(buffer.At(0)))) {
     return 1;  // not shown: a parent is collapsed
   }

@@ -135,6 +135,7 @@ int Test(int kills) {
   const ULONGLONG started = GetTickCount64();
   {
     std::vector<std::jthread> threads;
+    threads.reserve(kRounds);
     for (int i = 0; i < kRounds; ++i) {
       threads.emplace_back(
           [&, i] { KillRepeatedly(root / std::to_string(i), (kills + i) / kRounds, rounds[i]); });

@@ -177,7 +177,7 @@ struct EndedAfterTest {
 };
 
 std::string Copied(const testing::TempFolder& folder) {
-  const std::string program = folder.File("Zorvat.exe");
+  std::string program = folder.File("Zorvat.exe");
   CopyFileW(BuiltProgram().c_str(), Widen(program).c_str(), FALSE);
   return program;
 }

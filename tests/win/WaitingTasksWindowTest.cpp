@@ -96,8 +96,10 @@ TEST(WaitingTasksWindow, FollowsTheScaleOfItsMonitor) {
                reinterpret_cast<LPARAM>(&suggested));
   EXPECT_EQ(Width(window.Handle()), suggested.right - suggested.left);
   EXPECT_EQ(Width(okay), MulDiv(81, larger, 96));
+  // NOLINTBEGIN(bugprone-integer-division): whole pixels, as the window computes them
   EXPECT_NEAR(okayWidth * 3 / 2, Width(okay), 1);
   EXPECT_NEAR(ListView_GetColumnWidth(window.HotList(), 1), column * 3 / 2, 1);
+  // NOLINTEND(bugprone-integer-division)
 }
 
 }  // namespace

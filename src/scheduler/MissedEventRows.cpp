@@ -55,7 +55,7 @@ std::vector<MissedEventRow> MissedEventRows(const MissedEvents& missed,
 }
 
 std::array<ListColumn, 5> MissedEventColumns() {
-  return {{{"Due", 110}, {"List", 45}, {"Event", 180}, {"Missed", 45}, {"State", 90}}};
+  return {{{"Due", 135}, {"List", 60}, {"Event", 185}, {"Missed", 55}, {"State", 95}}};
 }
 
 std::optional<std::string> RunLateButtonText(const MissedEvent& event) {

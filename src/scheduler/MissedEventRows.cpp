@@ -46,9 +46,9 @@ std::vector<MissedEventRow> MissedEventRows(const MissedEvents& missed,
     const Task& task = event.task;
     rows.push_back({FormatDate(task.time, formats) + " " + FormatTime(task.time, formats),
                     ListName(event.kind),
-                    task.command == kCmdAlert ? "Alert: \"" + task.operand1 + "\""
-                                              : DescribeEvent(task.command, task.operand1,
-                                                              task.operand2),
+                    task.command == kCmdAlert
+                        ? "Alert: \"" + task.operand1 + "\""
+                        : DescribeEvent(task.command, task.operand1, task.operand2),
                     Times(event.count), StateText(event)});
   }
   return rows;

@@ -7,11 +7,14 @@
 
 #include "PictureIds.h"
 #include "events/ListHeadings.h"
+#include "settings/ProgramFolder.h"
 #include "ui/Centred.h"
-#include "ui/CommandControl.h"
 #include "ui/EventListView.h"
-#include "ui/NewEventTree.h"
-#include "ui/RotatedLabel.h"
+#include "ui/IconImageList.h"
+#include "ui/ListsArea.h"
+#include "ui/NewEventsColumn.h"
+#include "ui/StatusArea.h"
+#include "ui/TopBar.h"
 #include "ui/TrayIcon.h"
 #include "ui/WindowIds.h"
 #include "ui/WindowText.h"
@@ -21,8 +24,6 @@ namespace {
 
 constexpr int kWidth = 648;
 constexpr int kHeight = 526;
-// What the left column always leaves of the lists' side.
-constexpr int kNarrowestListArea = 240;
 
 HMENU LoadMenuResource(int id) {
   return LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
@@ -66,13 +67,29 @@ MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts&
   // (beyond the window) out of sight; the close writes back what is used.
   leftColumnWidth_ = std::clamp(leftColumnWidth_, 1, std::max(1, WidestLeftColumn()));
 
-  fonts_ = MakeFonts();
-  CreateImageLists();
-  CreateTopBar();
-  CreateLeftColumn();
-  CreateRightArea();
-  CreateStatusBar();
-  ApplyFonts(fonts_);
+  fonts_ = MakeMainWindowFonts(setup_.formats, dpi_);
+  kindIcons_ = IconImageList(GetModuleHandleW(nullptr), IDI_KIND_FIRST, IDI_KIND_COUNT, dpi_(16));
+  const PartContext context{prompts_, Handle(), [this](int command, int code, HWND control) {
+                              OnCommandMessage(command, code, control);
+                            }};
+  topBar_ = std::make_unique<TopBar>(context, dpi_);
+  newEvents_ = std::make_unique<NewEventsColumn>(context, kindIcons_.get(), [this](int item) {
+    RunWhenNoneOpen([this, item] { OnNewEventTreeDoubleClick(item); });
+  });
+  splitter_ = std::make_unique<Splitter>(prompts_, Handle(), IDC_SPLITTER,
+                                         [this](int left) { OnSplitterMoved(left); });
+  ListsArea::Callbacks lists;
+  lists.rowsOf = [this](EventKind kind) -> const EventRows& { return setup_.document.Rows(kind); };
+  lists.onCheckChanged = [this](EventKind kind, std::size_t row, bool checked) {
+    OnCheckChanged(kind, row, checked);
+  };
+  lists.onSelected = [this](EventKind kind, std::size_t row) { OnSelected(kind, row); };
+  lists_ =
+      std::make_unique<ListsArea>(context, kindIcons_.get(), listMenu_.get(), std::move(lists));
+  status_ = std::make_unique<StatusArea>(context, dpi_);
+  for (MainWindowPart* part : Parts()) {
+    part->ApplyFonts(fonts_, dpi_);
+  }
 
   tray_ = std::make_unique<TrayIcon>(prompts_, Handle());
   tray_->SetHint(StartTrayHint());
@@ -83,14 +100,14 @@ MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts&
   tray_->SetIcon(trayIcon.get());
   tray_->SetPopupMenu(GetSubMenu(trayMenu_.get(), 0));
   tray_->SetVisible(true);
-  AttachMenuImages();
 
-  MirrorLists();
   ShowList(EventKind::General);
   SetActive(active_);
   OnClockTick();
   StartDocumentTimers();
   Layout();
+  // Timer messages come only when no paint is due, so this follows the first showing's paint.
+  SetTimer(Handle(), kFinishTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 MainWindow::~MainWindow() {
@@ -108,17 +125,29 @@ void MainWindow::DestroyChildren() {
   }
   waitingTasks_.reset();
   tray_.reset();
-  for (auto& list : lists_) {
-    list.reset();
-  }
-  tree_.reset();
-  makerLabel_.reset();
+  status_.reset();
+  lists_.reset();
   splitter_.reset();
-  buttons_.clear();
-  for (std::unique_ptr<Panel>* panel :
-       {&headingStrip_, &listCarrier_, &sidePanel_, &bottomStrip_, &rightArea_, &newEventsHeader_,
-        &logoPanel_, &leftColumn_, &animationFrame_, &topRight_}) {
-    panel->reset();
+  newEvents_.reset();
+  topBar_.reset();
+}
+
+std::array<MainWindowPart*, 4> MainWindow::Parts() const {
+  return {topBar_.get(), newEvents_.get(), lists_.get(), status_.get()};
+}
+
+void MainWindow::FinishCreation() {
+  KillTimer(Handle(), kFinishTimer);
+  if (!finished_) {
+    finished_ = true;
+    lists_->MakeEveryList();
+    AttachMenuImages();
+  }
+  // Opening the clip loads Video for Windows and the audio codecs; a hidden window waits.
+  if (!clipOpened_ && IsWindowVisible(Handle())) {
+    clipOpened_ = true;
+    topBar_->OpenAnimationClip(AnimationClipFile(setup_.programFolder));
+    PlayAnimation(active_);
   }
 }
 
@@ -130,9 +159,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
-    case WM_PAINT:
-      PaintBevels();
+    case WM_PAINT: {
+      shellkit::PaintScope paint(Handle());
+      RECT client{};
+      GetClientRect(Handle(), &client);
+      topBar_->PaintBevels(paint.get(), client.right, dpi_);
       return 0;
+    }
     case WM_COMMAND:
       OnCommandMessage(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
@@ -141,7 +174,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      item.CtlType == ODT_MENU ? DrawMenuImage(item) : DrawStatusImages(item);
+      if (item.CtlType == ODT_MENU) {
+        DrawMenuImage(item);
+      } else {
+        status_->DrawPictures(item, dpi_);
+      }
       return TRUE;
     }
     case WM_TIMER:
@@ -149,9 +186,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kOpenHandedOver:
       OpenHandedOver();
-      return 0;
-    case kOpenAnimationClip:
-      OpenAnimationClip();
       return 0;
     case WM_SHOWWINDOW:
       // Nobody sees the clock or the animation of a hidden window: they run only while the
@@ -164,8 +198,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       PlayAnimation(active_ && wParam);
       if (wParam && !clipOpened_) {
-        clipOpened_ = true;
-        PostMessageW(Handle(), kOpenAnimationClip, 0, 0);
+        SetTimer(Handle(), kFinishTimer, USER_TIMER_MINIMUM, nullptr);
       }
       return Default(message, wParam, lParam);
     case WM_SETCURSOR:
@@ -211,6 +244,8 @@ void MainWindow::OnTimer(UINT_PTR id) {
     RunModal([this] { OnAutoSaveTick(); });
   } else if (id == kDelayTimer) {
     OnDelayTick();
+  } else if (id == kFinishTimer) {
+    FinishCreation();
   } else if (setup_.onTimer) {
     RunModal([this, id] { setup_.onTimer(id); });
   }
@@ -220,41 +255,25 @@ void MainWindow::OnTimer(UINT_PTR id) {
 void MainWindow::OnClockTick() {
   const ClockTexts texts = ClockTextsAt(setup_.clock.Now(), setup_.formats);
   if (texts.statusText != shownClock_.statusText) {
-    SendMessageW(statusBar_, SB_SETTEXTW, 4,
-                 reinterpret_cast<LPARAM>(Widen(texts.statusText).c_str()));
+    status_->SetClockText(texts.statusText);
   }
   if (texts.timeText != shownClock_.timeText) {
-    SetText(timeLabel_, texts.timeText);
+    lists_->SetTime(texts.timeText);
   }
   if (texts.dayText != shownClock_.dayText) {
-    SetText(dayLabel_, texts.dayText);
+    lists_->SetDay(texts.dayText);
   }
   shownClock_ = texts;
   application_.KeepHidden();
 }
 
 void MainWindow::MirrorLists() {
-  for (const EventKind kind : kAllKinds) {
-    lists_[static_cast<std::size_t>(kind)]->Mirror(setup_.document.Rows(kind));
-  }
+  lists_->MirrorLists();
 }
 
 void MainWindow::ShowList(EventKind kind) {
   shownList_ = kind;
-  for (std::size_t i = 0; i < lists_.size(); ++i) {
-    Button_SetCheck(listButtons_[i],
-                    i == static_cast<std::size_t>(kind) ? BST_CHECKED : BST_UNCHECKED);
-  }
-  const HWND front = lists_[static_cast<std::size_t>(kind)]->Handle();
-  SetWindowPos(front, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-  for (const auto& list : lists_) {
-    if (list->Handle() != front) {
-      ShowWindow(list->Handle(), SW_HIDE);
-    }
-  }
-  const std::string heading = ListHeading(kind, setup_.live);
-  SetText(heading_, heading);
-  SetText(stripHeading_, GetText(heading_));
+  lists_->ShowList(kind, ListHeading(kind, setup_.live));
 }
 
 // The box goes straight into the record and marks the document changed, as any edit does.
@@ -264,34 +283,12 @@ void MainWindow::OnCheckChanged(EventKind kind, std::size_t row, bool checked) {
 
 void MainWindow::OnSelected(EventKind kind, std::size_t row) {
   const EventRow& shown = setup_.document.Rows(kind)[row];
-  SetText(selectionText_, SelectionText(kind, shown.caption, shown.eventText));
-}
-
-void MainWindow::OnSplitterMoved(int left) {
-  const int pixels = std::max(1, std::min(left, WidestLeftColumnPixels()));
-  leftColumnWidth_ = std::max(1, MulDiv(pixels, Dpi::kDesign, dpi_.Value()));
-  Layout();
-}
-
-// The column as wide as the window's client area leaves it beside the splitter and the lists.
-int MainWindow::WidestLeftColumnPixels() const {
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  return static_cast<int>(client.right) - dpi_(3) - dpi_(kNarrowestListArea);
-}
-
-int MainWindow::WidestLeftColumn() const {
-  return MulDiv(WidestLeftColumnPixels(), Dpi::kDesign, dpi_.Value());
-}
-
-void MainWindow::OnHideNewEvents() {
-  leftColumnWidth_ = 1;
-  Layout();
+  lists_->SetSelectionText(SelectionText(kind, shown.caption, shown.eventText));
 }
 
 void MainWindow::SetActive(bool active) {
   active_ = active;
-  Button_SetCheck(activeCheck_, active ? BST_CHECKED : BST_UNCHECKED);
+  topBar_->SetActiveCheck(active);
   CheckMenuItem(trayMenu_.get(), IDC_ACTIVE_ITEM,
                 MF_BYCOMMAND | (active ? MF_CHECKED : MF_UNCHECKED));
   if (setup_.switchScheduler) {
@@ -302,15 +299,11 @@ void MainWindow::SetActive(bool active) {
 }
 
 void MainWindow::PlayAnimation(bool play) {
-  if (play) {
-    Animate_Play(animation_, 0, -1, -1);
-  } else {
-    Animate_Stop(animation_);
-  }
+  topBar_->PlayAnimation(play);
 }
 
 void MainWindow::OnActiveCheck() {
-  SetActive(Button_GetCheck(activeCheck_) == BST_CHECKED);
+  SetActive(topBar_->ActiveChecked());
 }
 
 void MainWindow::OnActiveItem() {
@@ -329,9 +322,10 @@ void MainWindow::OnOpenFromTray() {
 }
 
 bool MainWindow::OnSetCursor(HWND control) {
-  const bool hand =
-      control == toolBar_ || control == hideButton_ || control == activeCheck_ ||
-      std::find(listButtons_.begin(), listButtons_.end(), control) != listButtons_.end();
+  const auto parts = Parts();
+  const bool hand = std::any_of(parts.begin(), parts.end(), [control](const MainWindowPart* part) {
+    return part->ShowsHand(control);
+  });
   if (hand) {
     SetCursor(LoadCursorW(nullptr, IDC_HAND));
   }

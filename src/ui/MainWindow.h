@@ -24,7 +24,7 @@
 #include "ui/ApplicationWindow.h"
 #include "ui/Dpi.h"
 #include "ui/EventEditing.h"
-#include "ui/Panel.h"
+#include "ui/MainWindowPart.h"
 #include "ui/Splitter.h"
 #include "ui/WaitingTasksWindow.h"
 #include "ui/Window.h"
@@ -36,11 +36,11 @@ class Scheduler;
 
 namespace zorvat::ui {
 
-class CommandControl;
 class TrayIcon;
-class RotatedLabel;
-class EventListView;
-class NewEventTree;
+class TopBar;
+class NewEventsColumn;
+class ListsArea;
+class StatusArea;
 
 // What the main window works with; all of it outlives the window.
 struct MainWindowSetup {
@@ -81,18 +81,20 @@ struct MainWindowSetup {
   std::function<const Scheduler*()> scheduler;
 };
 
-// The main window: the four event lists with their headings, the new-event tree, the clock and
-// selection panel, the bars, the menus and the tray icon.
+// The main window: made of its parts (the top bar, the new-events column, the lists area with the
+// clock and selection panel, the status bar) beside the splitter, it keeps the commands, the
+// document, the menus, the tray icon and the modal gate.
 class MainWindow final : public Window {
  public:
   static constexpr UINT_PTR kClockTimer = 1;
   static constexpr UINT kClockInterval = 250;
-  // The clock label's width at 96 dpi: the side panel's, less its margin.
-  static constexpr int kClockWidth = 125;
   static constexpr UINT_PTR kAutoSaveTimer = 2;  // while AutoSave was set at start
   static constexpr UINT kAutoSaveInterval = 70000;
   static constexpr UINT_PTR kDelayTimer = 3;  // once, a second after start: Minimize
   static constexpr UINT kDelayInterval = 1000;
+  // Once, when the first showing has been painted (or at once for a window kept hidden): what
+  // the eye does not need at the start, the hidden lists, the menus' pictures and the clip.
+  static constexpr UINT_PTR kFinishTimer = 4;
 
   // Every box and dialog of the window opens through `gate`, which it holds them to.
   MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts& prompts,
@@ -130,49 +132,19 @@ class MainWindow final : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  static constexpr std::array<int, 4> kListButtonIds = {IDC_SHOW_GENERAL, IDC_SHOW_DAILY,
-                                                        IDC_SHOW_WEEKLY, IDC_SHOW_MONTHLY};
-
-  struct Fonts {
-    shellkit::Font client;   // Arial 11
-    shellkit::Font heading;  // Tahoma 24 bold
-    shellkit::Font caption;  // Arial 12 bold
-    shellkit::Font clock;    // Arial 27 bold, smaller where the long time needs it
-    shellkit::Font product;  // Tahoma 43 bold
-    shellkit::Font symbol;   // Marlett
-    shellkit::Font maker;    // Arial 12 bold, turned
-  };
+  // What the left column always leaves of the lists' side.
+  static constexpr int kNarrowestListArea = 240;
 
   void DestroyChildren();
-
-  // Creation, in MainWindowControls.cpp.
-  Fonts MakeFonts() const;
-  void CreateImageLists();
-  void CreateToolImages();
-  void CreateTopBar();
-  void CreateLeftColumn();
-  void CreateRightArea();
-  void CreateStatusBar();
-  // Controls keep the fonts they are given until they get others.
-  void ApplyFonts(const Fonts& fonts);
-  HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, HWND parent, int id,
-                  DWORD exStyle = 0);
-  // A button on a panel: its commands come back to OnCommandMessage through its own object.
-  HWND AddButton(const wchar_t* text, DWORD style, HWND parent, int id);
+  std::array<MainWindowPart*, 4> Parts() const;
+  // The hidden lists, the menus' pictures, the clip once the window is seen.
+  void FinishCreation();
 
   // Layout, in MainWindowLayout.cpp.
   void Layout();
-  void LayoutTopBar(int width);
-  void AddCoolBarBands(int width);
-  void SizeCoolBarBands();
-  void LayoutLeftColumn(const RECT& column);
   int WidestLeftColumnPixels() const;
   int WidestLeftColumn() const;  // at 96 dpi
-  void LayoutRightArea(const RECT& area);
-  void LayoutStatusBar();
   void OnDpiChanged(int dpi, const RECT& suggested);
-  void PaintBevels();
-  void DrawStatusImages(const DRAWITEMSTRUCT& item);
 
   // Menu pictures, in MainWindowMenus.cpp.
   void AttachMenuImages();
@@ -198,9 +170,6 @@ class MainWindow final : public Window {
   void OnTimer(UINT_PTR id);
   void OnClockTick();
   void PlayAnimation(bool play);
-  // Posted at the first showing.
-  static constexpr UINT kOpenAnimationClip = WM_APP + 2;
-  void OpenAnimationClip();
   bool OnSetCursor(HWND control);
   void ShowList(EventKind kind);
   void OnCheckChanged(EventKind kind, std::size_t row, bool checked);
@@ -252,7 +221,7 @@ class MainWindow final : public Window {
   Prompts& prompts_;
   MainWindowSetup setup_;
   Dpi dpi_;
-  Fonts fonts_;
+  MainWindowFonts fonts_;
   int leftColumnWidth_;
   bool active_;
   EventKind shownList_ = EventKind::General;
@@ -260,58 +229,21 @@ class MainWindow final : public Window {
   bool autoSaveErrorOpen_ = false;
   bool sessionErrorShown_ = false;  // by the close check of the session's end
 
-  shellkit::Menu mainMenu_;
+  bool finished_ = false;    // FinishCreation ran
+  bool clipOpened_ = false;  // at the first showing
+
   shellkit::Menu trayMenu_;
   shellkit::Menu listMenu_;
   shellkit::AcceleratorTable accelerators_;
   shellkit::ImageList kindIcons_;
-  shellkit::ImageList coldTools_;
-  shellkit::ImageList hotTools_;
-  std::array<shellkit::Icon, 3> statusIcons_;
-  shellkit::Bitmap logo_;
-  shellkit::Bitmap sideCalendar_;
-  shellkit::Bitmap sideClock_;
 
-  // Top bar.
-  HWND coolBar_ = nullptr;
-  HWND toolBar_ = nullptr;
-  HWND commandLine_ = nullptr;
-  std::unique_ptr<Panel> topRight_;
-  std::unique_ptr<Panel> animationFrame_;
-  HWND animation_ = nullptr;
-  bool clipOpened_ = false;  // at the first showing
-  HWND activeCheck_ = nullptr;
-
-  // Left column.
-  std::unique_ptr<Panel> leftColumn_;
-  std::unique_ptr<Panel> newEventsHeader_;
-  HWND newEventsLabel_ = nullptr;
-  HWND hideButton_ = nullptr;
-  std::unique_ptr<Panel> logoPanel_;
-  std::unique_ptr<RotatedLabel> makerLabel_;
-  std::unique_ptr<NewEventTree> tree_;
+  // The parts, destroyed in DestroyChildren before the window.
+  std::unique_ptr<TopBar> topBar_;
+  std::unique_ptr<NewEventsColumn> newEvents_;
   std::unique_ptr<Splitter> splitter_;
-
-  // Right area.
-  std::unique_ptr<Panel> rightArea_;
-  std::unique_ptr<Panel> sidePanel_;
-  HWND heading_ = nullptr;
-  HWND todayLabel_ = nullptr;
-  HWND dayLabel_ = nullptr;
-  HWND timeLabel_ = nullptr;
-  HWND selectionLabel_ = nullptr;
-  HWND selectionText_ = nullptr;
-  std::unique_ptr<Panel> listCarrier_;
-  std::unique_ptr<Panel> headingStrip_;
-  HWND stripHeading_ = nullptr;
-  std::array<std::unique_ptr<EventListView>, 4> lists_;
-  std::unique_ptr<Panel> bottomStrip_;
-  HWND tasksLabel_ = nullptr;
-  std::array<HWND, 4> listButtons_{};
-
-  HWND statusBar_ = nullptr;
+  std::unique_ptr<ListsArea> lists_;
+  std::unique_ptr<StatusArea> status_;
   std::unique_ptr<TrayIcon> tray_;
-  std::vector<std::unique_ptr<CommandControl>> buttons_;
 
   // Editing, in MainWindowEditing.cpp.
   EventEditing& Editing();

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "ui/EventListView.h"
+#include "ui/ListsArea.h"
 #include "ui/MainWindow.h"
 #include "ui/NewEventTree.h"
 #include "ui/WindowIds.h"
@@ -49,11 +50,9 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
       {IDC_ACTIVE_CHECK, &MainWindow::OnActiveCheck},
       {IDC_HIDE_NEW_EVENTS, &MainWindow::OnHideNewEvents},
   }};
-  for (std::size_t i = 0; i < kListButtonIds.size(); ++i) {
-    if (id == kListButtonIds[i]) {
-      ShowList(kAllKinds[i]);
-      return;
-    }
+  if (const std::optional<EventKind> kind = ListsArea::ListShownBy(id)) {
+    ShowList(*kind);
+    return;
   }
   for (const Command& command : kCommands) {
     if (command.id == id) {

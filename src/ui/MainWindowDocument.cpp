@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "base/ErrorBoundary.h"
-#include "base/ScopeGuard.h"
 #include "events/RecentFiles.h"
 #include "ui/ClockFont.h"
+#include "ui/ListsArea.h"
 #include "ui/MainWindow.h"
 #include "ui/WindowIds.h"
 #include "ui/WindowText.h"
@@ -30,8 +30,13 @@ void SetMenuText(HMENU menu, int id, const std::string& text) {
 // and the error goes on to the window's error box.
 template <typename Command>
 void ThenShow(MainWindow& window, Command command) {
-  const ScopeGuard show([&window] { window.ShowDocument(); });
-  command();
+  try {
+    command();
+  } catch (...) {
+    window.ShowDocument();
+    throw;
+  }
+  window.ShowDocument();
 }
 
 }  // namespace
@@ -59,7 +64,7 @@ void MainWindow::OnSettingChange(const wchar_t* area) {
   setup_.formats = setup_.readRegionalFormats();
   setup_.document.SetRegionalFormats(setup_.formats);
   shellkit::Font clock = MakeClockFont(setup_.formats, dpi_, dpi_(kClockWidth));
-  SendMessageW(timeLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(clock.get()), TRUE);
+  lists_->SetClockFont(clock.get());
   fonts_.clock = std::move(clock);
   OnClockTick();
 }

@@ -1,6 +1,7 @@
 // The main window's editing commands: the toolbar, the Edit menu, the list menu, their keys and
 // the new-event tree reach them; each works on the shown list and its selected row.
 #include "ui/EventListView.h"
+#include "ui/ListsArea.h"
 #include "ui/MainWindow.h"
 
 namespace zorvat::ui {
@@ -15,7 +16,7 @@ EventEditing& MainWindow::Editing() {
 }
 
 std::optional<std::size_t> MainWindow::SelectedRow() const {
-  return lists_[static_cast<std::size_t>(shownList_)]->SelectedRow();
+  return lists_->List(shownList_).SelectedRow();
 }
 
 void MainWindow::ShowEdited(bool changed) {

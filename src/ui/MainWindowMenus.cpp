@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "ui/MainWindow.h"
+#include "ui/TopBar.h"
 #include "ui/WindowIds.h"
 
 namespace zorvat::ui {
@@ -57,8 +58,8 @@ void MainWindow::DrawMenuImage(const DRAWITEMSTRUCT& item) const {
   }
   const int size = dpi_(18);
   const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - size) / 2;
-  ImageList_Draw(hotTools_.get(), static_cast<int>(item.itemData) - 1, item.hDC, item.rcItem.left,
-                 top, ILD_TRANSPARENT);
+  ImageList_Draw(topBar_->HotPictures(), static_cast<int>(item.itemData) - 1, item.hDC,
+                 item.rcItem.left, top, ILD_TRANSPARENT);
 }
 
 }  // namespace zorvat::ui

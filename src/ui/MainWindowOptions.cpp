@@ -16,6 +16,7 @@
 #include "shellkit/WideText.h"
 #include "ui/EventListView.h"
 #include "ui/ListInfoDialog.h"
+#include "ui/ListsArea.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/WaitingTasksWindow.h"
@@ -92,10 +93,8 @@ void MainWindow::OnOptions() {
 void MainWindow::ApplyConfirmedOptions(const OptionsValues& confirmed) {
   lastOptions_ = confirmed;
   ApplyOptions(confirmed, setup_.live);
-  lists_[static_cast<std::size_t>(EventKind::Weekly)]->SetColumnCaption(
-      1, WeeklyEventColumnHeader(setup_.live));
-  lists_[static_cast<std::size_t>(EventKind::Monthly)]->SetColumnCaption(
-      1, MonthlyEventColumnHeader(setup_.live));
+  lists_->SetEventColumnCaption(EventKind::Weekly, WeeklyEventColumnHeader(setup_.live));
+  lists_->SetEventColumnCaption(EventKind::Monthly, MonthlyEventColumnHeader(setup_.live));
   MaintainStartupShortcut(confirmed.autoStart);
   RefreshSwitchToMenu();
 }

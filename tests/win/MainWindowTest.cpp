@@ -131,6 +131,9 @@ class MainWindowTest : public ::testing::Test {
     };
     setup.programFolder = temp.Path() + "\\";
     window = std::make_unique<MainWindow>(application, gate, prompts, setup);
+    // The lists not in front are made once the start has been painted.
+    EXPECT_TRUE(
+        zorvat::testing::WaitFor([this] { return Control(IDC_MONTHLY_LIST) != nullptr; }, 5000));
   }
 
   HWND Control(int id) const { return FindControl(window->Handle(), id); }
@@ -386,6 +389,32 @@ TEST_F(MainWindowTest, AStoredColumnWidthIsClampedToTheWindow) {
     EXPECT_EQ(LeftIn(splitter, clamped.Handle()), stored < 1 ? 1 : widest) << stored;
     EXPECT_GE(Width(FindControl(clamped.Handle(), IDC_GENERAL_LIST)), 50) << stored;
   }
+}
+
+// What waits for the first paint (the lists not in front, the menus' pictures) comes with what
+// changed meanwhile, and looks as it would have at the start.
+TEST_F(MainWindowTest, WhatIsMadeAfterTheFirstPaintShowsTheDocumentAsItIsThen) {
+  window.reset();
+  MainWindowSetup setup{document, live, clock, formats};
+  setup.programFolder = temp.Path() + "\\";
+  MainWindow late(application, gate, prompts, setup);
+  const HWND general = FindControl(late.Handle(), IDC_GENERAL_LIST);
+  ASSERT_NE(general, nullptr);
+  EXPECT_TRUE(IsWindowVisible(general) || !IsWindowVisible(late.Handle()));
+  document.DeleteEvent(EventKind::Daily, 0);
+  late.ShowDocument();
+  ASSERT_TRUE(zorvat::testing::WaitFor(
+      [&] { return FindControl(late.Handle(), IDC_DAILY_LIST) != nullptr; }, 5000));
+  const HWND daily = FindControl(late.Handle(), IDC_DAILY_LIST);
+  EXPECT_EQ(ItemText(daily, 0, 1), "[removed]");
+  EXPECT_EQ(Width(daily), Width(general));
+  EXPECT_EQ(SendMessageW(daily, WM_GETFONT, 0, 0), SendMessageW(general, WM_GETFONT, 0, 0));
+  EXPECT_FALSE(IsWindowVisible(daily));
+  MENUITEMINFOW item{};
+  item.cbSize = sizeof(item);
+  item.fMask = MIIM_BITMAP;
+  ASSERT_TRUE(GetMenuItemInfoW(GetMenu(late.Handle()), IDC_OPEN_LIST, FALSE, &item));
+  EXPECT_EQ(item.hbmpItem, HBMMENU_CALLBACK);
 }
 
 // At 150 % every length of the layout grows with the monitor, the column's stored width included.

@@ -68,7 +68,9 @@ TopBar::TopBar(const PartContext& context, const Dpi& dpi) : buttons_(context) {
   animationFrame_ =
       std::make_unique<Panel>(context.prompts, topRight_->Handle(), GetSysColor(COLOR_BTNFACE));
   animationFrame_->SetFramed(true);
-  animation_ = AddChildControl(ANIMATE_CLASSW, nullptr, ACS_CENTER | ACS_TRANSPARENT,
+  // Played by a timer of this thread: a playing thread of its own would cost a stack of about
+  // a megabyte for a clip of a few frames.
+  animation_ = AddChildControl(ANIMATE_CLASSW, nullptr, ACS_CENTER | ACS_TRANSPARENT | ACS_TIMER,
                                animationFrame_->Handle(), IDC_ANIMATION);
   activeCheck_ =
       buttons_.Add(L"active", BS_AUTOCHECKBOX | WS_TABSTOP, topRight_->Handle(), IDC_ACTIVE_CHECK);

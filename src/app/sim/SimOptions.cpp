@@ -149,17 +149,17 @@ void CheckRun(Parsed& p) {
 std::int64_t ParseSpan(const std::string& text) {
   constexpr std::int64_t kMinute = 60'000;
   constexpr std::int64_t kLongest = 100LL * 366 * 24 * 60 * kMinute;
-  const std::optional<std::int64_t> count =
-      text.empty() ? std::nullopt : Number(std::string_view(text).substr(0, text.size() - 1));
+  const std::int64_t count =
+      text.empty() ? 0 : Number(std::string_view(text).substr(0, text.size() - 1)).value_or(0);
   const char unit = text.empty() ? '\0' : text.back();
   const std::int64_t unitMs = unit == 'm'   ? kMinute
                               : unit == 'h' ? 60 * kMinute
                               : unit == 'd' ? std::int64_t{24} * 60 * kMinute
                                             : 0;
-  if (!count || *count == 0 || unitMs == 0 || *count > kLongest / unitMs) {
+  if (count == 0 || unitMs == 0 || count > kLongest / unitMs) {
     throw UsageError("--for wants a number and m, h or d (90m, 36h, 30d), not \"" + text + "\"");
   }
-  return *count * unitMs;
+  return count * unitMs;
 }
 
 SimOptions ParseSimOptions(const std::vector<std::string>& args) {

@@ -48,33 +48,31 @@ ListsArea::ListsArea(const PartContext& context, HIMAGELIST kindIcons, HMENU lis
       callbacks_(std::move(callbacks)),
       sideCalendar_(LoadPicture(IDB_SIDE_CALENDAR)),
       sideClock_(LoadPicture(IDB_SIDE_CLOCK)),
+      area_(std::make_unique<Panel>(context.prompts, context.window, GetSysColor(COLOR_BTNFACE),
+                                    true)),
+      sidePanel_(std::make_unique<Panel>(context.prompts, area_->Handle(), kWhite)),
+      listCarrier_(std::make_unique<Panel>(context.prompts, area_->Handle(), kWhite)),
+      headingStrip_(std::make_unique<Panel>(context.prompts, listCarrier_->Handle(), kWhite)),
+      bottomStrip_(
+          std::make_unique<Panel>(context.prompts, area_->Handle(), GetSysColor(COLOR_BTNFACE))),
+      heading_(AddChildControl(WC_STATICW, nullptr, SS_LEFT | SS_NOPREFIX, sidePanel_->Handle(),
+                               IDC_LIST_HEADING)),
+      todayLabel_(AddChildControl(WC_STATICW, L"Today:", SS_LEFT, sidePanel_->Handle(), 0)),
+      dayLabel_(AddChildControl(WC_STATICW, L"[Dunno day]", SS_LEFT | SS_NOPREFIX,
+                                sidePanel_->Handle(), IDC_DAY_LABEL)),
+      timeLabel_(AddChildControl(WC_STATICW, L"00:00:00", SS_LEFTNOWORDWRAP | SS_NOPREFIX,
+                                 sidePanel_->Handle(), IDC_TIME_LABEL)),
+      selectionLabel_(AddChildControl(WC_STATICW, L"Selection:", SS_LEFT, sidePanel_->Handle(), 0)),
+      // Word-wrapped; "&&" shows as one "&".
+      selectionText_(AddChildControl(WC_STATICW, L"", SS_LEFT | SS_EDITCONTROL,
+                                     sidePanel_->Handle(), IDC_SELECTION_TEXT)),
+      stripHeading_(AddChildControl(WC_STATICW, nullptr, SS_LEFT | SS_NOPREFIX,
+                                    headingStrip_->Handle(), IDC_STRIP_HEADING)),
+      tasksLabel_(AddChildControl(WC_STATICW, L"Tasks:", SS_LEFT, bottomStrip_->Handle(), 0)),
       buttons_(context) {
-  Prompts& prompts = context.prompts;
-  area_ = std::make_unique<Panel>(prompts, context.window, GetSysColor(COLOR_BTNFACE), true);
-
-  sidePanel_ = std::make_unique<Panel>(prompts, area_->Handle(), kWhite);
-  const HWND side = sidePanel_->Handle();
-  heading_ = AddChildControl(WC_STATICW, nullptr, SS_LEFT | SS_NOPREFIX, side, IDC_LIST_HEADING);
-  todayLabel_ = AddChildControl(WC_STATICW, L"Today:", SS_LEFT, side, 0);
-  dayLabel_ =
-      AddChildControl(WC_STATICW, L"[Dunno day]", SS_LEFT | SS_NOPREFIX, side, IDC_DAY_LABEL);
-  timeLabel_ = AddChildControl(WC_STATICW, L"00:00:00", SS_LEFTNOWORDWRAP | SS_NOPREFIX, side,
-                               IDC_TIME_LABEL);
-  selectionLabel_ = AddChildControl(WC_STATICW, L"Selection:", SS_LEFT, side, 0);
-  // Word-wrapped; "&&" shows as one "&".
-  selectionText_ =
-      AddChildControl(WC_STATICW, L"", SS_LEFT | SS_EDITCONTROL, side, IDC_SELECTION_TEXT);
   sidePanel_->SetLabelColour(heading_, kHeadingColour);
   sidePanel_->SetLabelColour(timeLabel_, kClockColour);
-
-  listCarrier_ = std::make_unique<Panel>(prompts, area_->Handle(), kWhite);
-  headingStrip_ = std::make_unique<Panel>(prompts, listCarrier_->Handle(), kWhite);
-  stripHeading_ = AddChildControl(WC_STATICW, nullptr, SS_LEFT | SS_NOPREFIX,
-                                  headingStrip_->Handle(), IDC_STRIP_HEADING);
   headingStrip_->SetLabelColour(stripHeading_, kHeadingColour);
-
-  bottomStrip_ = std::make_unique<Panel>(prompts, area_->Handle(), GetSysColor(COLOR_BTNFACE));
-  tasksLabel_ = AddChildControl(WC_STATICW, L"Tasks:", SS_LEFT, bottomStrip_->Handle(), 0);
   constexpr std::array<const wchar_t*, 4> kCaptions = {L"Event", L"daily", L"weekly", L"monthly"};
   for (std::size_t i = 0; i < listButtons_.size(); ++i) {
     listButtons_[i] = buttons_.Add(kCaptions[i], BS_RADIOBUTTON | WS_TABSTOP,

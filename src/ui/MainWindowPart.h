@@ -62,7 +62,7 @@ HWND AddChildControl(const wchar_t* className, const wchar_t* text, DWORD style,
 // The buttons of a part: each hands its commands to the main window through its own object.
 class PartButtons {
  public:
-  explicit PartButtons(const PartContext& context) : context_(context) {}
+  explicit PartButtons(PartContext context) : context_(std::move(context)) {}
   HWND Add(const wchar_t* text, DWORD style, HWND parent, int id);
 
  private:

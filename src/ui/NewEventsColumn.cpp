@@ -25,24 +25,25 @@ NewEventsColumn::NewEventsColumn(const PartContext& context, HIMAGELIST kindIcon
                                  std::function<void(int item)> onTreeDoubleClick)
     : logo_(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LOGO),
                                             IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))),
-      buttons_(context) {
-  column_ = std::make_unique<Panel>(context.prompts, context.window, GetSysColor(COLOR_BTNFACE));
-  header_ = std::make_unique<Panel>(context.prompts, column_->Handle(), GetSysColor(COLOR_BTNFACE));
-  label_ = AddChildControl(WC_STATICW, L"New events", SS_LEFT | SS_NOPREFIX, header_->Handle(), 0);
-  hideButton_ = buttons_.Add(L"r", BS_PUSHBUTTON | BS_FLAT | BS_CENTER | BS_VCENTER,
-                             header_->Handle(), IDC_HIDE_NEW_EVENTS);
-
-  logoPanel_ = std::make_unique<Panel>(context.prompts, column_->Handle(), kWhite, true);
-  makerLabel_ = std::make_unique<RotatedLabel>(context.prompts, logoPanel_->Handle(), POINT{0, 0});
+      column_(std::make_unique<Panel>(context.prompts, context.window, GetSysColor(COLOR_BTNFACE))),
+      header_(
+          std::make_unique<Panel>(context.prompts, column_->Handle(), GetSysColor(COLOR_BTNFACE))),
+      logoPanel_(std::make_unique<Panel>(context.prompts, column_->Handle(), kWhite, true)),
+      label_(
+          AddChildControl(WC_STATICW, L"New events", SS_LEFT | SS_NOPREFIX, header_->Handle(), 0)),
+      buttons_(context),
+      hideButton_(buttons_.Add(L"r", BS_PUSHBUTTON | BS_FLAT | BS_CENTER | BS_VCENTER,
+                               header_->Handle(), IDC_HIDE_NEW_EVENTS)),
+      makerLabel_(
+          std::make_unique<RotatedLabel>(context.prompts, logoPanel_->Handle(), POINT{0, 0})),
+      // The tree's callbacks run inside its parent panel's boundary.
+      tree_(std::make_unique<NewEventTree>(context.prompts, column_->Handle(), kindIcons,
+                                           std::move(onTreeDoubleClick))) {
   makerLabel_->SetCaption("Kaldmoor Inc.");
   makerLabel_->SetTextColor(kWhite);
   makerLabel_->SetColor(kBlack);
   makerLabel_->SetTransparent(true);
   makerLabel_->SetAngle(90);
-
-  // The tree's callbacks run inside its parent panel's boundary.
-  tree_ = std::make_unique<NewEventTree>(context.prompts, column_->Handle(), kindIcons,
-                                         std::move(onTreeDoubleClick));
   SetWindowLongPtrW(tree_->Handle(), GWLP_ID, IDC_NEW_EVENT_TREE);
 }
 

@@ -17,9 +17,10 @@ constexpr int kClockPart = 4;
 
 }  // namespace
 
-StatusArea::StatusArea(const PartContext& context, const Dpi& dpi) {
+StatusArea::StatusArea(const PartContext& context, const Dpi& dpi)
+    : bar_(AddChildControl(STATUSCLASSNAMEW, nullptr, SBARS_SIZEGRIP, context.window,
+                           IDC_STATUS_BAR)) {
   LoadPictures(dpi);
-  bar_ = AddChildControl(STATUSCLASSNAMEW, nullptr, SBARS_SIZEGRIP, context.window, IDC_STATUS_BAR);
   SetParts(dpi);
   SendMessageW(bar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(Widen(kStatusVersionText).c_str()));
   SendMessageW(bar_, SB_SETTEXTW, kClockPart, reinterpret_cast<LPARAM>(L"NoDay"));

@@ -30,20 +30,31 @@ constexpr ToolButton kToolButtons[] = {
 
 }  // namespace
 
-TopBar::TopBar(const PartContext& context, const Dpi& dpi) : buttons_(context) {
-  MakeToolPictures(dpi);
-  coolBar_ = AddChildControl(REBARCLASSNAMEW, nullptr,
-                             WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_VARHEIGHT | RBS_BANDBORDERS |
-                                 CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
-                             context.window, IDC_COOL_BAR);
-
-  toolBar_ = AddChildControl(
-      TOOLBARCLASSNAMEW, nullptr,
-      TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN, coolBar_,
-      IDC_TOOLBAR);
+TopBar::TopBar(const PartContext& context, const Dpi& dpi)
+    : coolBar_(AddChildControl(REBARCLASSNAMEW, nullptr,
+                               WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_VARHEIGHT | RBS_BANDBORDERS |
+                                   CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                               context.window, IDC_COOL_BAR)),
+      toolBar_(AddChildControl(
+          TOOLBARCLASSNAMEW, nullptr,
+          TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+          coolBar_, IDC_TOOLBAR)),
+      commandLine_(AddChildControl(WC_COMBOBOXW, nullptr,
+                                   CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
+                                   coolBar_, IDC_COMMAND_LINE)),
+      topRight_(
+          std::make_unique<Panel>(context.prompts, context.window, GetSysColor(COLOR_BTNFACE))),
+      animationFrame_(std::make_unique<Panel>(context.prompts, topRight_->Handle(),
+                                              GetSysColor(COLOR_BTNFACE))),
+      // Played by a timer of this thread: a playing thread of its own would cost a stack of
+      // about a megabyte for a clip of a few frames.
+      animation_(AddChildControl(ANIMATE_CLASSW, nullptr, ACS_CENTER | ACS_TRANSPARENT | ACS_TIMER,
+                                 animationFrame_->Handle(), IDC_ANIMATION)),
+      buttons_(context),
+      activeCheck_(buttons_.Add(L"active", BS_AUTOCHECKBOX | WS_TABSTOP, topRight_->Handle(),
+                                IDC_ACTIVE_CHECK)) {
   SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageW(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(coldTools_.get()));
-  SendMessageW(toolBar_, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(hotTools_.get()));
+  MakeToolPictures(dpi);
   std::vector<TBBUTTON> tools;
   for (const ToolButton& tool : kToolButtons) {
     TBBUTTON button{};
@@ -59,21 +70,7 @@ TopBar::TopBar(const PartContext& context, const Dpi& dpi) : buttons_(context) {
     tools.push_back(button);
   }
   SendMessageW(toolBar_, TB_ADDBUTTONSW, tools.size(), reinterpret_cast<LPARAM>(tools.data()));
-
-  commandLine_ = AddChildControl(WC_COMBOBOXW, nullptr,
-                                 CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, coolBar_,
-                                 IDC_COMMAND_LINE);
-
-  topRight_ = std::make_unique<Panel>(context.prompts, context.window, GetSysColor(COLOR_BTNFACE));
-  animationFrame_ =
-      std::make_unique<Panel>(context.prompts, topRight_->Handle(), GetSysColor(COLOR_BTNFACE));
   animationFrame_->SetFramed(true);
-  // Played by a timer of this thread: a playing thread of its own would cost a stack of about
-  // a megabyte for a clip of a few frames.
-  animation_ = AddChildControl(ANIMATE_CLASSW, nullptr, ACS_CENTER | ACS_TRANSPARENT | ACS_TIMER,
-                               animationFrame_->Handle(), IDC_ANIMATION);
-  activeCheck_ =
-      buttons_.Add(L"active", BS_AUTOCHECKBOX | WS_TABSTOP, topRight_->Handle(), IDC_ACTIVE_CHECK);
 }
 
 // The cool bar is the main window's child: it goes here, before the pictures its toolbar draws.

@@ -35,7 +35,7 @@ class BenchFolder {
   }
   BenchFolder(const BenchFolder&) = delete;
   BenchFolder& operator=(const BenchFolder&) = delete;
-  std::string File(const char* name) const { return PathToUtf8(path_ / name); }
+  std::string File(const char* name) const { return (path_ / name).string(); }
 
  private:
   fs::path path_;
@@ -96,12 +96,11 @@ void WriteProfileKey(const std::string& path, std::string_view section, std::str
                      std::string_view value) {
   ProfileText file = LoadProfile(path);
   file.Write(section, key, value);
-  std::ofstream(PathFromUtf8(path), std::ios::binary | std::ios::trunc)
-      << EncodeFileText(file.Render());
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << EncodeFileText(file.Render());
 }
 
 void NaiveWriteAndRead(const std::string& path, const EventLists& lists) {
-  fs::remove(PathFromUtf8(path));
+  fs::remove(path);
   WriteProfileKey(path, "BaseInfo", "ProgID", "Brumsel! Zorvat v1.1");
   for (EventKind kind : kAllKinds) {
     for (std::size_t i = 0; i < lists[kind].Count(); ++i) {

@@ -55,9 +55,9 @@ std::string Value(FuzzedDataProvider& in) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   const std::string bytes = in.ConsumeRandomLengthString(8192);
-  SettingsFile settings(PathToUtf8(Folder()));
+  SettingsFile settings(Folder().string());
   std::error_code ec;
-  fs::remove_all(TemporaryFileFor(PathFromUtf8(settings.Path())), ec);
+  fs::remove_all(TemporaryFileFor(settings.Path()), ec);
   ReplaceFileAtomically(settings.Path(), bytes);
 
   const bool readable = LoadProfileFile(settings.Path()).has_value();

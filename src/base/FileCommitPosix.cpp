@@ -3,15 +3,18 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
-#include "base/Files.h"
+#include "base/Disk.h"
 
-namespace zorvat {
+namespace zorvat::disk {
 namespace {
 
 // A rename is on the disk once its folder is.
-void FlushFolderOf(const std::filesystem::path& file) {
-  const int fd = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void FlushFolderOf(const std::string& file) {
+  const std::size_t slash = file.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd >= 0) {
     ::fsync(fd);
     ::close(fd);
@@ -20,8 +23,9 @@ void FlushFolderOf(const std::filesystem::path& file) {
 
 }  // namespace
 
-bool MoveFileInPlace(const std::filesystem::path& from, const std::filesystem::path& to,
-                     bool replace) {
+bool MoveFileInPlace(std::string_view fromPath, std::string_view toPath, bool replace) {
+  const std::string from(fromPath);
+  const std::string to(toPath);
   if (replace) {
     if (::rename(from.c_str(), to.c_str()) != 0) {
       return false;
@@ -37,8 +41,9 @@ bool MoveFileInPlace(const std::filesystem::path& from, const std::filesystem::p
 }
 
 // rename() gives the target the temporary file's mode and owner, so the target's go over first.
-bool CommitReplacement(const std::filesystem::path& temporary,
-                       const std::filesystem::path& target) {
+bool CommitReplacement(std::string_view temporaryPath, std::string_view targetPath) {
+  const std::string temporary(temporaryPath);
+  const std::string target(targetPath);
   struct stat old {};
   if (::stat(target.c_str(), &old) == 0) {
     if (::chmod(temporary.c_str(), old.st_mode & 07777) != 0) {
@@ -50,4 +55,4 @@ bool CommitReplacement(const std::filesystem::path& temporary,
   return MoveFileInPlace(temporary, target, true);
 }
 
-}  // namespace zorvat
+}  // namespace zorvat::disk

@@ -1,18 +1,35 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace zorvat {
 
-// Paths travel as UTF-8 strings; this is the one door into std::filesystem.
-std::filesystem::path PathFromUtf8(std::string_view utf8);
-std::string PathToUtf8(const std::filesystem::path& path);
+// Paths travel as UTF-8 strings. What touches the disk is each system's own (Disk.h): the
+// build links the POSIX half or the Win32 one.
+
+// `folder` and `name` with one separator between them ("\" on Windows, "/" elsewhere).
+std::string JoinPath(std::string_view folder, std::string_view name);
+// What follows the last separator.
+std::string FileNameOf(std::string_view path);
+// The path from the root, as the system resolves a relative one; nothing for an empty path.
+std::optional<std::string> AbsolutePath(std::string_view path);
 
 bool FileExists(std::string_view utf8Path);  // a regular file, not a folder
+
+// True when nothing at all is at the path (not even a dangling link).
+bool NothingAt(std::string_view utf8Path);
+// True when something is at the path for certain, a dangling link too; false when nothing is, or
+// when the system cannot say.
+bool SomethingAt(std::string_view utf8Path);
+
+// Creates the folder and every missing folder above it; true when a folder is there afterwards.
+bool CreateFolders(std::string_view utf8Path);
+
+// Removes a file (or a link, not what it names); false when nothing was removed.
+bool RemoveFile(std::string_view utf8Path);
 
 // Larger than any list or settings file the program writes: such a file is refused unread, so
 // that a damaged or crafted one cannot take the memory and the time of the program.
@@ -51,14 +68,11 @@ std::optional<std::string> ReadFileBytes(std::string_view utf8Path);
 void ReplaceFileAtomically(std::string_view utf8Path, std::string_view bytes);
 
 // Where a save writes the new bytes, and where they wait whole for the last rename.
-std::filesystem::path PartialFileFor(const std::filesystem::path& target);
-std::filesystem::path TemporaryFileFor(const std::filesystem::path& target);
+std::string PartialFileFor(std::string_view target);
+std::string TemporaryFileFor(std::string_view target);
 // Where a save puts a temporary file it found without its target: the first free one of
 // "TARGET.~kept.tmp", "TARGET.~kept 2.tmp", ...
-std::filesystem::path KeptFileFor(const std::filesystem::path& target);
-
-// True when nothing at all is at the path (not even a dangling link).
-bool NothingAt(std::string_view utf8Path);
+std::string KeptFileFor(std::string_view target);
 
 // A save was ended between its last two renames (or by a system whose replace is not one step):
 // the target is missing and TemporaryFileFor(target) holds the whole new content. Moves it into
@@ -69,13 +83,5 @@ bool RecoverInterruptedSave(std::string_view utf8Path);
 // True when a save could replace the file: it is a writable file or missing, and a file can be
 // made beside it (the probe is removed again).
 bool CanReplaceFile(std::string_view utf8Path);
-
-// Renames `from` to `to` in one step, replacing `to` when `replace` is set, and flushes the
-// rename to the disk; false when the system refuses. CommitReplacement gives the temporary file
-// the target's attributes first. Which implementation is linked is the build's choice: POSIX
-// rename(2) and link(2), or MoveFileExW on Windows.
-bool MoveFileInPlace(const std::filesystem::path& from, const std::filesystem::path& to,
-                     bool replace);
-bool CommitReplacement(const std::filesystem::path& temporary, const std::filesystem::path& target);
 
 }  // namespace zorvat

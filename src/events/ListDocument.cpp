@@ -1,8 +1,5 @@
 #include "events/ListDocument.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "base/Error.h"
 #include "base/Files.h"
 #include "base/ProductText.h"
@@ -18,15 +15,6 @@ constexpr std::string_view kNoInfoCaption = "&Info about...";
 constexpr std::string_view kDiscardQuestion =
     "New Zorvat-list\n\nThere is data in the list that has not been saved yet. Continue anyway "
     "without saving?";
-
-bool PathTaken(const std::filesystem::path& path) {
-  std::error_code ec;
-  return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
-}
-
-std::string TemporaryFileOf(const std::string& path) {
-  return PathToUtf8(TemporaryFileFor(PathFromUtf8(path)));
-}
 
 }  // namespace
 
@@ -78,7 +66,7 @@ void ListDocument::SaveAs() {
 
 void ListDocument::OpenRecent(std::size_t number) {
   const std::string path = recent_[number - 1];
-  if (PathTaken(PathFromUtf8(path)) || PathTaken(PathFromUtf8(TemporaryFileOf(path)))) {
+  if (SomethingAt(path) || SomethingAt(TemporaryFileFor(path))) {
     ReadFile(path);
   } else {
     prompts_.ShowError(RecentFileMissingMessage(path));
@@ -123,8 +111,7 @@ void ListDocument::ReadFile(const std::string& path) {
   }
   const ListFileContents* contents = &*result.contents;
   currentFile_ = path;
-  infoItemCaption_ =
-      "&Info about " + MenuItemName(PathToUtf8(PathFromUtf8(path).filename())) + "...";
+  infoItemCaption_ = "&Info about " + MenuItemName(FileNameOf(path)) + "...";
   EmptyLists();
   recent_.Offer(path);
   for (EventKind kind : kAllKinds) {
@@ -154,7 +141,7 @@ bool ListDocument::ReadInterruptedSave(const std::string& path, int currentYear,
   if (!NothingAt(path)) {
     return false;
   }
-  ListFileRead fromTemporary = ReadListFile(TemporaryFileOf(path), formats_, currentYear);
+  ListFileRead fromTemporary = ReadListFile(TemporaryFileFor(path), formats_, currentYear);
   if (!fromTemporary.contents) {
     return false;
   }
@@ -189,12 +176,12 @@ void ListDocument::WriteFile(const std::string& path) {
 
 // Never an existing file: it may hold the events of an earlier run.
 std::string ListDocument::FreeAutoSavePath() const {
-  const std::filesystem::path lib = PathFromUtf8(LibFolder(programFolder_));
-  std::filesystem::path path = lib / "Zorvat AutoSave.zrl";
-  for (int n = 2; PathTaken(path); ++n) {
-    path = lib / ("Zorvat AutoSave " + std::to_string(n) + ".zrl");
+  const std::string lib = LibFolder(programFolder_);
+  std::string path = JoinPath(lib, "Zorvat AutoSave.zrl");
+  for (int n = 2; SomethingAt(path); ++n) {
+    path = JoinPath(lib, "Zorvat AutoSave " + std::to_string(n) + ".zrl");
   }
-  return PathToUtf8(path);
+  return path;
 }
 
 }  // namespace zorvat

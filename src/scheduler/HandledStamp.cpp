@@ -81,8 +81,7 @@ std::optional<HandledStamp> ParseStamp(std::string_view text) {
   return stamp;
 }
 
-StampFile::StampFile(std::string_view programFolder)
-    : path_(PathToUtf8(PathFromUtf8(programFolder) / PathFromUtf8(kFileName))) {}
+StampFile::StampFile(std::string_view programFolder) : path_(JoinPath(programFolder, kFileName)) {}
 
 std::optional<HandledStamp> StampFile::Read() const {
   const std::optional<std::string> bytes = ReadFileBytes(path_);

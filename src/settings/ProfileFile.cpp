@@ -1,8 +1,5 @@
 #include "settings/ProfileFile.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "base/Error.h"
 #include "base/Files.h"
 #include "base/TextEncoding.h"
@@ -11,9 +8,7 @@ namespace zorvat {
 namespace {
 
 std::string FullPath(std::string_view utf8Path) {
-  std::error_code ec;
-  const auto absolute = std::filesystem::absolute(PathFromUtf8(utf8Path), ec);
-  return ec ? std::string(utf8Path) : PathToUtf8(absolute);
+  return AbsolutePath(utf8Path).value_or(std::string(utf8Path));
 }
 
 // The file's text; `blocked` when something is at the path that must not be taken for an empty

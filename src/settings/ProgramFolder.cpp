@@ -1,8 +1,5 @@
 #include "settings/ProgramFolder.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "base/Files.h"
 
 namespace zorvat {
@@ -14,16 +11,15 @@ std::string ProgramFolderOf(std::string_view programFile) {
 }
 
 std::string LibFolder(std::string_view programFolder) {
-  return PathToUtf8(PathFromUtf8(programFolder) / "Lib");
+  return JoinPath(programFolder, "Lib");
 }
 
 void CreateLibFolder(std::string_view programFolder) {
-  std::error_code ignored;
-  std::filesystem::create_directories(PathFromUtf8(LibFolder(programFolder)), ignored);
+  CreateFolders(LibFolder(programFolder));
 }
 
 std::optional<std::string> AnimationClipFile(std::string_view programFolder) {
-  std::string clip = PathToUtf8(PathFromUtf8(programFolder) / "Data" / "Seq01.dll");
+  std::string clip = JoinPath(JoinPath(programFolder, "Data"), "Seq01.dll");
   if (!FileExists(clip)) {
     return std::nullopt;
   }

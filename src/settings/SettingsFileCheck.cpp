@@ -7,7 +7,7 @@ namespace zorvat {
 
 std::optional<std::string> PrepareSettingsFile(const SettingsFile& settings) {
   const std::string& path = settings.Path();
-  const std::string temporary = PathToUtf8(TemporaryFileFor(PathFromUtf8(path)));
+  const std::string temporary = TemporaryFileFor(path);
   if (NothingAt(path) && LoadProfileFile(temporary)) {
     RecoverInterruptedSave(path);
   }

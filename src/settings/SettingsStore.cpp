@@ -7,7 +7,7 @@
 namespace zorvat {
 
 SettingsFile::SettingsFile(std::string_view programFolder)
-    : path_(PathToUtf8(PathFromUtf8(programFolder) / PathFromUtf8(kFileName))) {}
+    : path_(JoinPath(programFolder, kFileName)) {}
 
 std::string SettingsFile::ReadString(std::string_view section, std::string_view key,
                                      std::string_view fallback) const {

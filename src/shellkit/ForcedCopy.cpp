@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <filesystem>
-#include <system_error>
-
 #include "base/Error.h"
 #include "base/Files.h"
 #include "shellkit/Paths.h"
@@ -20,8 +17,7 @@ void CopyFileForced(const std::string& source, const std::string& target) {
   if (folder.empty()) {
     throw Error("Unable to create directory");
   }
-  std::error_code ignored;
-  std::filesystem::create_directories(PathFromUtf8(folder), ignored);
+  CreateFolders(folder);
   CopyFileW(Widen(source).c_str(), Widen(target).c_str(), FALSE);
 }
 

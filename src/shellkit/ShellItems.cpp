@@ -6,10 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <memory>
 #include <string_view>
-#include <system_error>
 
 #include "base/Files.h"
 #include "shellkit/Handles.h"
@@ -34,8 +32,7 @@ bool IsWord(std::string text, std::string_view word) {
 
 std::string CreateGroup(const std::string& group) {
   std::string folder = GetSystemFolder(kProgramsFolder) + "\\" + group;
-  std::error_code ignored;
-  std::filesystem::create_directories(PathFromUtf8(folder), ignored);
+  CreateFolders(folder);
   return folder;
 }
 

@@ -1,8 +1,5 @@
 #include "shellkit/StartupShortcut.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "base/Files.h"
 #include "shellkit/Paths.h"
 #include "shellkit/ShellLinks.h"
@@ -15,14 +12,13 @@ void SetStartupShortcut(bool wanted, const std::string& title, const std::string
   if (folder == "[?]" || folder.empty()) {
     return;
   }
-  const std::filesystem::path link = PathFromUtf8(folder) / PathFromUtf8(title + ".lnk");
-  std::error_code ignored;
+  const std::string link = JoinPath(folder, title + ".lnk");
   if (!wanted) {
-    std::filesystem::remove(link, ignored);
+    RemoveFile(link);
     return;
   }
-  std::filesystem::create_directories(PathFromUtf8(folder), ignored);
-  CreateShortcut(PathToUtf8(link), target, FolderPart(target));
+  CreateFolders(folder);
+  CreateShortcut(link, target, FolderPart(target));
 }
 
 }  // namespace zorvat::shellkit

@@ -4,6 +4,7 @@
 
 #include "base/Error.h"
 #include "base/Files.h"
+#include "support/FilesystemPaths.h"
 #include "support/TempFolder.h"
 
 namespace zorvat {
@@ -71,8 +72,8 @@ TEST(ReplaceFileAtomically, AFolderInTheWayIsRefusedAndKept) {
   EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
 
-std::string Sibling(const std::string& path, fs::path (*name)(const fs::path&)) {
-  return PathToUtf8(name(PathFromUtf8(path)));
+std::string Sibling(const std::string& path, std::string (*name)(std::string_view)) {
+  return name(path);
 }
 
 // What a kill leaves beside a file that exists, the next save removes.

@@ -9,6 +9,7 @@
 #include "base/Files.h"
 #include "events/ListDocument.h"
 #include "events/ScriptedFileDialogs.h"
+#include "support/FilesystemPaths.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 

@@ -3,6 +3,7 @@
 #include "base/Error.h"
 #include "base/TextEncoding.h"
 #include "events/DocumentFixture.h"
+#include "support/FilesystemPaths.h"
 
 namespace zorvat {
 namespace {
@@ -295,7 +296,7 @@ TEST_F(DocumentTest, AFileThatIsNoListSaysWhyAndChangesNothing) {
 // list, also through a recent entry, takes it back under its name and says so.
 TEST_F(DocumentTest, AListLeftOnlyInItsTemporaryFileIsRecoveredWhenOpened) {
   const std::string path = File("example.zrl");
-  const std::string temp = PathToUtf8(TemporaryFileFor(PathFromUtf8(path)));
+  const std::string temp = TemporaryFileFor(path);
   const Boxes recovered{"Brumsel! Zorvat\n\nThe list \"" + path +
                         "\" was recovered from an interrupted save."};
   Put(path, kExampleFile);

@@ -6,6 +6,7 @@
 #include "events/ExitPath.h"
 #include "events/StartupList.h"
 #include "settings/SettingsStore.h"
+#include "support/FilesystemPaths.h"
 
 namespace zorvat {
 namespace {

@@ -10,6 +10,7 @@
 #include "settings/OptionsValues.h"
 #include "settings/SettingsStore.h"
 #include "settings/SwitchToMenu.h"
+#include "support/FilesystemPaths.h"
 #include "support/TempFolder.h"
 
 namespace zorvat {

@@ -8,6 +8,7 @@
 #include "base/Files.h"
 #include "base/TextEncoding.h"
 #include "settings/ProfileFile.h"
+#include "support/FilesystemPaths.h"
 #include "support/TempFolder.h"
 
 namespace zorvat {

@@ -8,6 +8,7 @@
 #include "settings/SettingsFileCheck.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
+#include "support/FilesystemPaths.h"
 #include "support/TempFolder.h"
 
 namespace zorvat {
@@ -216,7 +217,8 @@ TEST(PrepareSettingsFile, RecoversSilentlyOrTellsWhatKeepsTheFileFromUse) {
     if (c.folder) {
       fs::create_directory(path);
     } else if (!c.bytes.empty()) {
-      ReplaceFileAtomically(PathToUtf8(c.leftInTemporary ? TemporaryFileFor(path) : path), c.bytes);
+      ReplaceFileAtomically(c.leftInTemporary ? TemporaryFileFor(settings.Path()) : settings.Path(),
+                            c.bytes);
     }
     if (c.readOnly) {
       fs::permissions(path, fs::perms::owner_write | fs::perms::group_write,
@@ -236,8 +238,8 @@ TEST(PrepareSettingsFile, RecoversSilentlyOrTellsWhatKeepsTheFileFromUse) {
           << c.name;
     }
     EXPECT_EQ(settings.Read(keys::kMax), c.bytes.find("Max=1") != std::string::npos) << c.name;
-    EXPECT_FALSE(fs::exists(TemporaryFileFor(path))) << c.name;
-    EXPECT_FALSE(fs::exists(PartialFileFor(path))) << c.name;  // the check's own probe
+    EXPECT_TRUE(NothingAt(TemporaryFileFor(settings.Path()))) << c.name;
+    EXPECT_TRUE(NothingAt(PartialFileFor(settings.Path()))) << c.name;  // the check's own probe
     if (c.says == "cannot be read") {
       EXPECT_THROW(settings.Write(keys::kMax, false), Error) << c.name;
       EXPECT_EQ(fs::is_directory(path), c.folder) << c.name;

@@ -1,4 +1,5 @@
 #include "support/TempFolder.h"
+#include "support/FilesystemPaths.h"
 
 #include <atomic>
 #include <chrono>

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Files.h"
+#include "support/FilesystemPaths.h"
 #include "support/TempFolder.h"
 
 namespace zorvat {
@@ -21,7 +22,7 @@ TEST(FileCommit, ASaveKeepsTheFilesAttributes) {
   const DWORD attributes = GetFileAttributesW(wide.c_str());
   ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
   EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN);
-  EXPECT_FALSE(std::filesystem::exists(TemporaryFileFor(PathFromUtf8(path))));
+  EXPECT_TRUE(NothingAt(TemporaryFileFor(path)));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 
 #include "base/Files.h"
 #include "shellkit/Handles.h"
+#include "support/FilesystemPaths.h"
 
 namespace {
 
@@ -58,8 +59,9 @@ std::string CheckFolder(const fs::path& folder, const fs::path& target, bool aft
   }
   std::set<fs::path> allowed = {target};
   if (afterKill) {
-    allowed.insert(zorvat::PartialFileFor(target));
-    allowed.insert(zorvat::TemporaryFileFor(target));
+    const std::string name = zorvat::PathToUtf8(target);
+    allowed.insert(zorvat::PathFromUtf8(zorvat::PartialFileFor(name)));
+    allowed.insert(zorvat::PathFromUtf8(zorvat::TemporaryFileFor(name)));
   }
   for (const auto& entry : fs::directory_iterator(folder)) {
     if (!allowed.contains(entry.path())) {

@@ -16,6 +16,7 @@
 #include "settings/SettingsStore.h"
 #include "shellkit/SystemFolders.h"
 #include "shellkit/WideText.h"
+#include "support/FilesystemPaths.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 #include "ui/ApplicationWindow.h"

@@ -21,6 +21,7 @@
 #include "shellkit/Handles.h"
 #include "shellkit/Registry.h"
 #include "shellkit/WideText.h"
+#include "support/FilesystemPaths.h"
 #include "support/TempFolder.h"
 #include "ui/WindowIds.h"
 #include "win/WinTestSupport.h"
@@ -224,9 +225,7 @@ TEST(ProgramRun, AListAndSettingsLeftInTemporaryFilesAreRecoveredAtStart) {
   testing::TempFolder folder;
   const std::string program = Copied(folder);
   const std::string list = folder.File("list.zrl");
-  const auto temporary = [](const std::string& path) {
-    return PathToUtf8(TemporaryFileFor(PathFromUtf8(path)));
-  };
+  const auto temporary = [](const std::string& path) { return TemporaryFileFor(path); };
   WriteListFile(temporary(list), EventLists(), ReadUserRegionalFormats());
   WriteBytes(temporary(folder.File("Zorvat.ini")),
              "[Config]\r\nAutoSave=0\r\nDefaultLibMode=2\r\nDefaultLib=" + list + "\r\n");

@@ -14,6 +14,7 @@
 #include "shellkit/ShellItems.h"
 #include "shellkit/SystemFolders.h"
 #include "shellkit/WideText.h"
+#include "support/FilesystemPaths.h"
 #include "support/TempFolder.h"
 #include "win/WinTestSupport.h"
 

@@ -10,6 +10,7 @@
 #include "base/Error.h"
 #include "base/Files.h"
 #include "platform/ShellKitShell.h"
+#include "support/FilesystemPaths.h"
 #include "support/TempFolder.h"
 #include "win/WinTestSupport.h"
 

@@ -6,6 +6,7 @@
 
 #include "base/Files.h"
 #include "shellkit/WideText.h"
+#include "support/FilesystemPaths.h"
 
 namespace zorvat::testing {
 

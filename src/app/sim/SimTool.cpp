@@ -33,7 +33,7 @@ int CurrentYear() {
 // The settings: a file of any name, or a folder holding "Zorvat.ini" as the program's does.
 std::unique_ptr<SettingsFile> OpenSettings(const std::string& path) {
   namespace fs = std::filesystem;
-  const fs::path p = PathFromUtf8(path);
+  const fs::path p(std::u8string(path.begin(), path.end()));
   std::error_code ec;
   if (fs::is_directory(p, ec)) {
     return std::make_unique<SettingsFile>(path);

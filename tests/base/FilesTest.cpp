@@ -31,12 +31,58 @@ TEST(ReplaceFileAtomically, CreatesAndReplacesWithoutLeftovers) {
   EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
 
+// The names on the disk are the ones given, as any other program lists them, not only names this
+// layer finds again.
 TEST(ReplaceFileAtomically, NonAsciiPaths) {
   TempFolder dir;
-  const std::string path = dir.File("Liste f\xC3\xBCr M\xC3\xA4rz.zrl");
+  const std::string folder = JoinPath(dir.File("Gr\xC3\xBC\xC3\x9F\xE2\x82\xAC"),
+                                      "\xD0\x9F\xD0\xB0\xD0\xBF\xD0\xBA\xD0\xB0");
+  const std::string name = "Liste f\xC3\xBCr M\xC3\xA4rz \xF0\x9F\x93\x85.zrl";
+  const std::string path = JoinPath(folder, name);
+  ASSERT_TRUE(CreateFolders(folder));
+  EXPECT_TRUE(fs::is_directory(PathFromUtf8(folder)));
   ReplaceFileAtomically(path, "x");
+  ReplaceFileAtomically(path, "xy");
+  ASSERT_EQ(EntriesIn(folder), 1u);
+  EXPECT_EQ(PathToUtf8(fs::directory_iterator(PathFromUtf8(folder))->path().filename()), name);
   EXPECT_TRUE(FileExists(path));
-  EXPECT_EQ(ReadFileBytes(path), "x");
+  EXPECT_EQ(ReadFileBytes(path), "xy");
+  EXPECT_EQ(FileNameOf(path), name);
+}
+
+// A relative path names a file in the current folder.
+TEST(Files, RelativePathsStartInTheCurrentFolder) {
+  TempFolder dir;
+  const std::string folder = dir.File("\xC3\x84mter");
+  ASSERT_TRUE(CreateFolders(folder));
+  const fs::path previous = fs::current_path();
+  fs::current_path(PathFromUtf8(folder));
+  const std::string here = PathToUtf8(fs::current_path());
+  const auto absolute = AbsolutePath("Liste.zrl");
+  ReplaceFileAtomically("Liste.zrl", "x");
+  fs::current_path(previous);
+  EXPECT_EQ(absolute, JoinPath(here, "Liste.zrl"));
+  EXPECT_EQ(ReadFileBytes(JoinPath(folder, "Liste.zrl")), "x");
+  EXPECT_EQ(AbsolutePath(""), std::nullopt);
+}
+
+// One separator between folder and name, whether the folder ends in one or not (the program's
+// folder does), and the system's own.
+TEST(Files, PathText) {
+#ifdef _WIN32
+  EXPECT_EQ(JoinPath("C:\\Zorvat\\", "Lib"), "C:\\Zorvat\\Lib");
+  EXPECT_EQ(JoinPath("C:\\Zorvat", "Lib"), "C:\\Zorvat\\Lib");
+  EXPECT_EQ(JoinPath("C:/Zorvat/", "Lib"), "C:/Zorvat/Lib");
+  EXPECT_EQ(FileNameOf("C:\\Zorvat\\Lib/a b.zrl"), "a b.zrl");
+  EXPECT_EQ(FileNameOf("C:/Zorvat/Lib\\a b.zrl"), "a b.zrl");
+  EXPECT_EQ(FileNameOf("C:a b.zrl"), "a b.zrl");
+#else
+  EXPECT_EQ(JoinPath("/opt/zorvat/", "Lib"), "/opt/zorvat/Lib");
+  EXPECT_EQ(JoinPath("/opt/zorvat", "Lib"), "/opt/zorvat/Lib");
+  EXPECT_EQ(FileNameOf("/opt/zorvat/Lib/a\\b.zrl"), "a\\b.zrl");  // a name like any other here
+#endif
+  EXPECT_EQ(JoinPath("", "Zorvat.ini"), "Zorvat.ini");
+  EXPECT_EQ(FileNameOf("list.zrl"), "list.zrl");
 }
 
 TEST(ReplaceFileAtomically, ReadOnlyTargetIsRefusedAndKept) {
@@ -152,6 +198,8 @@ TEST(Files, ReadingSaysWhyAFileWasNotRead) {
   ReplaceFileAtomically(largest, std::string(kLargestReadableFile, '\n'));
   ReplaceFileAtomically(tooLarge, std::string(kLargestReadableFile + 1, '\n'));
   EXPECT_EQ(ReadWholeFile(dir.File("missing")).outcome, ReadOutcome::Missing);
+  EXPECT_EQ(ReadWholeFile(JoinPath(dir.File("no folder"), "missing")).outcome,
+            ReadOutcome::Missing);
   EXPECT_EQ(ReadWholeFile(dir.Path()).outcome, ReadOutcome::Unreadable);
   EXPECT_EQ(ReadWholeFile(tooLarge).outcome, ReadOutcome::TooLarge);
   const FileBytes read = ReadWholeFile(largest);
@@ -164,6 +212,9 @@ TEST(Files, ExistenceAndReading) {
   EXPECT_FALSE(FileExists(dir.File("missing")));
   EXPECT_FALSE(FileExists(dir.Path()));  // a folder is not a file
   EXPECT_FALSE(FileExists(""));
+  EXPECT_TRUE(NothingAt(JoinPath(dir.File("no folder"), "missing")));
+  EXPECT_FALSE(SomethingAt(JoinPath(dir.File("no folder"), "missing")));
+  EXPECT_TRUE(SomethingAt(dir.Path()));
   EXPECT_EQ(ReadFileBytes(dir.File("missing")), std::nullopt);
   EXPECT_EQ(ReadFileBytes(dir.Path()), std::nullopt);
   // A file whose reading fails is no empty file: a write would put one key in place of it all.

@@ -57,8 +57,8 @@ std::optional<std::string> ReadFileBytes(std::string_view utf8Path);
 
 // Writes the new bytes beside the target, flushes them to the disk and puts them in the target's
 // place in one rename, so that at every instant the name holds the old or the new content. A
-// symbolic link is followed: its target is replaced and the link stays. The target keeps its
-// permissions (on Windows its attributes). The bytes are written to PartialFileFor(target) and,
+// symbolic link is followed natively: its target is replaced and the link stays. The target keeps
+// its permissions (on Windows its attributes). The bytes are written to PartialFileFor(target) and,
 // once whole on the disk, renamed to TemporaryFileFor(target): a kill leaves at most these two,
 // and the next save removes them while the target exists. When the target is missing, a
 // temporary file found there may be the only copy of its content (see RecoverInterruptedSave):

@@ -126,7 +126,7 @@ EntryKind KindAt(std::string_view path) {
   return Inspect(path).kind;
 }
 
-// Links are the shell's .lnk files here, which a save replaces as files.
+// Not followed here: a save replaces what is at the name, as MoveFileExW does.
 std::string FollowLinks(std::string_view path) {
   return std::string(path);
 }

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -98,8 +99,9 @@ bool CreateFolders(std::string_view utf8Path) {
     }
     folder.resize(separator);
   }
-  for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-    CreateDirectoryW(it->c_str(), nullptr);  // one made meanwhile by someone else is as good
+  std::reverse(missing.begin(), missing.end());
+  for (const std::wstring& each : missing) {
+    CreateDirectoryW(each.c_str(), nullptr);  // one made meanwhile by someone else is as good
   }
   return IsFolder(full);
 }

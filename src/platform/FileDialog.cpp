@@ -31,10 +31,11 @@ std::optional<std::string> RunFileDialog(const FileDialogFunction& dialog,
   data.lStructSize = sizeof(data);
   data.hwndOwner = options.owner;
   data.lpstrFilter = filter.c_str();
-  data.nFilterIndex = 1;
+  data.nFilterIndex = options.filterIndex;
   data.lpstrFile = path.data();
   data.nMaxFile = kPathCapacity;
   data.lpstrInitialDir = options.startFolder;
+  data.lpstrTitle = options.title;
   data.lpstrDefExt = options.defaultExtension;
   // The program's working folder stays where it was, whatever folder the user browsed to.
   data.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | options.flags;

@@ -16,7 +16,9 @@ using FileDialogFunction = std::function<BOOL(OPENFILENAMEW*)>;
 
 struct FileDialogOptions {
   HWND owner = nullptr;
-  std::string_view filter;  // "A|a|B|b": descriptions and patterns
+  std::string_view filter;         // "A|a|B|b": descriptions and patterns
+  DWORD filterIndex = 1;           // the pair chosen at the start, from 1
+  const wchar_t* title = nullptr;  // nothing: the system's "Open" or "Save As"
   const wchar_t* defaultExtension = nullptr;
   const wchar_t* startFolder = nullptr;
   DWORD flags = 0;  // besides the explorer look and the unchanged working folder

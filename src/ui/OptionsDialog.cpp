@@ -9,6 +9,7 @@
 #include "OptionsDialogIds.h"
 #include "PictureIds.h"
 #include "base/Files.h"
+#include "platform/FileDialog.h"
 #include "settings/DayPickers.h"
 #include "shellkit/FileDetails.h"
 #include "shellkit/WideText.h"
@@ -44,35 +45,14 @@ int RowItem(std::size_t row, int part) {
   return IDC_USER_ROW_FIRST + IDC_USER_ROW_STEP * static_cast<int>(row) + part;
 }
 
-// "a|b|c|d" as the common dialogs want it: "a\0b\0c\0d\0\0".
-std::wstring FilterText(std::string_view filter) {
-  std::wstring text = Widen(filter);
-  for (wchar_t& c : text) {
-    if (c == L'|') {
-      c = L'\0';
-    }
-  }
-  text.push_back(L'\0');
-  return text;
-}
-
 std::optional<std::string> ChooseFile(HWND owner, const wchar_t* title, DWORD filterIndex) {
-  const std::wstring filter = FilterText(kListFilter);
-  std::wstring file(32768, L'\0');
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.nFilterIndex = filterIndex;
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrTitle = title;
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&dialog)) {
-    return std::nullopt;
-  }
-  file.resize(wcslen(file.c_str()));
-  return Narrow(file);
+  FileDialogOptions options;
+  options.owner = owner;
+  options.filter = kListFilter;
+  options.filterIndex = filterIndex;
+  options.title = title;
+  options.flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+  return RunFileDialog(&GetOpenFileNameW, options);
 }
 
 class OptionsDialog final : public ModalDialog {

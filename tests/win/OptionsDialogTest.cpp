@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include "OptionsDialogIds.h"
@@ -108,6 +109,47 @@ TEST(OptionsDialog, RefusedWriteKeepsTheDialogOpenWithTheUsersValues) {
   EXPECT_EQ(confirmed->weekDayChoice, std::nullopt);
   EXPECT_EQ(confirmed->alertRepeat, 255);
   EXPECT_EQ(page, 0);
+}
+
+// The list picker opens the file dialog on list files, a "Switch to" row's picker on all files,
+// each under its own title; cancelled, the fields keep what they held.
+TEST(OptionsDialog, FilePickersOpenWithTheirTitleAndFilter) {
+  testing::ScriptedPrompts errors;
+  OptionsValues shown;
+  shown.defaultLib = "C:\\Lists\\Mine.zrl";
+  const auto filterOf = [](int& chosen) {
+    return [&chosen](HWND dialog) {
+      chosen = static_cast<int>(SendDlgItemMessageW(dialog, cmb1, CB_GETCURSEL, 0, 0));
+      return true;
+    };
+  };
+  int listFilter = -1;
+  int fileFilter = -1;
+  std::string keptList;
+  DialogScript script;
+  script.Press("Options", IDC_DEFAULT_FILE_PICK)
+      .At("Zorvat-Liste \xc3\xb6"
+          "ffnen...",
+          filterOf(listFilter))
+      .Press(
+          "Zorvat-Liste \xc3\xb6"
+          "ffnen...",
+          IDCANCEL)
+      .Press("Options", IDC_USER_ROW_FIRST + IDC_USER_ROW_PICK)
+      .At("Datei angeben...", filterOf(fileFilter))
+      .Press("Datei angeben...", IDCANCEL)
+      .At("Options",
+          [&](HWND dialog) {
+            keptList = DialogScript::ItemText(dialog, IDC_DEFAULT_FILE);
+            return true;
+          })
+      .Press("Options", IDCANCEL);
+  int page = kFirstOptionsPage;
+  EditOptions(nullptr, errors, shown, page, [](const OptionsValues&) {});
+  EXPECT_FALSE(script.TimedOut());
+  EXPECT_EQ(listFilter, 0);  // Zorvat Liste (*.zrl)
+  EXPECT_EQ(fileFilter, 1);  // Alle Dateien (*.*)
+  EXPECT_EQ(keptList, shown.defaultLib);
 }
 
 LOGFONTW FontOf(HWND window) {

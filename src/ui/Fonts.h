@@ -19,4 +19,14 @@ inline shellkit::Font MakeFont(const wchar_t* face, int pixels, bool bold, const
   return shellkit::Font(CreateFontIndirectW(&description));
 }
 
+// `font` in bold, its height times `numerator` / `denominator`: a heading in the face and at
+// the scale of the text around it.
+inline shellkit::Font MakeBoldVariant(HFONT font, int numerator = 1, int denominator = 1) {
+  LOGFONTW description{};
+  GetObjectW(font, sizeof description, &description);
+  description.lfWeight = FW_BOLD;
+  description.lfHeight = MulDiv(description.lfHeight, numerator, denominator);
+  return shellkit::Font(CreateFontIndirectW(&description));
+}
+
 }  // namespace zorvat::ui

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "ui/Pictures.h"
+
 namespace zorvat::ui {
 namespace {
 
@@ -107,8 +109,7 @@ shellkit::ImageList IconImageList(HMODULE module, int first, int count, int size
   }
   ImageList_RemoveAll(list.get());
   for (int i = 0; i < count; ++i) {
-    const shellkit::Icon icon(static_cast<HICON>(
-        LoadImageW(module, MAKEINTRESOURCEW(first + i), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+    const shellkit::Icon icon = LoadIconResource(module, first + i, size);
     ImageList_AddIcon(list.get(), icon.get());
   }
   return list;

@@ -1,9 +1,12 @@
 #include "ui/ModalDialog.h"
 
+#include <utility>
+
 #include "base/Error.h"
 #include "base/ErrorBoundary.h"
 #include "shellkit/WideText.h"
 #include "ui/Fonts.h"
+#include "ui/Pictures.h"
 #include "ui/WindowText.h"
 
 namespace zorvat::ui {
@@ -44,6 +47,10 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       Command(LOWORD(wParam), HIWORD(wParam));
       return TRUE;
+    case WM_DPICHANGED:
+      // The dialog manager scales the rest; it leaves the pictures the size they were loaded at.
+      ShowPictures(HIWORD(wParam));
+      return OnMessage(message, wParam, lParam).value_or(FALSE);
     default: {
       const std::optional<INT_PTR> result = OnMessage(message, wParam, lParam);
       if (result && message == WM_NOTIFY) {
@@ -79,10 +86,7 @@ void ModalDialog::SetItemText(int id, std::string_view utf8) const {
 }
 
 void ModalDialog::MakeBold(int id) {
-  LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0)), sizeof font, &font);
-  font.lfWeight = FW_BOLD;
-  boldFont_.reset(CreateFontIndirectW(&font));
+  boldFont_ = MakeBoldVariant(reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0)));
   SendDlgItemMessageW(dialog_, id, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
 }
 
@@ -92,14 +96,36 @@ void ModalDialog::MakeHeading(int id, int pixels) {
 }
 
 void ModalDialog::SetButtonPicture(int id, int iconId) {
-  const int size = Dpi::Of(dialog_)(16);
-  auto* icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId),
-                                             IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-  if (icon == nullptr) {
-    return;  // a program without its pictures keeps the button's text
+  pictures_.push_back({id, iconId, true, {}});
+  ShowPicture(pictures_.back(), Dpi::Of(dialog_).Value());
+}
+
+void ModalDialog::SetPicture(int id, int iconId) {
+  pictures_.push_back({id, iconId, false, {}});
+  ShowPicture(pictures_.back(), Dpi::Of(dialog_).Value());
+}
+
+void ModalDialog::ShowPictures(int dpi) {
+  for (Picture& picture : pictures_) {
+    ShowPicture(picture, dpi);
   }
-  buttonPictures_.emplace_back(icon);
-  SendDlgItemMessageW(dialog_, id, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+}
+
+// The control gets its new picture before the old one is freed.
+void ModalDialog::ShowPicture(Picture& picture, int dpi) const {
+  shellkit::Icon icon =
+      LoadProgramIcon(picture.iconId, picture.button ? SmallIconSize(dpi) : IconSize(dpi));
+  if (!icon) {
+    return;  // a program without its pictures: the control keeps what it shows
+  }
+  if (picture.button) {
+    SendDlgItemMessageW(dialog_, picture.control, BM_SETIMAGE, IMAGE_ICON,
+                        reinterpret_cast<LPARAM>(icon.get()));
+  } else {
+    SendDlgItemMessageW(dialog_, picture.control, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()),
+                        0);
+  }
+  picture.icon = std::move(icon);
 }
 
 }  // namespace zorvat::ui

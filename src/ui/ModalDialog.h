@@ -53,21 +53,34 @@ class ModalDialog {
   void MakeBold(int id);
   // A heading in bold Arial of the pixel height given at 96 dpi.
   void MakeHeading(int id, int pixels);
-  // A button's picture: the program's icon of that id, 16 pixels at 96 dpi.
+  // A button's picture: the program's icon of that id at the small-icon size of the dialog's
+  // monitor. A program without its pictures keeps the button's text.
   void SetButtonPicture(int id, int iconId);
+  // A static icon control's picture: the program's icon of that id at the icon size of the
+  // dialog's monitor.
+  void SetPicture(int id, int iconId);
 
  private:
   static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam,
                                     LPARAM lParam) noexcept;
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Command(int id, int notification);
+  struct Picture {
+    int control;
+    int iconId;
+    bool button;
+    shellkit::Icon icon;
+  };
+  // The pictures loaded again at the sizes of a monitor of `dpi`.
+  void ShowPictures(int dpi);
+  void ShowPicture(Picture& picture, int dpi) const;
 
   Prompts& errors_;
   HWND dialog_ = nullptr;
   bool focusChosen_ = false;
   shellkit::Font boldFont_;
   shellkit::Font headingFont_;
-  std::vector<shellkit::Icon> buttonPictures_;
+  std::vector<Picture> pictures_;
 };
 
 }  // namespace zorvat::ui

@@ -13,6 +13,7 @@
 #include "settings/DayPickers.h"
 #include "shellkit/FileDetails.h"
 #include "shellkit/WideText.h"
+#include "ui/Fonts.h"
 #include "ui/ModalDialog.h"
 
 namespace zorvat::ui {
@@ -245,25 +246,17 @@ class OptionsDialog final : public ModalDialog {
     }
   }
 
+  // The group captions in bold, an eighth larger than the dialog's text.
   void CreateGroupFont() {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)), sizeof font,
-               &font);
-    font.lfWeight = FW_BOLD;
-    font.lfHeight = MulDiv(font.lfHeight, 9, 8);
-    groupFont_.reset(CreateFontIndirectW(&font));
+    groupFont_ =
+        MakeBoldVariant(reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)), 9, 8);
   }
 
   void ShowGroupPictures() {
-    for (std::size_t i = 0; i < kGroupPictures.size(); ++i) {
-      const GroupPicture& group = kGroupPictures[i];
+    for (const GroupPicture& group : kGroupPictures) {
       SendDlgItemMessageW(Handle(), group.group, WM_SETFONT,
                           reinterpret_cast<WPARAM>(groupFont_.get()), FALSE);
-      groupIcons_[i].reset(
-          static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(group.picture),
-                                        IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
-      SendDlgItemMessageW(Handle(), group.group + 1, STM_SETICON,
-                          reinterpret_cast<WPARAM>(groupIcons_[i].get()), 0);
+      SetPicture(group.group + 1, group.picture);
     }
   }
 
@@ -296,7 +289,6 @@ class OptionsDialog final : public ModalDialog {
   int page_;
   const OptionsCommit& commit_;
   shellkit::Font groupFont_;
-  std::array<shellkit::Icon, kGroupPictures.size()> groupIcons_;
   std::array<shellkit::Icon, 3> rowIcons_;
 };
 

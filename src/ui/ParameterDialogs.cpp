@@ -126,7 +126,7 @@ class ParameterDialogWindow final : public ModalDialog {
  private:
   void OnInit() override {
     MakeHeading(IDC_TITLE, 12);
-    ShowPicture();
+    SetPicture(IDC_PICTURE, layout_.picture);
     if (layout_.browse1) {
       SetButtonPicture(IDC_BROWSE1, IDI_TOOL_HOT_OPEN);
     }
@@ -174,15 +174,6 @@ class ParameterDialogWindow final : public ModalDialog {
     }
   }
 
-  void ShowPicture() {
-    // The pictures belong to the program; a program without them shows the dialog without one.
-    auto* icon =
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(layout_.picture),
-                                      IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-    picture_.reset(icon);
-    SendDlgItemMessageW(Handle(), IDC_PICTURE, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-  }
-
   void FillDropDown(int id, std::span<const std::string_view> entries) const {
     for (std::string_view entry : entries) {
       SendDlgItemMessageW(Handle(), id, CB_ADDSTRING, 0,
@@ -192,7 +183,6 @@ class ParameterDialogWindow final : public ModalDialog {
 
   const ParameterDialogLayout& layout_;
   Operands operands_;
-  shellkit::Icon picture_;
 };
 
 }  // namespace

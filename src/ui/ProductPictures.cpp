@@ -1,14 +1,10 @@
 #include "ui/ProductPictures.h"
 
 #include "PictureIds.h"
+#include "ui/Pictures.h"
 
 namespace zorvat::ui {
 namespace {
-
-HBITMAP LoadPicture(int id) {
-  return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
 
 void DrawBitmap(HDC dc, HBITMAP bitmap, int left, int top, int width, int height) {
   if (!bitmap) {
@@ -26,7 +22,7 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int left, int top, int width, int height
 }  // namespace
 
 ProductPictures::ProductPictures()
-    : side_(LoadPicture(IDB_PRODUCT_SIDE)), banner_(LoadPicture(IDB_PRODUCT_BANNER)) {}
+    : side_(LoadProgramBitmap(IDB_PRODUCT_SIDE)), banner_(LoadProgramBitmap(IDB_PRODUCT_BANNER)) {}
 
 void ProductPictures::Draw(HDC dc, const Dpi& dpi, int width) const {
   DrawBitmap(dc, side_.get(), 0, 0, dpi(kSide.cx), dpi(kSide.cy));

@@ -72,6 +72,55 @@ TEST(ParameterDialogs, BoldTitleAndFlatButtonsWithPictures) {
   EXPECT_TRUE(pictured[1]);
 }
 
+int IconWidth(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) {
+    return 0;
+  }
+  BITMAP mask{};
+  GetObjectW(info.hbmMask, sizeof mask, &mask);
+  DeleteObject(info.hbmMask);
+  if (info.hbmColor) {
+    DeleteObject(info.hbmColor);
+  }
+  return mask.bmWidth;
+}
+
+// The pictures are loaded at the sizes the system draws icons at on the dialog's monitor, and
+// again when the dialog moves to a monitor of another scale: neither blurred nor cut.
+TEST(ParameterDialogs, PicturesFollowTheScaleOfTheMonitor) {
+  testing::ScriptedPrompts errors;
+  std::array<int, 2> before{};
+  std::array<int, 2> after{};
+  int dpi = 0;
+  const auto sizes = [](HWND dialog) {
+    return std::array<int, 2>{IconWidth(reinterpret_cast<HICON>(
+                                  SendDlgItemMessageW(dialog, IDC_PICTURE, STM_GETICON, 0, 0))),
+                              IconWidth(reinterpret_cast<HICON>(SendDlgItemMessageW(
+                                  dialog, IDC_BROWSE1, BM_GETIMAGE, IMAGE_ICON, 0)))};
+  };
+  DialogScript script;
+  script.At("Copy file", [&](HWND dialog) {
+    dpi = static_cast<int>(GetDpiForWindow(dialog));
+    before = sizes(dialog);
+    const int larger = dpi * 3 / 2;
+    RECT suggested{};
+    GetWindowRect(dialog, &suggested);
+    SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(larger, larger),
+                 reinterpret_cast<LPARAM>(&suggested));
+    after = sizes(dialog);
+    return true;
+  });
+  script.Press("Copy file", IDCANCEL);
+  EditParameters(nullptr, errors, ParameterDialog::CopyFile, {"", ""});
+  EXPECT_FALSE(script.TimedOut());
+  EXPECT_EQ(before[0], GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(dpi)));
+  EXPECT_EQ(before[1], GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi)));
+  EXPECT_EQ(after[0], GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(dpi * 3 / 2)));
+  EXPECT_EQ(after[1], GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi * 3 / 2)));
+  EXPECT_GT(after[0], before[0]);
+}
+
 TEST(ParameterDialogs, OneInputEmptiesOperandTwoAndCancelGivesNothing) {
   testing::ScriptedPrompts errors;
   {

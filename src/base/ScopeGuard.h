@@ -4,12 +4,14 @@
 
 namespace zorvat {
 
-// Runs `undo` when the scope ends, however it ends.
+// Runs `undo` when the scope ends, however it ends. The step must not throw: it runs from a
+// destructor, often while an exception unwinds the scope, and a throw from there ends the
+// program. A step that can fail belongs in a try/catch that rethrows, not in a guard.
 template <typename Undo>
 class [[nodiscard]] ScopeGuard {
  public:
   explicit ScopeGuard(Undo undo) : undo_(std::move(undo)) {}
-  ~ScopeGuard() { undo_(); }
+  ~ScopeGuard() noexcept { undo_(); }
   ScopeGuard(const ScopeGuard&) = delete;
   ScopeGuard& operator=(const ScopeGuard&) = delete;
 
@@ -20,7 +22,7 @@ class [[nodiscard]] ScopeGuard {
 // Sets `flag` for as long as the scope lasts.
 inline auto FlagForScope(bool& flag) {
   flag = true;
-  return ScopeGuard([&flag] { flag = false; });
+  return ScopeGuard([&flag]() noexcept { flag = false; });
 }
 
 }  // namespace zorvat

@@ -47,4 +47,12 @@ BOOL AdjustWindowRectForDpi(RECT* bounds, DWORD style, BOOL menu, DWORD exStyle,
                   : AdjustWindowRectEx(bounds, style, menu, exStyle);
 }
 
+void KeepDialogFromScaling(HWND dialog) {
+  using Function = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+  static const Function function = User32Function<Function>("SetDialogDpiChangeBehavior");
+  if (function) {
+    function(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+  }
+}
+
 }  // namespace zorvat::shellkit

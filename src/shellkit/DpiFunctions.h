@@ -10,5 +10,8 @@ UINT DpiForWindow(HWND window);
 UINT DpiForSystem();
 int SystemMetricForDpi(int index, UINT dpi);
 BOOL AdjustWindowRectForDpi(RECT* bounds, DWORD style, BOOL menu, DWORD exStyle, UINT dpi);
+// Keeps the dialog manager of Windows 10 1703 and later from scaling the dialog's size, font and
+// controls when its monitor's scale changes, for a dialog that does that itself.
+void KeepDialogFromScaling(HWND dialog);
 
 }  // namespace zorvat::shellkit

@@ -19,14 +19,21 @@ inline shellkit::Font MakeFont(const wchar_t* face, int pixels, bool bold, const
   return shellkit::Font(CreateFontIndirectW(&description));
 }
 
-// `font` in bold, its height times `numerator` / `denominator`: a heading in the face and at
-// the scale of the text around it.
-inline shellkit::Font MakeBoldVariant(HFONT font, int numerator = 1, int denominator = 1) {
+// `font` with its height times `numerator` / `denominator`, in bold when asked (else in its own
+// weight): a heading in the face of the text around it, or that text at another scale.
+inline shellkit::Font MakeFontVariant(HFONT font, int numerator, int denominator,
+                                      bool bold = false) {
   LOGFONTW description{};
   GetObjectW(font, sizeof description, &description);
-  description.lfWeight = FW_BOLD;
+  if (bold) {
+    description.lfWeight = FW_BOLD;
+  }
   description.lfHeight = MulDiv(description.lfHeight, numerator, denominator);
   return shellkit::Font(CreateFontIndirectW(&description));
+}
+
+inline shellkit::Font MakeBoldVariant(HFONT font, int numerator = 1, int denominator = 1) {
+  return MakeFontVariant(font, numerator, denominator, true);
 }
 
 }  // namespace zorvat::ui

@@ -11,7 +11,10 @@
 #include "base/Error.h"
 #include "base/ErrorBoundary.h"
 #include "scheduler/MissedEventRows.h"
+#include "shellkit/DpiFunctions.h"
 #include "shellkit/WideText.h"
+#include "ui/Dpi.h"
+#include "ui/Fonts.h"
 #include "ui/KeyboardRoute.h"
 #include "ui/ListColumns.h"
 #include "ui/WindowText.h"
@@ -42,6 +45,14 @@ void MissedEventsWindow::ShowMissed() {
                   std::to_string(GetLastError()) + ")");
     }
     MarkModeless(dialog_);
+    shellkit::KeepDialogFromScaling(dialog_);
+    dpi_ = createdDpi_ = Dpi::Of(dialog_).Value();
+    for (HWND child = GetWindow(dialog_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      RECT place{};
+      GetWindowRect(child, &place);
+      MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&place), 2);
+      createdLayout_.emplace_back(child, place);
+    }
     CreateColumns();
   }
   Fill();
@@ -66,6 +77,30 @@ void MissedEventsWindow::CreateColumns() {
   RECT unit{0, 0, 4, 8};  // dialog units to pixels, as the template is laid out
   MapDialogRect(dialog_, &unit);
   AddListColumns(list, MissedEventColumns(), [&unit](int width) { return width * unit.right / 6; });
+}
+
+void MissedEventsWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  const int old = dpi_;
+  dpi_ = dpi;
+  const HWND list = List();
+  const HWND header = ListView_GetHeader(list);
+  for (int column = 0; column < Header_GetItemCount(header); ++column) {
+    ListView_SetColumnWidth(list, column, MulDiv(ListView_GetColumnWidth(list, column), dpi, old));
+  }
+  // From the template's font, not the last one, so that rounding does not add up.
+  shellkit::Font font = MakeFontVariant(
+      reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0)), dpi, createdDpi_);
+  for (const auto& [control, place] : createdLayout_) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    const auto scaled = [&](LONG length) { return MulDiv(length, dpi, createdDpi_); };
+    SetWindowPos(control, nullptr, scaled(place.left), scaled(place.top),
+                 scaled(place.right) - scaled(place.left), scaled(place.bottom) - scaled(place.top),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  font_ = std::move(font);
+  SetWindowPos(dialog_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(dialog_, nullptr, TRUE);
 }
 
 void MissedEventsWindow::Fill() {
@@ -153,6 +188,9 @@ INT_PTR MissedEventsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
       } else if (LOWORD(wParam) == IDCANCEL) {
         Close();
       }
+      return TRUE;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return TRUE;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lParam);

@@ -4,11 +4,14 @@
 
 #include <cstddef>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "base/Prompts.h"
 #include "base/RegionalFormats.h"
 #include "scheduler/CatchUpPorts.h"
 #include "scheduler/Occurrences.h"
+#include "shellkit/Handles.h"
 
 namespace zorvat::ui {
 
@@ -41,6 +44,9 @@ class MissedEventsWindow final : public MissedEventsView {
                                     LPARAM lParam) noexcept;
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateColumns();
+  // The template's layout and font at the scale of a monitor of `dpi`, the columns widened or
+  // narrowed with them, the window on the rectangle the system suggests.
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void Fill();
   void FollowSelection();
   void OnRun();
@@ -51,6 +57,11 @@ class MissedEventsWindow final : public MissedEventsView {
   const RegionalFormats& formats_;  // live: kept up to date by their owner
   Source source_;
   HWND dialog_ = nullptr;
+  int createdDpi_ = 0;
+  int dpi_ = 0;
+  // Where each control lay when the dialog was made, at `createdDpi_`.
+  std::vector<std::pair<HWND, RECT>> createdLayout_;
+  shellkit::Font font_;  // the dialog's font at `dpi_`, once it differs from the template's
 };
 
 }  // namespace zorvat::ui

@@ -75,5 +75,48 @@ TEST(MissedEventsWindow, ListsTheRowsRunsTheSelectedOneAndClosesWithEscape) {
   EXPECT_TRUE(prompts.shown.empty());
 }
 
+int Width(HWND window) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  return bounds.right - bounds.left;
+}
+
+LONG FontHeight(HWND window) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font.lfHeight;
+}
+
+// On a monitor of another scale the window takes the place the system suggests, and its text,
+// controls and columns grow with the scale.
+TEST(MissedEventsWindow, FollowsTheScaleOfItsMonitor) {
+  testing::ScriptedPrompts prompts;
+  MissedEvents missed;
+  missed.Add(EventKind::Daily,
+             {EncodeDateTime({2026, 12, 7}, {7, 15, 0, 0}), kCmdCopyFile, "a.txt", "b.txt", false});
+  const RegionalFormats formats = RegionalFormats::EnUs();
+  MissedEventsWindow window(nullptr, prompts, formats, {[&] { return &missed; }, {}, {}});
+  window.ShowMissed();
+  const HWND list = window.List();
+  const HWND run = GetDlgItem(window.Handle(), IDC_MISSED_RUN);
+  const int dpi = static_cast<int>(GetDpiForWindow(window.Handle()));
+  const int runWidth = Width(run);
+  const int listWidth = Width(list);
+  const int column = ListView_GetColumnWidth(list, 0);
+  const LONG textHeight = FontHeight(list);
+  const int larger = dpi * 3 / 2;
+  RECT suggested{10, 20, 10 + MulDiv(600, larger, 96), 20 + MulDiv(300, larger, 96)};
+  SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(larger, larger),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(Width(window.Handle()), suggested.right - suggested.left);
+  // NOLINTBEGIN(bugprone-integer-division): whole pixels, as the window computes them
+  EXPECT_NEAR(Width(run), runWidth * 3 / 2, 1);
+  EXPECT_NEAR(Width(list), listWidth * 3 / 2, 1);
+  EXPECT_NEAR(ListView_GetColumnWidth(list, 0), column * 3 / 2, 1);
+  EXPECT_NEAR(FontHeight(list), textHeight * 3 / 2, 1);
+  // NOLINTEND(bugprone-integer-division)
+  EXPECT_EQ(FontHeight(run), FontHeight(list));
+}
+
 }  // namespace
 }  // namespace zorvat::ui

@@ -9,6 +9,7 @@
 #include "shellkit/WideText.h"
 #include "ui/Dpi.h"
 #include "ui/ListColumns.h"
+#include "ui/Pictures.h"
 
 namespace zorvat::ui {
 namespace {
@@ -30,8 +31,8 @@ bool IsChecked(UINT state) {
 }  // namespace
 
 EventListView::EventListView(Prompts& errors, HWND parent, std::span<const ListColumn> columns,
-                             HIMAGELIST kindIcons, Callbacks callbacks)
-    : Window(errors), kindIcons_(ImageList_Duplicate(kindIcons)), callbacks_(std::move(callbacks)) {
+                             IconListMaker kindIcons, Callbacks callbacks)
+    : Window(errors), makeKindIcons_(std::move(kindIcons)), callbacks_(std::move(callbacks)) {
   // No label editing, no border; the image lists belong to this object, not to the control.
   CreateControl(WC_LISTVIEWW, 0, L"",
                 WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT | LVS_SINGLESEL |
@@ -41,7 +42,9 @@ EventListView::EventListView(Prompts& errors, HWND parent, std::span<const ListC
   const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT |
                          LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP;
   ListView_SetExtendedListViewStyleEx(Handle(), extended, extended);
-  AddListColumns(Handle(), columns, Dpi::Of(Handle()));
+  const Dpi dpi = Dpi::Of(Handle());
+  AddListColumns(Handle(), columns, dpi);
+  kindIcons_ = makeKindIcons_(SmallIconSize(dpi.Value()));
   Mirror(kNoRows);
 }
 
@@ -143,12 +146,15 @@ void EventListView::FitEventColumn() {
   ListView_SetColumnWidth(Handle(), 1, rest > 0 ? rest : 0);
 }
 
-void EventListView::ScaleColumns(int fromDpi, int toDpi) {
+void EventListView::OnDpiChanged(int fromDpi, int toDpi) {
   for (const int column : {0, 2}) {
     const int width = ListView_GetColumnWidth(Handle(), column);
     ListView_SetColumnWidth(Handle(), column, MulDiv(width, toDpi, fromDpi));
   }
   FitEventColumn();
+  // Mirroring the same rows again builds the image list afresh from the new kind icons.
+  kindIcons_ = makeKindIcons_(SmallIconSize(toDpi));
+  Mirror(rows_ ? *rows_ : kNoRows);
 }
 
 void EventListView::SetPopupMenu(HMENU menu, HWND commandWindow) {

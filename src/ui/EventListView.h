@@ -22,10 +22,10 @@ namespace zorvat::ui {
 // A report-view list with a check box per row that mirrors one list's rows: caption, event text,
 // query text, check state and icon. It computes nothing; the texts stay in the rows, which the
 // control asks for when it draws (a copy in the control would double every text). Its image list
-// starts as a copy of the kind icons; a row with a file icon gets the shell's icon of that file,
-// one image per distinct file. The control reports the user's check-box changes and selections,
-// which its parent (a Window) hands on to it. It is created hidden: the owner shows the list in
-// front.
+// starts with the kind icons, made at the small-icon size of the view's monitor; a row with a
+// file icon gets the shell's icon of that file, one image per distinct file. The control reports
+// the user's check-box changes and selections, which its parent (a Window) hands on to it. It is
+// created hidden: the owner shows the list in front.
 class EventListView final : public Window {
  public:
   struct Callbacks {
@@ -35,9 +35,12 @@ class EventListView final : public Window {
     std::function<void(std::size_t row)> onSelected;
   };
 
-  // `kindIcons` is copied; the columns' widths are in 96-dpi pixels.
+  // The kind icons in their order, `size` pixels square.
+  using IconListMaker = std::function<shellkit::ImageList(int size)>;
+
+  // The columns' widths are in 96-dpi pixels.
   EventListView(Prompts& errors, HWND parent, std::span<const ListColumn> columns,
-                HIMAGELIST kindIcons, Callbacks callbacks);
+                IconListMaker kindIcons, Callbacks callbacks);
   ~EventListView() override { Destroy(); }
   EventListView(const EventListView&) = delete;
   EventListView& operator=(const EventListView&) = delete;
@@ -50,8 +53,9 @@ class EventListView final : public Window {
   void SetColumnCaption(int column, std::string_view caption);
   // Column 1 takes the width the other two leave.
   void FitEventColumn();
-  // Columns 0 and 2 keep their size on a monitor of another scale; column 1 fits again.
-  void ScaleColumns(int fromDpi, int toDpi);
+  // The view moved to a monitor of another scale: columns 0 and 2 keep their size there,
+  // column 1 fits again, and the row icons are made afresh at that monitor's small-icon size.
+  void OnDpiChanged(int fromDpi, int toDpi);
   // Opened on the view's context menu; its commands go to `commandWindow`. Neither is owned.
   void SetPopupMenu(HMENU menu, HWND commandWindow);
 
@@ -66,6 +70,7 @@ class EventListView final : public Window {
   std::map<std::string, int> RebuildImages(const EventRows& rows);
   void MirrorRow(std::size_t index, const EventRow& row, int image, bool insert);
 
+  IconListMaker makeKindIcons_;
   shellkit::ImageList kindIcons_;
   shellkit::ImageList images_;
   std::map<std::string, shellkit::Icon> fileIcons_;

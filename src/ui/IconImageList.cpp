@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "PictureIds.h"
 #include "ui/Pictures.h"
 
 namespace zorvat::ui {
@@ -113,6 +114,10 @@ shellkit::ImageList IconImageList(HMODULE module, int first, int count, int size
     ImageList_AddIcon(list.get(), icon.get());
   }
   return list;
+}
+
+shellkit::ImageList KindIconImageList(int size) {
+  return IconImageList(GetModuleHandleW(nullptr), IDI_KIND_FIRST, IDI_KIND_COUNT, size);
 }
 
 }  // namespace zorvat::ui

@@ -12,4 +12,7 @@ namespace zorvat::ui {
 // Otherwise the system loads and scales each icon.
 shellkit::ImageList IconImageList(HMODULE module, int first, int count, int size);
 
+// The program's icons of the kinds of event, in their order, `size` pixels square.
+shellkit::ImageList KindIconImageList(int size);
+
 }  // namespace zorvat::ui

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "PictureIds.h"
 #include "events/ListHeadings.h"
@@ -40,10 +41,10 @@ std::size_t IndexOf(EventKind kind) {
 
 }  // namespace
 
-ListsArea::ListsArea(const PartContext& context, HIMAGELIST kindIcons, HMENU listMenu,
-                     Callbacks callbacks)
+ListsArea::ListsArea(const PartContext& context, EventListView::IconListMaker kindIcons,
+                     HMENU listMenu, Callbacks callbacks)
     : context_(context),
-      kindIcons_(kindIcons),
+      kindIcons_(std::move(kindIcons)),
       listMenu_(listMenu),
       callbacks_(std::move(callbacks)),
       sideCalendar_(LoadPicture(IDB_SIDE_CALENDAR)),
@@ -247,7 +248,7 @@ void ListsArea::PlaceList(EventListView& list) {
 void ListsArea::OnDpiChanged(const Dpi& from, const Dpi& to) {
   for (const auto& list : lists_) {
     if (list) {
-      list->ScaleColumns(from.Value(), to.Value());
+      list->OnDpiChanged(from.Value(), to.Value());
     }
   }
 }

@@ -11,12 +11,11 @@
 #include "events/EventLists.h"
 #include "events/EventRows.h"
 #include "shellkit/Handles.h"
+#include "ui/EventListView.h"
 #include "ui/MainWindowPart.h"
 #include "ui/Panel.h"
 
 namespace zorvat::ui {
-
-class EventListView;
 
 // Right of the splitter: the white side panel (heading, today, the clock, the selection), the
 // heading strip over the four event lists, and the strip of radio buttons that picks the list in
@@ -31,9 +30,10 @@ class ListsArea final : public MainWindowPart {
     std::function<void(EventKind, std::size_t row)> onSelected;
   };
 
-  // `kindIcons` is copied by each list; the lists open `listMenu` on their context menu, with its
-  // commands going to the main window.
-  ListsArea(const PartContext& context, HIMAGELIST kindIcons, HMENU listMenu, Callbacks callbacks);
+  // Each list makes its kind icons with `kindIcons`; the lists open `listMenu` on their context
+  // menu, with its commands going to the main window.
+  ListsArea(const PartContext& context, EventListView::IconListMaker kindIcons, HMENU listMenu,
+            Callbacks callbacks);
   ~ListsArea() override;
   ListsArea(const ListsArea&) = delete;
   ListsArea& operator=(const ListsArea&) = delete;
@@ -63,7 +63,7 @@ class ListsArea final : public MainWindowPart {
   void PlaceList(EventListView& list);
 
   PartContext context_;
-  HIMAGELIST kindIcons_;  // copied by each list
+  EventListView::IconListMaker kindIcons_;
   HMENU listMenu_;
   Callbacks callbacks_;
   std::array<std::optional<std::string>, 4> eventColumnCaptions_;

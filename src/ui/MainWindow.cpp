@@ -85,7 +85,7 @@ MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts&
   };
   lists.onSelected = [this](EventKind kind, std::size_t row) { OnSelected(kind, row); };
   lists_ =
-      std::make_unique<ListsArea>(context, kindIcons_.get(), listMenu_.get(), std::move(lists));
+      std::make_unique<ListsArea>(context, &KindIconImageList, listMenu_.get(), std::move(lists));
   status_ = std::make_unique<StatusArea>(context, dpi_);
   for (MainWindowPart* part : Parts()) {
     part->ApplyFonts(fonts_, dpi_);

@@ -44,17 +44,29 @@ EventRows RowsOf(std::vector<EventRow> rows) {
   return result;
 }
 
+// Thirteen kinds, all with the system's program icon.
+shellkit::ImageList KindIcons(int size) {
+  shellkit::ImageList icons(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 13, 0));
+  for (int i = 0; i < 13; ++i) {
+    ImageList_AddIcon(icons.get(), LoadIconW(nullptr, IDI_APPLICATION));
+  }
+  return icons;
+}
+
+int ImageSize(HWND list) {
+  int width = 0;
+  int height = 0;
+  ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_SMALL), &width, &height);
+  return width;
+}
+
 class EventListViewTest : public ::testing::Test {
  protected:
   EventListViewTest() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    kindIcons.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 13, 0));
-    for (int i = 0; i < 13; ++i) {
-      ImageList_AddIcon(kindIcons.get(), LoadIconW(nullptr, IDI_APPLICATION));
-    }
     view = std::make_unique<EventListView>(
-        prompts, parent.Handle(), kColumns, kindIcons.get(),
+        prompts, parent.Handle(), kColumns, &KindIcons,
         EventListView::Callbacks{
             [this](std::size_t row, bool checked) { checks.emplace_back(row, checked); },
             [this](std::size_t row) { selections.push_back(row); }});
@@ -65,7 +77,6 @@ class EventListViewTest : public ::testing::Test {
 
   zorvat::testing::ScriptedPrompts prompts;
   ParentWindow parent{prompts, 600, 300};
-  shellkit::ImageList kindIcons;
   std::unique_ptr<EventListView> view;
   std::vector<std::pair<std::size_t, bool>> checks;
   std::vector<std::size_t> selections;
@@ -111,6 +122,24 @@ TEST_F(EventListViewTest, MirrorCopiesTextsChecksAndIconsWithOneImagePerFile) {
   EXPECT_TRUE(checks.empty()) << "mirroring is no user's click";
 }
 
+// The row icons are made at the small-icon size of the view's monitor, and again at that of
+// another monitor when the view moves there; the rows keep their pictures.
+TEST_F(EventListViewTest, RowIconsFollowTheScaleOfTheMonitor) {
+  const EventRows rows = RowsOf({
+      {"07.12.2026 10:00:00", "Message: \"Tea\"", "No", true, RowIcon::Kind(9)},
+      {"07.12.2026", "AppStart: \"x\"", "Yes", false, RowIcon::OfFile(ModulePath(nullptr))},
+  });
+  view->Mirror(rows);
+  const int dpi = static_cast<int>(GetDpiForWindow(List()));
+  EXPECT_EQ(ImageSize(List()), GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi)));
+  view->OnDpiChanged(dpi, dpi * 3 / 2);
+  EXPECT_EQ(ImageSize(List()), GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi * 3 / 2)));
+  EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(List(), LVSIL_SMALL)), 14);
+  EXPECT_EQ(ItemImage(List(), 0), 9);
+  EXPECT_EQ(ItemImage(List(), 1), 13);
+  EXPECT_EQ(ItemText(List(), 1, 1), "AppStart: \"x\"");
+}
+
 // The control keeps no copy of the texts: it reads them from the rows it mirrors when it needs
 // them, so the full lists' texts exist once.
 TEST_F(EventListViewTest, TheTextsStayInTheRows) {
@@ -148,7 +177,7 @@ TEST_F(EventListViewTest, AClickOnACheckBoxAndASelectionAreReportedWithTheirRow)
 // The callbacks run inside the parent's boundary: one that fails shows one box and the list
 // goes on reporting.
 TEST_F(EventListViewTest, ACallbackThatThrowsShowsOneBoxAndTheListGoesOn) {
-  view = std::make_unique<EventListView>(prompts, parent.Handle(), kColumns, kindIcons.get(),
+  view = std::make_unique<EventListView>(prompts, parent.Handle(), kColumns, &KindIcons,
                                          EventListView::Callbacks{{}, [this](std::size_t row) {
                                                                     selections.push_back(row);
                                                                     throw std::out_of_range("row");

@@ -9,6 +9,7 @@
 #include "PictureIds.h"
 #include "events/ListHeadings.h"
 #include "ui/EventListView.h"
+#include "ui/Pictures.h"
 #include "ui/WindowIds.h"
 #include "ui/WindowText.h"
 
@@ -30,11 +31,6 @@ constexpr std::array<int, 4> kListIds = {IDC_GENERAL_LIST, IDC_DAILY_LIST, IDC_W
 constexpr std::array<int, 4> kListButtonIds = {IDC_SHOW_GENERAL, IDC_SHOW_DAILY, IDC_SHOW_WEEKLY,
                                                IDC_SHOW_MONTHLY};
 
-HBITMAP LoadPicture(int id) {
-  return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
 std::size_t IndexOf(EventKind kind) {
   return static_cast<std::size_t>(kind);
 }
@@ -47,8 +43,8 @@ ListsArea::ListsArea(const PartContext& context, EventListView::IconListMaker ki
       kindIcons_(std::move(kindIcons)),
       listMenu_(listMenu),
       callbacks_(std::move(callbacks)),
-      sideCalendar_(LoadPicture(IDB_SIDE_CALENDAR)),
-      sideClock_(LoadPicture(IDB_SIDE_CLOCK)),
+      sideCalendar_(LoadProgramBitmap(IDB_SIDE_CALENDAR)),
+      sideClock_(LoadProgramBitmap(IDB_SIDE_CLOCK)),
       area_(std::make_unique<Panel>(context.prompts, context.window, GetSysColor(COLOR_BTNFACE),
                                     true)),
       sidePanel_(std::make_unique<Panel>(context.prompts, area_->Handle(), kWhite)),

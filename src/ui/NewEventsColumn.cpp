@@ -4,6 +4,7 @@
 
 #include "PictureIds.h"
 #include "ui/NewEventTree.h"
+#include "ui/Pictures.h"
 #include "ui/RotatedLabel.h"
 #include "ui/WindowIds.h"
 
@@ -23,8 +24,7 @@ constexpr int kHideButtonSize = 16;
 
 NewEventsColumn::NewEventsColumn(const PartContext& context, HIMAGELIST kindIcons,
                                  std::function<void(int item)> onTreeDoubleClick)
-    : logo_(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LOGO),
-                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))),
+    : logo_(LoadProgramBitmap(IDB_LOGO)),
       column_(std::make_unique<Panel>(context.prompts, context.window, GetSysColor(COLOR_BTNFACE))),
       header_(
           std::make_unique<Panel>(context.prompts, column_->Handle(), GetSysColor(COLOR_BTNFACE))),

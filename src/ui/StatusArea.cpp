@@ -4,6 +4,7 @@
 
 #include "PictureIds.h"
 #include "events/MainWindowTexts.h"
+#include "ui/Pictures.h"
 #include "ui/WindowIds.h"
 #include "ui/WindowText.h"
 
@@ -39,9 +40,7 @@ StatusArea::~StatusArea() {
 
 void StatusArea::LoadPictures(const Dpi& dpi) {
   for (int i = 0; i < IDI_STATUS_COUNT; ++i) {
-    pictures_[static_cast<std::size_t>(i)].reset(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_STATUS_FIRST + i), IMAGE_ICON,
-                   dpi(16), dpi(16), LR_DEFAULTCOLOR)));
+    pictures_[static_cast<std::size_t>(i)] = LoadProgramIcon(IDI_STATUS_FIRST + i, dpi(16));
   }
 }
 

@@ -322,8 +322,8 @@ TEST_F(MainWindowTest, WhileADialogIsOpenTheDocumentStaysAndTheWindowLives) {
   EXPECT_EQ(ItemText(Control(IDC_GENERAL_LIST), 0, 1), "Message: \"Other\"");
 }
 
-// The tree's double click arrives through its parent's subclass procedure, outside the window
-// procedure: an error of the new-event path still ends in the error box.
+// The tree's double click reaches the window through its panel and the tree's own object: an
+// error of the new-event path still ends in one error box.
 TEST_F(MainWindowTest, AnErrorOfTheTreesNewEventGoesToTheErrorBox) {
   whileOpen = [](const EventProperties& in) -> std::optional<EventProperties> {
     EventProperties out = in;

@@ -391,6 +391,21 @@ TEST_F(MainWindowTest, AStoredColumnWidthIsClampedToTheWindow) {
   }
 }
 
+// The hand shows over what acts on one click, in whichever part it lies, and nowhere else.
+TEST_F(MainWindowTest, TheHandCursorShowsOverTheOneClickControls) {
+  const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+  for (const int id : {IDC_TOOLBAR, IDC_ACTIVE_CHECK, IDC_HIDE_NEW_EVENTS, IDC_SHOW_GENERAL,
+                       IDC_SHOW_MONTHLY, IDC_NEW_EVENT_TREE, IDC_STATUS_BAR, IDC_COMMAND_LINE}) {
+    SetCursor(nullptr);
+    const HWND control = Control(id);
+    SendMessageW(window->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(control),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const bool oneClick =
+        id != IDC_NEW_EVENT_TREE && id != IDC_STATUS_BAR && id != IDC_COMMAND_LINE;
+    EXPECT_EQ(GetCursor() == hand, oneClick) << id;
+  }
+}
+
 // What waits for the first paint (the lists not in front, the menus' pictures) comes with what
 // changed meanwhile, and looks as it would have at the start.
 TEST_F(MainWindowTest, WhatIsMadeAfterTheFirstPaintShowsTheDocumentAsItIsThen) {

@@ -15,7 +15,8 @@ constexpr COLORREF kBackground = RGB(0x1f, 0x3a, 0x63);  // the side picture's d
 
 }  // namespace
 
-SplashWindow::SplashWindow(Prompts& errors) : Window(errors), dpi_(Dpi::OfSystem()) {
+SplashWindow::SplashWindow(Prompts& errors)
+    : Window(errors), dpi_(Dpi::OfSystem()), pictures_(std::in_place) {
   Create(L"ZorvatSplash", WS_EX_TOOLWINDOW, L"Brumsel! Zorvat", WS_POPUP,
          CentredOnScreen(dpi_(kWidth), dpi_(kHeight)), nullptr);
   noticeFont_ = MakeFont(L"Arial Black", 15, false, dpi_);  // 11 point
@@ -29,6 +30,9 @@ void SplashWindow::Show() {
 
 void SplashWindow::Close() {
   Destroy();
+  pictures_.reset();
+  noticeFont_ = {};
+  textFont_ = {};
 }
 
 LRESULT SplashWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -53,7 +57,9 @@ void SplashWindow::Paint(HDC dc) {
   const HBRUSH background = CreateSolidBrush(kBackground);
   FillRect(dc, &client, background);
   DeleteObject(background);
-  pictures_.Draw(dc, dpi_, kWidth);
+  if (pictures_) {
+    pictures_->Draw(dc, dpi_, kWidth);
+  }
   SetBkMode(dc, TRANSPARENT);
   const int left = kWidth - ProductPictures::kBanner.cx + 8;
   // The notice over a grey copy of itself, 2 pixels to the right and lower.

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "base/Prompts.h"
 #include "shellkit/Handles.h"
 #include "ui/Dpi.h"
@@ -24,6 +26,7 @@ class SplashWindow final : public Window {
 
   // Shows it and paints it at once, before the message loop runs.
   void Show();
+  // Takes the window down and frees its pictures and fonts for the rest of the run.
   void Close();
 
  protected:
@@ -33,7 +36,7 @@ class SplashWindow final : public Window {
   void Paint(HDC dc);
 
   Dpi dpi_;
-  ProductPictures pictures_;
+  std::optional<ProductPictures> pictures_;
   shellkit::Font noticeFont_;
   shellkit::Font textFont_;
 };

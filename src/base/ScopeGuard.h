@@ -1,5 +1,6 @@
 #pragma once
 
+#include <type_traits>
 #include <utility>
 
 namespace zorvat {
@@ -9,6 +10,8 @@ namespace zorvat {
 // program. A step that can fail belongs in a try/catch that rethrows, not in a guard.
 template <typename Undo>
 class [[nodiscard]] ScopeGuard {
+  static_assert(std::is_nothrow_invocable_v<Undo&>, "a scope guard's step must not throw");
+
  public:
   explicit ScopeGuard(Undo undo) : undo_(std::move(undo)) {}
   ~ScopeGuard() noexcept { undo_(); }

@@ -13,6 +13,7 @@
 #include "ui/IconImageList.h"
 #include "ui/ListsArea.h"
 #include "ui/NewEventsColumn.h"
+#include "ui/Pictures.h"
 #include "ui/StatusArea.h"
 #include "ui/TopBar.h"
 #include "ui/TrayIcon.h"
@@ -68,12 +69,11 @@ MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts&
   leftColumnWidth_ = std::clamp(leftColumnWidth_, 1, std::max(1, WidestLeftColumn()));
 
   fonts_ = MakeMainWindowFonts(setup_.formats, dpi_);
-  kindIcons_ = IconImageList(GetModuleHandleW(nullptr), IDI_KIND_FIRST, IDI_KIND_COUNT, dpi_(16));
   const PartContext context{prompts_, Handle(), [this](int command, int code, HWND control) {
                               OnCommandMessage(command, code, control);
                             }};
   topBar_ = std::make_unique<TopBar>(context, dpi_);
-  newEvents_ = std::make_unique<NewEventsColumn>(context, kindIcons_.get(), [this](int item) {
+  newEvents_ = std::make_unique<NewEventsColumn>(context, &KindIconImageList, [this](int item) {
     RunWhenNoneOpen([this, item] { OnNewEventTreeDoubleClick(item); });
   });
   splitter_ = std::make_unique<Splitter>(prompts_, Handle(), IDC_SPLITTER,
@@ -94,9 +94,7 @@ MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts&
   tray_ = std::make_unique<TrayIcon>(prompts_, Handle());
   tray_->SetHint(StartTrayHint());
   // The tray shows small icons; it keeps a copy of its own.
-  const int small = shellkit::SystemMetricForDpi(SM_CXSMICON, static_cast<UINT>(dpi_.Value()));
-  const shellkit::Icon trayIcon(static_cast<HICON>(LoadImageW(
-      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ZORVAT), IMAGE_ICON, small, small, 0)));
+  const shellkit::Icon trayIcon = LoadProgramIcon(IDI_ZORVAT, SmallIconSize(dpi_.Value()));
   tray_->SetIcon(trayIcon.get());
   tray_->SetPopupMenu(GetSubMenu(trayMenu_.get(), 0));
   tray_->SetVisible(true);

@@ -235,7 +235,6 @@ class MainWindow final : public Window {
   shellkit::Menu trayMenu_;
   shellkit::Menu listMenu_;
   shellkit::AcceleratorTable accelerators_;
-  shellkit::ImageList kindIcons_;
 
   // The parts, destroyed in DestroyChildren before the window.
   std::unique_ptr<TopBar> topBar_;

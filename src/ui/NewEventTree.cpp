@@ -6,6 +6,7 @@
 #include "events/NewEventTree.h"
 #include "shellkit/WideText.h"
 #include "ui/Dpi.h"
+#include "ui/Pictures.h"
 
 namespace zorvat::ui {
 namespace {
@@ -14,18 +15,15 @@ constexpr int kIndent = 19;
 
 }  // namespace
 
-NewEventTree::NewEventTree(Prompts& errors, HWND parent, HIMAGELIST kindIcons,
+NewEventTree::NewEventTree(Prompts& errors, HWND parent, IconListMaker kindIcons,
                            std::function<void(int item)> onDoubleClick)
-    : Window(errors),
-      icons_(ImageList_Duplicate(kindIcons)),
-      onDoubleClick_(std::move(onDoubleClick)) {
+    : Window(errors), makeIcons_(std::move(kindIcons)), onDoubleClick_(std::move(onDoubleClick)) {
   // No label editing: the items are fixed.
   CreateControl(WC_TREEVIEWW, WS_EX_CLIENTEDGE, L"",
                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES |
                     TVS_LINESATROOT | TVS_TRACKSELECT,
                 parent);
-  TreeView_SetImageList(Handle(), icons_.get(), TVSIL_NORMAL);
-  ScaleIndent();
+  OnDpiChanged(Dpi::Of(Handle()).Value());
 
   // An item's parent is the latest item one level up.
   std::vector<HTREEITEM> latestAtDepth;
@@ -47,8 +45,12 @@ NewEventTree::NewEventTree(Prompts& errors, HWND parent, HIMAGELIST kindIcons,
   TreeView_Expand(Handle(), TreeView_GetRoot(Handle()), TVE_EXPAND);
 }
 
-void NewEventTree::ScaleIndent() {
-  TreeView_SetIndent(Handle(), Dpi::Of(Handle())(kIndent));
+// The tree holds the new icons before the old ones go.
+void NewEventTree::OnDpiChanged(int dpi) {
+  shellkit::ImageList icons = makeIcons_(SmallIconSize(dpi));
+  TreeView_SetImageList(Handle(), icons.get(), TVSIL_NORMAL);
+  icons_ = std::move(icons);
+  TreeView_SetIndent(Handle(), Dpi(dpi)(kIndent));
 }
 
 std::optional<int> NewEventTree::SelectedItem() const {

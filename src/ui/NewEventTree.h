@@ -18,20 +18,23 @@ namespace zorvat::ui {
 // reports the absolute index of the selected item, which its parent (a Window) hands on to it.
 class NewEventTree final : public Window {
  public:
-  // `kindIcons` is copied.
-  NewEventTree(Prompts& errors, HWND parent, HIMAGELIST kindIcons,
+  // The kind icons at a size in pixels.
+  using IconListMaker = std::function<shellkit::ImageList(int size)>;
+
+  NewEventTree(Prompts& errors, HWND parent, IconListMaker kindIcons,
                std::function<void(int item)> onDoubleClick);
   ~NewEventTree() override { Destroy(); }
   NewEventTree(const NewEventTree&) = delete;
   NewEventTree& operator=(const NewEventTree&) = delete;
   std::optional<int> SelectedItem() const;
-  // The indent follows the scale of the tree's monitor.
-  void ScaleIndent();
+  // The indent and the icons follow the scale of the tree's monitor.
+  void OnDpiChanged(int dpi);
 
  protected:
   std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  IconListMaker makeIcons_;
   shellkit::ImageList icons_;
   std::function<void(int item)> onDoubleClick_;
 };

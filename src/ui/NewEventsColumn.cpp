@@ -22,7 +22,8 @@ constexpr int kHideButtonSize = 16;
 
 }  // namespace
 
-NewEventsColumn::NewEventsColumn(const PartContext& context, HIMAGELIST kindIcons,
+NewEventsColumn::NewEventsColumn(const PartContext& context,
+                                 std::function<shellkit::ImageList(int size)> kindIcons,
                                  std::function<void(int item)> onTreeDoubleClick)
     : logo_(LoadProgramBitmap(IDB_LOGO)),
       column_(std::make_unique<Panel>(context.prompts, context.window, GetSysColor(COLOR_BTNFACE))),
@@ -37,7 +38,7 @@ NewEventsColumn::NewEventsColumn(const PartContext& context, HIMAGELIST kindIcon
       makerLabel_(
           std::make_unique<RotatedLabel>(context.prompts, logoPanel_->Handle(), POINT{0, 0})),
       // The tree's callbacks run inside its parent panel's boundary.
-      tree_(std::make_unique<NewEventTree>(context.prompts, column_->Handle(), kindIcons,
+      tree_(std::make_unique<NewEventTree>(context.prompts, column_->Handle(), std::move(kindIcons),
                                            std::move(onTreeDoubleClick))) {
   makerLabel_->SetCaption("Kaldmoor Inc.");
   makerLabel_->SetTextColor(kWhite);
@@ -84,8 +85,8 @@ void NewEventsColumn::Layout(const RECT& area, const Dpi& dpi) {
   SetWindowPos(tree_->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void NewEventsColumn::OnDpiChanged(const Dpi& /*from*/, const Dpi& /*to*/) {
-  tree_->ScaleIndent();
+void NewEventsColumn::OnDpiChanged(const Dpi& /*from*/, const Dpi& to) {
+  tree_->OnDpiChanged(to.Value());
 }
 
 bool NewEventsColumn::ShowsHand(HWND control) const {

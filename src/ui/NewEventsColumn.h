@@ -18,8 +18,9 @@ class RotatedLabel;
 // the maker's turned name and the product's, and the tree of new events overlapping its edge.
 class NewEventsColumn final : public MainWindowPart {
  public:
-  // `kindIcons` is copied; a double click on the tree reports the item.
-  NewEventsColumn(const PartContext& context, HIMAGELIST kindIcons,
+  // `kindIcons` makes the tree's icons at a size; a double click on the tree reports the item.
+  NewEventsColumn(const PartContext& context,
+                  std::function<shellkit::ImageList(int size)> kindIcons,
                   std::function<void(int item)> onTreeDoubleClick);
   ~NewEventsColumn() override;
   NewEventsColumn(const NewEventsColumn&) = delete;

@@ -445,6 +445,10 @@ TEST_F(MainWindowTest, AnotherMonitorScaleLaysTheWindowOutAgain) {
   EXPECT_EQ(window->LeftColumnWidth(), 185);
   EXPECT_EQ(ListView_GetColumnWidth(Control(IDC_DAILY_LIST), 0), caption * 3 / 2);
   EXPECT_EQ(ListView_GetColumnWidth(Control(IDC_DAILY_LIST), 2), query * 3 / 2);
+  int iconSize = 0;
+  ImageList_GetIconSize(TreeView_GetImageList(Control(IDC_NEW_EVENT_TREE), TVSIL_NORMAL), &iconSize,
+                        &iconSize);
+  EXPECT_EQ(iconSize, 24);
 }
 
 TEST_F(MainWindowTest, CheckBoxAndTrayItemSwitchTheSchedulerTogether) {

@@ -43,18 +43,20 @@ class NewEventTreeTest : public ::testing::Test {
   NewEventTreeTest() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    icons.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 13, 0));
-    for (int i = 0; i < 13; ++i) {
-      ImageList_AddIcon(icons.get(), LoadIconW(nullptr, IDI_APPLICATION));
-    }
-    tree = std::make_unique<NewEventTree>(prompts, parent.Handle(), icons.get(),
+    const auto icons = [](int size) {
+      shellkit::ImageList list(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 13, 0));
+      for (int i = 0; i < 13; ++i) {
+        ImageList_AddIcon(list.get(), LoadIconW(nullptr, IDI_APPLICATION));
+      }
+      return list;
+    };
+    tree = std::make_unique<NewEventTree>(prompts, parent.Handle(), icons,
                                           [this](int item) { doubleClicked.push_back(item); });
     SetWindowPos(tree->Handle(), nullptr, 0, 0, 200, 400, SWP_NOZORDER);
   }
 
   zorvat::testing::ScriptedPrompts prompts;
   ParentWindow parent{prompts, 200, 400};
-  shellkit::ImageList icons;
   std::unique_ptr<NewEventTree> tree;
   std::vector<int> doubleClicked;
 };

@@ -97,7 +97,6 @@ MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts&
   const shellkit::Icon trayIcon = LoadProgramIcon(IDI_ZORVAT, SmallIconSize(dpi_.Value()));
   tray_->SetIcon(trayIcon.get());
   tray_->SetPopupMenu(GetSubMenu(trayMenu_.get(), 0));
-  tray_->SetVisible(true);
 
   ShowList(EventKind::General);
   SetActive(active_);
@@ -140,11 +139,13 @@ void MainWindow::FinishCreation() {
     finished_ = true;
     lists_->MakeEveryList();
     AttachMenuImages();
+    // Each change of the tray icon waits for the shell's answer: it is added once, as it is.
+    tray_->SetVisible(true);
   }
   // Opening the clip loads Video for Windows and the audio codecs; a hidden window waits.
   if (!clipOpened_ && IsWindowVisible(Handle())) {
     clipOpened_ = true;
-    topBar_->OpenAnimationClip(AnimationClipFile(setup_.programFolder));
+    topBar_->OpenAnimationClip(AnimationClipFile(setup_.programFolder), dpi_);
     PlayAnimation(active_);
   }
 }
@@ -152,7 +153,10 @@ void MainWindow::FinishCreation() {
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
-      Layout();
+      // The first showing sizes the window as it was made and laid out already.
+      if (LayoutKey() != laidOut_) {
+        Layout();
+      }
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

@@ -142,6 +142,9 @@ class MainWindow final : public Window {
 
   // Layout, in MainWindowLayout.cpp.
   void Layout();
+  // What the layout depends on: the client area's size, the DPI, the column's width.
+  std::array<int, 4> LayoutKey() const;
+  std::array<int, 4> laidOut_{};
   int WidestLeftColumnPixels() const;
   int WidestLeftColumn() const;  // at 96 dpi
   void OnDpiChanged(int dpi, const RECT& suggested);

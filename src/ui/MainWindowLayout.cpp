@@ -35,6 +35,13 @@ void MainWindow::Layout() {
   PlaceChild(splitter_->Handle(), columnWidth, top, dpi_(kSplitterWidth), statusTop - top);
   lists_->Layout(RECT{columnWidth + dpi_(kSplitterWidth), top, width, statusTop}, dpi_);
   InvalidateRect(Handle(), nullptr, FALSE);
+  laidOut_ = LayoutKey();
+}
+
+std::array<int, 4> MainWindow::LayoutKey() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  return {client.right, client.bottom, dpi_.Value(), leftColumnWidth_};
 }
 
 void MainWindow::OnSplitterMoved(int left) {

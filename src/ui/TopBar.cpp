@@ -46,10 +46,6 @@ TopBar::TopBar(const PartContext& context, const Dpi& dpi)
           std::make_unique<Panel>(context.prompts, context.window, GetSysColor(COLOR_BTNFACE))),
       animationFrame_(std::make_unique<Panel>(context.prompts, topRight_->Handle(),
                                               GetSysColor(COLOR_BTNFACE))),
-      // Played by a timer of this thread: a playing thread of its own would cost a stack of
-      // about a megabyte for a clip of a few frames.
-      animation_(AddChildControl(ANIMATE_CLASSW, nullptr, ACS_CENTER | ACS_TRANSPARENT | ACS_TIMER,
-                                 animationFrame_->Handle(), IDC_ANIMATION)),
       buttons_(context),
       activeCheck_(buttons_.Add(L"active", BS_AUTOCHECKBOX | WS_TABSTOP, topRight_->Handle(),
                                 IDC_ACTIVE_CHECK)) {
@@ -114,7 +110,9 @@ void TopBar::Layout(const RECT& area, const Dpi& dpi) {
   PlaceChild(coolBar_, area.left, top, width - right, bands > 0 ? std::min(bands, height) : height);
   PlaceChild(topRight_->Handle(), area.right - right, top, right, height);
   PlaceChild(animationFrame_->Handle(), dpi(3), dpi(2), dpi(50), dpi(50));
-  PlaceChild(animation_, dpi(1), dpi(1), dpi(48), dpi(48));
+  if (animation_) {
+    PlaceChild(animation_, dpi(1), dpi(1), dpi(48), dpi(48));
+  }
   PlaceChild(activeCheck_, dpi(3), dpi(54), right - dpi(3), dpi(17));
 }
 
@@ -174,6 +172,9 @@ bool TopBar::ActiveChecked() const {
 }
 
 void TopBar::PlayAnimation(bool play) {
+  if (!animation_) {
+    return;
+  }
   if (play) {
     Animate_Play(animation_, 0, -1, -1);
   } else {
@@ -181,7 +182,13 @@ void TopBar::PlayAnimation(bool play) {
   }
 }
 
-void TopBar::OpenAnimationClip(const std::optional<std::string>& clipFile) {
+void TopBar::OpenAnimationClip(const std::optional<std::string>& clipFile, const Dpi& dpi) {
+  // The control loads Video for Windows when it is made, so it is made here too. It is played by
+  // a timer of this thread: a playing thread of its own would cost a stack of about a megabyte
+  // for a clip of a few frames.
+  animation_ = AddChildControl(ANIMATE_CLASSW, nullptr, ACS_CENTER | ACS_TRANSPARENT | ACS_TIMER,
+                               animationFrame_->Handle(), IDC_ANIMATION);
+  PlaceChild(animation_, dpi(1), dpi(1), dpi(48), dpi(48));
   if (clipFile) {
     Animate_Open(animation_, Widen(*clipFile).c_str());
   } else {

@@ -43,7 +43,7 @@ class TopBar final : public MainWindowPart {
   void PlayAnimation(bool play);
   // Loads Video for Windows and the audio codecs, so it waits until the window is on the screen:
   // `clipFile` when there is one, else the system's find-computer clip.
-  void OpenAnimationClip(const std::optional<std::string>& clipFile);
+  void OpenAnimationClip(const std::optional<std::string>& clipFile, const Dpi& dpi);
 
  private:
   void MakeToolPictures(const Dpi& dpi);

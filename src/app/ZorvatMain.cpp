@@ -21,7 +21,7 @@ constexpr wchar_t kInstanceName[] = L"Brumsel! Zorvat";
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                      ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_ANIMATE_CLASS};
+                                      ICC_WIN95_CLASSES | ICC_COOL_CLASSES};
   InitCommonControlsEx(&controls);
   // A second start hands its list file to the running copy and ends: two would run every task
   // twice.

@@ -73,6 +73,7 @@ MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts&
                               OnCommandMessage(command, code, control);
                             }};
   topBar_ = std::make_unique<TopBar>(context, dpi_);
+  topBar_->OpenAnimationClip(AnimationClipFile(setup_.programFolder), dpi_);
   newEvents_ = std::make_unique<NewEventsColumn>(context, &KindIconImageList, [this](int item) {
     RunWhenNoneOpen([this, item] { OnNewEventTreeDoubleClick(item); });
   });
@@ -135,19 +136,14 @@ std::array<MainWindowPart*, 4> MainWindow::Parts() const {
 
 void MainWindow::FinishCreation() {
   KillTimer(Handle(), kFinishTimer);
-  if (!finished_) {
-    finished_ = true;
-    lists_->MakeEveryList();
-    AttachMenuImages();
-    // Each change of the tray icon waits for the shell's answer: it is added once, as it is.
-    tray_->SetVisible(true);
+  if (finished_) {
+    return;
   }
-  // Opening the clip loads Video for Windows and the audio codecs; a hidden window waits.
-  if (!clipOpened_ && IsWindowVisible(Handle())) {
-    clipOpened_ = true;
-    topBar_->OpenAnimationClip(AnimationClipFile(setup_.programFolder), dpi_);
-    PlayAnimation(active_);
-  }
+  finished_ = true;
+  lists_->MakeEveryList();
+  AttachMenuImages();
+  // Each change of the tray icon waits for the shell's answer: it is added once, as it is.
+  tray_->SetVisible(true);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -199,9 +195,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         KillTimer(Handle(), kClockTimer);
       }
       PlayAnimation(active_ && wParam);
-      if (wParam && !clipOpened_) {
-        SetTimer(Handle(), kFinishTimer, USER_TIMER_MINIMUM, nullptr);
-      }
       return Default(message, wParam, lParam);
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {

@@ -92,8 +92,8 @@ class MainWindow final : public Window {
   static constexpr UINT kAutoSaveInterval = 70000;
   static constexpr UINT_PTR kDelayTimer = 3;  // once, a second after start: Minimize
   static constexpr UINT kDelayInterval = 1000;
-  // Once, when the first showing has been painted (or at once for a window kept hidden): what
-  // the eye does not need at the start, the hidden lists, the menus' pictures and the clip.
+  // Once, when the first showing has been painted (or at once for a window kept hidden), what
+  // the eye does not need at the start: the hidden lists, the menus' pictures and the tray icon.
   static constexpr UINT_PTR kFinishTimer = 4;
 
   // Every box and dialog of the window opens through `gate`, which it holds them to.
@@ -232,8 +232,7 @@ class MainWindow final : public Window {
   bool autoSaveErrorOpen_ = false;
   bool sessionErrorShown_ = false;  // by the close check of the session's end
 
-  bool finished_ = false;    // FinishCreation ran
-  bool clipOpened_ = false;  // at the first showing
+  bool finished_ = false;  // FinishCreation ran
 
   shellkit::Menu trayMenu_;
   shellkit::Menu listMenu_;

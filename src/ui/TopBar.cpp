@@ -31,7 +31,8 @@ constexpr ToolButton kToolButtons[] = {
 }  // namespace
 
 TopBar::TopBar(const PartContext& context, const Dpi& dpi)
-    : coolBar_(AddChildControl(REBARCLASSNAMEW, nullptr,
+    : errors_(context.prompts),
+      coolBar_(AddChildControl(REBARCLASSNAMEW, nullptr,
                                WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_VARHEIGHT | RBS_BANDBORDERS |
                                    CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
                                context.window, IDC_COOL_BAR)),
@@ -111,7 +112,7 @@ void TopBar::Layout(const RECT& area, const Dpi& dpi) {
   PlaceChild(topRight_->Handle(), area.right - right, top, right, height);
   PlaceChild(animationFrame_->Handle(), dpi(3), dpi(2), dpi(50), dpi(50));
   if (animation_) {
-    PlaceChild(animation_, dpi(1), dpi(1), dpi(48), dpi(48));
+    PlaceChild(animation_->Handle(), dpi(1), dpi(1), dpi(48), dpi(48));
   }
   PlaceChild(activeCheck_, dpi(3), dpi(54), right - dpi(3), dpi(17));
 }
@@ -172,28 +173,15 @@ bool TopBar::ActiveChecked() const {
 }
 
 void TopBar::PlayAnimation(bool play) {
-  if (!animation_) {
-    return;
-  }
-  if (play) {
-    Animate_Play(animation_, 0, -1, -1);
-  } else {
-    Animate_Stop(animation_);
+  if (animation_) {
+    animation_->Play(play);
   }
 }
 
 void TopBar::OpenAnimationClip(const std::optional<std::string>& clipFile, const Dpi& dpi) {
-  // The control loads Video for Windows when it is made, so it is made here too. It is played by
-  // a timer of this thread: a playing thread of its own would cost a stack of about a megabyte
-  // for a clip of a few frames.
-  animation_ = AddChildControl(ANIMATE_CLASSW, nullptr, ACS_CENTER | ACS_TRANSPARENT | ACS_TIMER,
-                               animationFrame_->Handle(), IDC_ANIMATION);
-  PlaceChild(animation_, dpi(1), dpi(1), dpi(48), dpi(48));
-  if (clipFile) {
-    Animate_Open(animation_, Widen(*clipFile).c_str());
-  } else {
-    Animate_OpenEx(animation_, GetModuleHandleW(L"shell32.dll"), MAKEINTRESOURCEW(152));
-  }
+  animation_ = std::make_unique<ClipPlayer>(errors_, animationFrame_->Handle(), IDC_ANIMATION);
+  PlaceChild(animation_->Handle(), dpi(1), dpi(1), dpi(48), dpi(48));
+  animation_->Open(ReadAnimationClip(clipFile));
 }
 
 }  // namespace zorvat::ui

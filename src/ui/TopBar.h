@@ -7,6 +7,7 @@
 #include <string>
 
 #include "shellkit/Handles.h"
+#include "ui/ClipPlayer.h"
 #include "ui/MainWindowPart.h"
 #include "ui/Panel.h"
 
@@ -41,8 +42,8 @@ class TopBar final : public MainWindowPart {
   bool ActiveChecked() const;
   // The clip plays only once opened, and only while `play`.
   void PlayAnimation(bool play);
-  // Loads Video for Windows and the audio codecs, so it waits until the window is on the screen:
-  // `clipFile` when there is one, else the system's find-computer clip.
+  // `clipFile` when there is one, else the system's find-computer clip; nothing is shown when it
+  // cannot be played.
   void OpenAnimationClip(const std::optional<std::string>& clipFile, const Dpi& dpi);
 
  private:
@@ -50,6 +51,7 @@ class TopBar final : public MainWindowPart {
   void AddBands(int width);
   void SizeBands(const Dpi& dpi);
 
+  Prompts& errors_;
   // Pictures outlive the toolbar that draws them.
   shellkit::ImageList coldTools_;
   shellkit::ImageList hotTools_;
@@ -58,7 +60,7 @@ class TopBar final : public MainWindowPart {
   HWND commandLine_ = nullptr;
   std::unique_ptr<Panel> topRight_;
   std::unique_ptr<Panel> animationFrame_;
-  HWND animation_ = nullptr;
+  std::unique_ptr<ClipPlayer> animation_;
   PartButtons buttons_;
   HWND activeCheck_ = nullptr;
 };

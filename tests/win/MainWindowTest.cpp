@@ -19,6 +19,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
 #include "ui/ApplicationWindow.h"
+#include "ui/ClipPlayer.h"
 #include "ui/KeyboardRoute.h"
 #include "ui/MainWindow.h"
 #include "ui/TrayIcon.h"
@@ -473,6 +474,23 @@ TEST_F(MainWindowTest, CheckBoxAndTrayItemSwitchTheSchedulerTogether) {
   Command(IDC_ACTIVE_ITEM);
   EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_EQ(window->Tray().Hint(), "Brumsel! Zorvat (inactive)");
+}
+
+// The system's clip (no file in the program folder) plays while the scheduler is active and the
+// window is in sight, and only then.
+TEST_F(MainWindowTest, TheAnimationPlaysWhileActiveAndInSight) {
+  const auto* animation = dynamic_cast<const ClipPlayer*>(Window::Of(Control(IDC_ANIMATION)));
+  ASSERT_NE(animation, nullptr);
+  EXPECT_NE(animation->Clip(), nullptr);
+  EXPECT_FALSE(animation->Playing());
+  ShowWindow(window->Handle(), SW_SHOWNA);
+  EXPECT_TRUE(animation->Playing());
+  SendMessageW(Control(IDC_ACTIVE_CHECK), BM_CLICK, 0, 0);
+  EXPECT_FALSE(animation->Playing());
+  Command(IDC_ACTIVE_ITEM);
+  EXPECT_TRUE(animation->Playing());
+  SendMessageW(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_FALSE(animation->Playing());
 }
 
 TEST_F(MainWindowTest, ClockTickShowsTodayAndKeepsTheApplicationWindowHidden) {

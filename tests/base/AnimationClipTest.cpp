@@ -1,0 +1,179 @@
+#include "base/AnimationClip.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "support/ClipBytes.h"
+
+namespace zorvat {
+namespace {
+
+using namespace zorvat::testing;
+
+constexpr std::uint32_t kRed = 0xFF0000;
+constexpr std::uint32_t kGreen = 0x00FF00;
+constexpr std::uint32_t kBlue = 0x0000FF;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kBlack = 0x000000;
+
+// Pixel (x, y) counted from the top left, as the eye sees it.
+std::uint32_t At(const AnimationClip& clip, int x, int y) {
+  return clip.Picture()[static_cast<std::size_t>(clip.Height() - 1 - y) * clip.Width() + x];
+}
+
+std::string Bgr(std::uint32_t colour) {
+  return {static_cast<char>(colour & 0xFF), static_cast<char>(colour >> 8 & 0xFF),
+          static_cast<char>(colour >> 16)};
+}
+
+// A row of 2 pixels at 24 bits, padded to a multiple of 4 bytes.
+std::string Row24(std::uint32_t left, std::uint32_t right) {
+  return Bgr(left) + Bgr(right) + std::string(2, '\0');
+}
+
+TEST(AnimationClip, PlaysUncompressedFramesInTurnAsTheEyeSeesThem) {
+  // Stored bottom row first: frame 0 has red over green; frame 1 is all blue.
+  const std::string frame0 = Row24(kGreen, kGreen) + Row24(kRed, kWhite);
+  const std::string frame1 = Row24(kBlue, kBlue) + Row24(kBlue, kBlue);
+  std::optional<AnimationClip> clip =
+      AnimationClip::Read(ClipFile(PictureFormat(2, 2, 24, 0), {frame0, frame1}, 66666));
+  ASSERT_TRUE(clip);
+  EXPECT_EQ(clip->Width(), 2);
+  EXPECT_EQ(clip->Height(), 2);
+  EXPECT_EQ(clip->FrameCount(), 2u);
+  EXPECT_EQ(clip->FrameMilliseconds(), 67u);
+  EXPECT_EQ(clip->Frame(), 0u);
+  EXPECT_EQ(At(*clip, 0, 0), kRed);
+  EXPECT_EQ(At(*clip, 1, 0), kWhite);
+  EXPECT_EQ(At(*clip, 0, 1), kGreen);
+  // What lies behind shows where the first frame has its top left colour, in every frame.
+  EXPECT_EQ(clip->TransparentColour(), kRed);
+
+  clip->Advance();
+  EXPECT_EQ(clip->Frame(), 1u);
+  EXPECT_EQ(At(*clip, 0, 0), kBlue);
+  EXPECT_EQ(clip->TransparentColour(), kRed);
+  clip->Advance();  // after the last frame, the first again
+  EXPECT_EQ(clip->Frame(), 0u);
+  EXPECT_EQ(At(*clip, 0, 0), kRed);
+  clip->Advance();
+  clip->Rewind();
+  EXPECT_EQ(At(*clip, 1, 0), kWhite);
+}
+
+TEST(AnimationClip, ReadsEveryUncompressedDepthAndATopDownPicture) {
+  // 8 bits through the palette; 16 bits as 5-5-5; 32 bits blue, green, red, unused. Width 1.
+  const std::vector<std::uint32_t> palette = {kBlack, kGreen, kRed};
+  std::optional<AnimationClip> paletted = AnimationClip::Read(
+      ClipFile(PictureFormat(1, 2, 8, 0, palette), {std::string("\1\0\0\0\2\0\0\0", 8)}));
+  ASSERT_TRUE(paletted);
+  EXPECT_EQ(At(*paletted, 0, 0), kRed);
+  EXPECT_EQ(At(*paletted, 0, 1), kGreen);
+
+  std::optional<AnimationClip> highColour = AnimationClip::Read(
+      ClipFile(PictureFormat(1, 1, 16, 0), {Le16(0x7C00) + Le16(0) /* red, row padding */}));
+  ASSERT_TRUE(highColour);
+  EXPECT_EQ(At(*highColour, 0, 0), kRed);
+  std::optional<AnimationClip> blueish =
+      AnimationClip::Read(ClipFile(PictureFormat(1, 1, 16, 0), {Le16(0x0010) + Le16(0)}));
+  ASSERT_TRUE(blueish);
+  EXPECT_EQ(At(*blueish, 0, 0), 0x000084u);  // 16 of 31 widened to 8 bits
+
+  // A negative height stores the top row first.
+  std::optional<AnimationClip> topDown =
+      AnimationClip::Read(ClipFile(PictureFormat(1, -2, 32, 0), {Le32(kBlue) + Le32(kWhite)}));
+  ASSERT_TRUE(topDown);
+  EXPECT_EQ(At(*topDown, 0, 0), kBlue);
+  EXPECT_EQ(At(*topDown, 0, 1), kWhite);
+}
+
+TEST(AnimationClip, RunLengthFramesChangeOnlyWhatTheyDraw) {
+  const std::vector<std::uint32_t> palette = {kBlack, kRed, kGreen, kBlue, kWhite};
+  // 4 × 3. Frame 0: bottom row 4 red; middle row literal green, blue, white (odd: padded);
+  // top row 2 blue and the end of the line before the row is full.
+  const std::string frame0 = std::string("\4\1\0\0", 4) + std::string("\0\3\2\3\4\0", 6) +
+                             std::string("\0\0", 2) + std::string("\2\3", 2) +
+                             std::string("\0\0", 2) + std::string("\0\1", 2);
+  // Frame 1: moves 1 right and 2 up (to the top row), draws one white, ends.
+  const std::string frame1 =
+      std::string("\0\2\1\2", 4) + std::string("\1\4", 2) + std::string("\0\1", 2);
+  std::optional<AnimationClip> clip =
+      AnimationClip::Read(ClipFile(PictureFormat(4, 3, 8, 1, palette), {frame0, frame1}));
+  ASSERT_TRUE(clip);
+  const std::vector<std::uint32_t> first = {kRed,   kRed,  kRed,   kRed,    // bottom
+                                            kGreen, kBlue, kWhite, kBlack,  //
+                                            kBlue,  kBlue, kBlack, kBlack};
+  EXPECT_EQ(clip->Picture(), first);
+  EXPECT_EQ(clip->TransparentColour(), kBlue);
+
+  clip->Advance();
+  std::vector<std::uint32_t> second = first;
+  second[9] = kWhite;  // the top row's second pixel; the rest stays as frame 0 left it
+  EXPECT_EQ(clip->Picture(), second);
+}
+
+TEST(AnimationClip, DamagedFramesNeverDrawOutsideThePicture) {
+  const std::vector<std::uint32_t> palette = {kBlack, kRed, kGreen};
+  // A run longer than the row, a colour beyond the palette, a literal run past the end of the
+  // data: what falls outside is dropped, nothing wraps to the next row.
+  const std::string frame0 =
+      std::string("\xFF\1\0\0", 4) + std::string("\1\2\1\7", 4) + std::string("\0\x40\2", 3);
+  // A move far beyond the picture ends the frame.
+  const std::string frame1 = std::string("\0\2\xFF\xFF\1\2", 6);
+  std::optional<AnimationClip> clip =
+      AnimationClip::Read(ClipFile(PictureFormat(2, 2, 8, 1, palette), {frame0, frame1}));
+  ASSERT_TRUE(clip);
+  const std::vector<std::uint32_t> drawn = {kRed, kRed, kGreen, kBlack};
+  EXPECT_EQ(clip->Picture(), drawn);
+  clip->Advance();
+  EXPECT_EQ(clip->Picture(), drawn);
+
+  // An empty frame repeats the one before; a frame too short for the picture is not drawn.
+  std::optional<AnimationClip> repeated = AnimationClip::Read(
+      ClipFile(PictureFormat(1, 1, 32, 0), {Le32(kGreen), std::string(), std::string("\1", 1)}));
+  ASSERT_TRUE(repeated);
+  repeated->Advance();
+  EXPECT_EQ(At(*repeated, 0, 0), kGreen);
+  repeated->Advance();
+  EXPECT_EQ(At(*repeated, 0, 0), kGreen);
+}
+
+TEST(AnimationClip, FindsFramesInRecordListsAndRefusesWhatItCannotPlay) {
+  const std::string format = PictureFormat(1, 1, 32, 0);
+  const std::string frame = ClipChunk("00dc", Le32(kWhite));
+  const std::string header =
+      ClipList("hdrl", MainHeader(100000) + ClipList("strl", StreamHeader("vids") + format));
+  std::optional<AnimationClip> grouped = AnimationClip::Read(
+      ClipChunk("RIFF", "AVI " + header + ClipList("movi", ClipList("rec ", frame + frame))));
+  ASSERT_TRUE(grouped);
+  EXPECT_EQ(grouped->FrameCount(), 2u);
+  EXPECT_EQ(At(*grouped, 0, 0), kWhite);
+
+  const std::string good = ClipFile(format, {Le32(kWhite)});
+  ASSERT_TRUE(AnimationClip::Read(good));
+  const std::string sound = ClipList("strl", StreamHeader("auds") + ClipChunk("strf", "xx"));
+  const std::vector<std::string> unplayable = {
+      "",
+      std::string("RIFF\4\0\0\0WAVE", 12),
+      good.substr(0, good.size() - 2),                      // the last frame cut short
+      ClipFile(format, {}),                                 // no frame
+      ClipFile(format, {Le32(kWhite)}, 500000, sound),      // a clip with sound
+      ClipFile(PictureFormat(1, 1, 32, 3), {Le32(0)}),      // bit fields
+      ClipFile(PictureFormat(1, 1, 24, 0x64697663), {""}),  // a codec's
+      ClipFile(PictureFormat(2, 1, 4, 0, {kRed}), {Le32(0)}),
+      ClipFile(PictureFormat(1, 1, 8, 0), {Le32(0)}),  // 256 colours missing
+      ClipFile(PictureFormat(1, -1, 8, 1, {kRed}),
+               {std::string("\0\1", 2)}),                    // run lengths top down
+      ClipFile(PictureFormat(100000, 1, 32, 0), {Le32(0)}),  // larger than any box
+      ClipFile(PictureFormat(0, 1, 32, 0), {Le32(0)}),
+  };
+  for (const std::string& bytes : unplayable) {
+    EXPECT_FALSE(AnimationClip::Read(bytes)) << ::testing::PrintToString(bytes);
+  }
+}
+
+}  // namespace
+}  // namespace zorvat

@@ -115,12 +115,6 @@ EventListView& ListsArea::List(EventKind kind) {
   return *list;
 }
 
-void ListsArea::MakeEveryList() {
-  for (const EventKind kind : kAllKinds) {
-    List(kind);
-  }
-}
-
 void ListsArea::MirrorLists() {
   for (const EventKind kind : kAllKinds) {
     if (const auto& list = lists_[IndexOf(kind)]) {

@@ -19,8 +19,8 @@ namespace zorvat::ui {
 
 // Right of the splitter: the white side panel (heading, today, the clock, the selection), the
 // heading strip over the four event lists, and the strip of radio buttons that picks the list in
-// front. Only the list in front is needed to show the window: the others are made by
-// MakeEveryList, or when they are first wanted.
+// front. A list is made when it is first wanted (shown, or given a column caption): one the user
+// never looks at costs nothing.
 class ListsArea final : public MainWindowPart {
  public:
   struct Callbacks {
@@ -46,7 +46,6 @@ class ListsArea final : public MainWindowPart {
   // The list a radio button's command brings to the front; none for any other command.
   static std::optional<EventKind> ListShownBy(int command);
 
-  void MakeEveryList();
   // Mirrors every list made so far; the others mirror when they are made.
   void MirrorLists();
   EventListView& List(EventKind kind);

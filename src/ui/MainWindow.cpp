@@ -140,7 +140,6 @@ void MainWindow::FinishCreation() {
     return;
   }
   finished_ = true;
-  lists_->MakeEveryList();
   AttachMenuImages();
   // Each change of the tray icon waits for the shell's answer: it is added once, as it is.
   tray_->SetVisible(true);

@@ -93,7 +93,7 @@ class MainWindow final : public Window {
   static constexpr UINT_PTR kDelayTimer = 3;  // once, a second after start: Minimize
   static constexpr UINT kDelayInterval = 1000;
   // Once, when the first showing has been painted (or at once for a window kept hidden), what
-  // the eye does not need at the start: the hidden lists, the menus' pictures and the tray icon.
+  // the eye does not need at the start: the menus' pictures and the tray icon.
   static constexpr UINT_PTR kFinishTimer = 4;
 
   // Every box and dialog of the window opens through `gate`, which it holds them to.

@@ -112,6 +112,11 @@ TEST_F(MainWindowOptionsTest, OkAppliesHeadersSwitchToEntriesAndTheStartupShortc
 
   window->RefreshSwitchToMenu();
   EXPECT_EQ(SwitchToItems(window->SwitchToMenu()), (std::vector<std::string>{"-", "Tool"}));
+  // The weekly list is shown before, the monthly one only after: it gets its caption when made.
+  const auto show = [&](int button) {
+    SendMessageW(Descendant(window->Handle(), button), BM_CLICK, 0, 0);
+  };
+  show(IDC_SHOW_WEEKLY);
 
   DialogScript script;
   script.At("Options", [](HWND dialog) {
@@ -123,6 +128,8 @@ TEST_F(MainWindowOptionsTest, OkAppliesHeadersSwitchToEntriesAndTheStartupShortc
   EXPECT_FALSE(script.TimedOut());
   EXPECT_EQ(ColumnCaption(Descendant(window->Handle(), IDC_WEEKLY_LIST), 1),
             "Ereignis (wöchentlich: Fridays)");
+  EXPECT_EQ(Descendant(window->Handle(), IDC_MONTHLY_LIST), nullptr);
+  show(IDC_SHOW_MONTHLY);
   EXPECT_EQ(ColumnCaption(Descendant(window->Handle(), IDC_MONTHLY_LIST), 1),
             "Ereignis (monatlich: jeden 15. des Monats)");
   EXPECT_TRUE(zorvat::testing::PathExists(link));

@@ -184,17 +184,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kOpenHandedOver:
       OpenHandedOver();
       return 0;
-    case WM_SHOWWINDOW:
-      // Nobody sees the clock or the animation of a hidden window: they run only while the
-      // window is shown.
-      if (wParam) {
-        OnClockTick();
-        SetTimer(Handle(), kClockTimer, kClockInterval, nullptr);
-      } else {
-        KillTimer(Handle(), kClockTimer);
+    case WM_WINDOWPOSCHANGED: {
+      // Every showing and hiding, also the maximized showing and SetWindowPos, which say no
+      // WM_SHOWWINDOW.
+      const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
+      if (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) {
+        OnShowing((flags & SWP_SHOWWINDOW) != 0);
       }
-      PlayAnimation(active_ && wParam);
       return Default(message, wParam, lParam);
+    }
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {
         return TRUE;
@@ -290,6 +288,29 @@ void MainWindow::SetActive(bool active) {
   }
   PlayAnimation(active && IsWindowVisible(Handle()));
   tray_->SetHint(TrayHint(active));
+}
+
+// Nobody sees the clock or the animation of a hidden window: they run only while it is shown.
+void MainWindow::OnShowing(bool shown) {
+  if (shown) {
+    OnClockTick();
+    SetTimer(Handle(), kClockTimer, kClockInterval, nullptr);
+  } else {
+    KillTimer(Handle(), kClockTimer);
+  }
+  PlayAnimation(active_ && shown);
+}
+
+// ShowWindow erases the window and each of its forty controls at once, every one through a
+// device context of its own; deferred, the first paint erases them on its way, and the window is
+// on the screen sooner (about 50 ms under Wine).
+void MainWindow::ShowAtStart(bool maximized) {
+  if (maximized) {
+    ShowWindow(Handle(), SW_SHOWMAXIMIZED);
+    return;
+  }
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_DEFERERASE);
 }
 
 void MainWindow::PlayAnimation(bool play) {

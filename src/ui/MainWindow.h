@@ -116,6 +116,8 @@ class MainWindow final : public Window {
   void SetActive(bool active);
   // Caption, lists, recent entries and info item after the document changed.
   void ShowDocument();
+  // The first showing, active and in front, maximized or as it was made.
+  void ShowAtStart(bool maximized);
   // Restored from the tray or the taskbar and in front, as another start of the program asks.
   void BringToFront() { OnOpenFromTray(); }
   // The "Switch to" menu's user entries from the settings (in MainWindowOptions.cpp).
@@ -172,6 +174,7 @@ class MainWindow final : public Window {
   void OnCommand(int id, int code, HWND control);
   void OnTimer(UINT_PTR id);
   void OnClockTick();
+  void OnShowing(bool shown);
   void PlayAnimation(bool play);
   bool OnSetCursor(HWND control);
   void ShowList(EventKind kind);

@@ -486,13 +486,22 @@ TEST_F(MainWindowTest, CheckBoxAndTrayItemSwitchTheSchedulerTogether) {
 }
 
 // The system's clip (no file in the program folder) plays while the scheduler is active and the
-// window is in sight, and only then.
+// window is in sight, and only then; the first showing starts it and the clock, also maximized
+// (a showing that says no WM_SHOWWINDOW).
 TEST_F(MainWindowTest, TheAnimationPlaysWhileActiveAndInSight) {
   const auto* animation = dynamic_cast<const ClipPlayer*>(Window::Of(Control(IDC_ANIMATION)));
   ASSERT_NE(animation, nullptr);
   EXPECT_NE(animation->Clip(), nullptr);
   EXPECT_FALSE(animation->Playing());
-  ShowWindow(window->Handle(), SW_SHOWNA);
+  window->ShowAtStart(false);
+  EXPECT_TRUE(IsWindowVisible(window->Handle()));
+  EXPECT_FALSE(IsZoomed(window->Handle()));
+  EXPECT_TRUE(animation->Playing());
+  EXPECT_TRUE(KillTimer(window->Handle(), MainWindow::kClockTimer));  // the clock was ticking
+  ShowWindow(window->Handle(), SW_HIDE);
+  window->ShowAtStart(true);
+  EXPECT_TRUE(IsZoomed(window->Handle()));
+  EXPECT_TRUE(KillTimer(window->Handle(), MainWindow::kClockTimer));
   EXPECT_TRUE(animation->Playing());
   SendMessageW(Control(IDC_ACTIVE_CHECK), BM_CLICK, 0, 0);
   EXPECT_FALSE(animation->Playing());

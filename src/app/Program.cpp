@@ -138,7 +138,7 @@ void Program::Start(const std::string& listFile) {
   window_.ShowDocument();
   RunShowingErrors(prompts_, [&] { MaintainStartupShortcut(settings_.Read(keys::kAutoStart)); });
   RunShowingErrors(prompts_, [&] { window_.RefreshSwitchToMenu(); });
-  window_.ShowAtStart(maximized_);
+  ShowWindow(window_.Handle(), maximized_ ? SW_SHOWMAXIMIZED : SW_SHOW);
   splash_.window.Close();
   // Looks back from the last run's stamp once the lists are read.
   RunShowingErrors(prompts_, [this] { scheduler_.CatchUpSince(stamp_.Read()); });

@@ -301,18 +301,6 @@ void MainWindow::OnShowing(bool shown) {
   PlayAnimation(active_ && shown);
 }
 
-// ShowWindow erases the window and each of its forty controls at once, every one through a
-// device context of its own; deferred, the first paint erases them on its way, and the window is
-// on the screen sooner (about 50 ms under Wine).
-void MainWindow::ShowAtStart(bool maximized) {
-  if (maximized) {
-    ShowWindow(Handle(), SW_SHOWMAXIMIZED);
-    return;
-  }
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_DEFERERASE);
-}
-
 void MainWindow::PlayAnimation(bool play) {
   topBar_->PlayAnimation(play);
 }

@@ -116,8 +116,6 @@ class MainWindow final : public Window {
   void SetActive(bool active);
   // Caption, lists, recent entries and info item after the document changed.
   void ShowDocument();
-  // The first showing, active and in front, maximized or as it was made.
-  void ShowAtStart(bool maximized);
   // Restored from the tray or the taskbar and in front, as another start of the program asks.
   void BringToFront() { OnOpenFromTray(); }
   // The "Switch to" menu's user entries from the settings (in MainWindowOptions.cpp).

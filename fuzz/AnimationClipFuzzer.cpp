@@ -1,5 +1,5 @@
 // Clip files of any bytes: no crash, no read or write outside the file and the picture; a clip
-// that reads plays every frame, the picture always its full size.
+// that reads plays every frame and again from the first, the picture always its full size.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -15,11 +15,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   const std::size_t pixels = static_cast<std::size_t>(clip->Width()) * clip->Height();
+  if (clip->FrameMilliseconds() == 0) {
+    std::abort();
+  }
   for (std::size_t i = 0; i <= clip->FrameCount(); ++i) {
-    if (clip->Picture().size() != pixels || clip->Frame() != i % clip->FrameCount()) {
+    clip->Advance();
+    if (clip->Picture().size() != pixels) {
       std::abort();
     }
-    clip->Advance();
+  }
+  clip->Rewind();
+  if (clip->Frame() != 0 || clip->Picture().size() != pixels) {
+    std::abort();
   }
   return 0;
 }

@@ -125,7 +125,7 @@ std::optional<AnimationClip> AnimationClip::Read(std::string bytes) {
     return std::nullopt;
   }
   clip.picture_.assign(static_cast<std::size_t>(clip.width_) * clip.height_, 0);
-  clip.Draw(0);
+  clip.Rewind();
   clip.transparent_ = clip.picture_[static_cast<std::size_t>(clip.height_ - 1) * clip.width_];
   return clip;
 }
@@ -170,11 +170,14 @@ bool AnimationClip::ReadFormat(std::string_view format) {
 }
 
 unsigned AnimationClip::FrameMilliseconds() const {
-  return std::max(1u, (microseconds_ + 500) / 1000);
+  return static_cast<unsigned>(
+      std::max<std::uint64_t>(1, (std::uint64_t{microseconds_} + 500) / 1000));
 }
 
+// As at the opening: a first frame that leaves pixels out shows the same each time.
 void AnimationClip::Rewind() {
   frame_ = 0;
+  std::fill(picture_.begin(), picture_.end(), 0);
   Draw(frame_);
 }
 

@@ -24,7 +24,7 @@ class AnimationClip {
   // How long a frame stays, at least a millisecond.
   unsigned FrameMilliseconds() const;
 
-  // Draws frame 0 again.
+  // Draws frame 0 again, onto the picture as it was before the first frame.
   void Rewind();
   // Draws the next frame; after the last, frame 0.
   void Advance();

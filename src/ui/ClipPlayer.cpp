@@ -9,7 +9,6 @@
 namespace zorvat::ui {
 namespace {
 
-constexpr UINT_PTR kFrameTimer = 1;
 constexpr int kFindComputerClip = 152;  // in shell32.dll
 
 COLORREF ColourRef(std::uint32_t rgb) {
@@ -25,13 +24,13 @@ ClipPlayer::ClipPlayer(Prompts& errors, HWND parent, int id) : Window(errors) {
 
 void ClipPlayer::Open(std::optional<AnimationClip> clip) {
   clip_ = std::move(clip);
-  Play(playing_);
   InvalidateRect(Handle(), nullptr, FALSE);
+  Play(playing_);
 }
 
 void ClipPlayer::Play(bool play) {
   playing_ = play;
-  if (clip_) {
+  if (play && clip_) {
     clip_->Rewind();
     InvalidateRect(Handle(), nullptr, FALSE);
   }
@@ -71,16 +70,27 @@ void ClipPlayer::NextFrame() {
   }
 }
 
+// Drawn off the screen and copied in one piece: the background and the frame never show apart.
 void ClipPlayer::Paint(HDC dc) {
   RECT client{};
   GetClientRect(Handle(), &client);
-  const auto behind = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(Handle()), WM_CTLCOLORSTATIC,
-                                                            reinterpret_cast<WPARAM>(dc),
-                                                            reinterpret_cast<LPARAM>(Handle())));
-  FillRect(dc, &client, behind ? behind : GetSysColorBrush(COLOR_BTNFACE));
-  if (!clip_) {
+  const shellkit::MemoryDc box(CreateCompatibleDC(dc));
+  const shellkit::Bitmap boxPicture(CreateCompatibleBitmap(dc, client.right, client.bottom));
+  if (!box || !boxPicture) {
     return;
   }
+  const shellkit::SelectionGuard boxSelected(box.get(), boxPicture.get());
+  const auto behind = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(Handle()), WM_CTLCOLORSTATIC,
+                                                            reinterpret_cast<WPARAM>(box.get()),
+                                                            reinterpret_cast<LPARAM>(Handle())));
+  FillRect(box.get(), &client, behind ? behind : GetSysColorBrush(COLOR_BTNFACE));
+  if (clip_) {
+    DrawFrame(box.get(), client);
+  }
+  BitBlt(dc, 0, 0, client.right, client.bottom, box.get(), 0, 0, SRCCOPY);
+}
+
+void ClipPlayer::DrawFrame(HDC dc, const RECT& client) const {
   const int width = clip_->Width();
   const int height = clip_->Height();
   BITMAPINFO info{};

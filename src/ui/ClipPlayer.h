@@ -15,6 +15,8 @@ namespace zorvat::ui {
 // video library is loaded for a clip of a few frames.
 class ClipPlayer final : public Window {
  public:
+  static constexpr UINT_PTR kFrameTimer = 1;
+
   ClipPlayer(Prompts& errors, HWND parent, int id);
   ~ClipPlayer() override { Destroy(); }
   ClipPlayer(const ClipPlayer&) = delete;
@@ -32,6 +34,7 @@ class ClipPlayer final : public Window {
 
  private:
   void Paint(HDC dc);
+  void DrawFrame(HDC dc, const RECT& client) const;
   void NextFrame();
 
   std::optional<AnimationClip> clip_;

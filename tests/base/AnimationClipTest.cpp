@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/ClipBytes.h"
@@ -62,6 +63,14 @@ TEST(AnimationClip, PlaysUncompressedFramesInTurnAsTheEyeSeesThem) {
   clip->Advance();
   clip->Rewind();
   EXPECT_EQ(At(*clip, 1, 0), kWhite);
+
+  // A frame's time is at least a millisecond, and a long one does not wrap to a short one.
+  for (const auto& [microseconds, milliseconds] :
+       {std::pair{0u, 1u}, std::pair{1499u, 1u}, std::pair{0xFFFFFFFFu, 4294967u}}) {
+    EXPECT_EQ(AnimationClip::Read(ClipFile(PictureFormat(2, 2, 24, 0), {frame0}, microseconds))
+                  ->FrameMilliseconds(),
+              milliseconds);
+  }
 }
 
 TEST(AnimationClip, ReadsEveryUncompressedDepthAndATopDownPicture) {
@@ -97,9 +106,9 @@ TEST(AnimationClip, RunLengthFramesChangeOnlyWhatTheyDraw) {
   const std::string frame0 = std::string("\4\1\0\0", 4) + std::string("\0\3\2\3\4\0", 6) +
                              std::string("\0\0", 2) + std::string("\2\3", 2) +
                              std::string("\0\0", 2) + std::string("\0\1", 2);
-  // Frame 1: moves 1 right and 2 up (to the top row), draws one white, ends.
+  // Frame 1: moves 3 right and 2 up (to the top row's end), draws one white, ends.
   const std::string frame1 =
-      std::string("\0\2\1\2", 4) + std::string("\1\4", 2) + std::string("\0\1", 2);
+      std::string("\0\2\3\2", 4) + std::string("\1\4", 2) + std::string("\0\1", 2);
   std::optional<AnimationClip> clip =
       AnimationClip::Read(ClipFile(PictureFormat(4, 3, 8, 1, palette), {frame0, frame1}));
   ASSERT_TRUE(clip);
@@ -111,8 +120,11 @@ TEST(AnimationClip, RunLengthFramesChangeOnlyWhatTheyDraw) {
 
   clip->Advance();
   std::vector<std::uint32_t> second = first;
-  second[9] = kWhite;  // the top row's second pixel; the rest stays as frame 0 left it
+  second[11] = kWhite;  // the top row's last pixel; the rest stays as frame 0 left it
   EXPECT_EQ(clip->Picture(), second);
+  // Played again, the first frame shows as it did at the opening, not over the last one.
+  clip->Rewind();
+  EXPECT_EQ(clip->Picture(), first);
 }
 
 TEST(AnimationClip, DamagedFramesNeverDrawOutsideThePicture) {
@@ -121,15 +133,16 @@ TEST(AnimationClip, DamagedFramesNeverDrawOutsideThePicture) {
   // data: what falls outside is dropped, nothing wraps to the next row.
   const std::string frame0 =
       std::string("\xFF\1\0\0", 4) + std::string("\1\2\1\7", 4) + std::string("\0\x40\2", 3);
-  // A move far beyond the picture ends the frame.
-  const std::string frame1 = std::string("\0\2\xFF\xFF\1\2", 6);
+  // One black pixel; then a move far beyond the picture ends the frame.
+  const std::string frame1 = std::string("\1\0\0\2\xFF\xFF\1\2", 8);
   std::optional<AnimationClip> clip =
       AnimationClip::Read(ClipFile(PictureFormat(2, 2, 8, 1, palette), {frame0, frame1}));
   ASSERT_TRUE(clip);
-  const std::vector<std::uint32_t> drawn = {kRed, kRed, kGreen, kBlack};
-  EXPECT_EQ(clip->Picture(), drawn);
+  EXPECT_EQ(clip->Picture(), (std::vector<std::uint32_t>{kRed, kRed, kGreen, kBlack}));
+  // Frame 0 is of odd length: the frame after its padding is found.
+  ASSERT_EQ(clip->FrameCount(), 2u);
   clip->Advance();
-  EXPECT_EQ(clip->Picture(), drawn);
+  EXPECT_EQ(clip->Picture(), (std::vector<std::uint32_t>{kBlack, kRed, kGreen, kBlack}));
 
   // An empty frame repeats the one before; a frame too short for the picture is not drawn.
   std::optional<AnimationClip> repeated = AnimationClip::Read(

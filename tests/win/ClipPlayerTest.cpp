@@ -10,7 +10,6 @@
 #include "support/ClipBytes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
-#include "win/ParentWindow.h"
 #include "win/WinTestSupport.h"
 
 namespace zorvat::ui {
@@ -27,6 +26,25 @@ std::string Frame(std::uint32_t colour) {
   return Le32(colour) + Le32(colour) + Le32(colour) + Le32(colour) + Le32(kRed) + Le32(colour) +
          Le32(colour) + Le32(colour);
 }
+
+// What lies behind the box: a parent whose static controls stand on white.
+class WhiteParent final : public Window {
+ public:
+  explicit WhiteParent(Prompts& errors) : Window(errors) {
+    Create(L"ZorvatClipTestParent", 0, L"", WS_POPUP, RECT{0, 0, 50, 50}, nullptr);
+  }
+  ~WhiteParent() override { Destroy(); }
+  WhiteParent(const WhiteParent&) = delete;
+  WhiteParent& operator=(const WhiteParent&) = delete;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_CTLCOLORSTATIC) {
+      return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    }
+    return Default(message, wParam, lParam);
+  }
+};
 
 class ClipPlayerTest : public ::testing::Test {
  protected:
@@ -45,12 +63,10 @@ class ClipPlayerTest : public ::testing::Test {
   }
 
   static constexpr int kSide = 8;
+  static constexpr std::uint32_t behindRgb = 0xFFFFFF;
   ScriptedPrompts prompts;
-  ParentWindow parent{prompts, 50, 50};
+  WhiteParent parent{prompts};
   ClipPlayer player{prompts, parent.Handle(), 77};
-  const std::uint32_t behind = GetSysColor(COLOR_BTNFACE);
-  const std::uint32_t behindRgb =
-      GetRValue(behind) << 16 | GetGValue(behind) << 8 | GetBValue(behind);
 };
 
 TEST_F(ClipPlayerTest, ShowsTheFirstFrameCentredOnWhatLiesBehindIt) {
@@ -75,12 +91,16 @@ TEST_F(ClipPlayerTest, PlaysFrameAfterFrameUntilStoppedWhereItStands) {
   player.Play(true);
   EXPECT_TRUE(WaitFor([&] { return PaintedAt(3, 3) == kGreen; }, 3000));
   EXPECT_TRUE(WaitFor([&] { return PaintedAt(3, 3) == kBlue; }, 3000));  // and round again
+  EXPECT_TRUE(WaitFor([&] { return PaintedAt(3, 3) == kGreen; }, 3000));
+  // Stopped at the second frame, it stays there, with no timer left to move it on.
   player.Play(false);
-  const std::size_t stopped = player.Clip()->Frame();
-  EXPECT_FALSE(WaitFor([&] { return player.Clip()->Frame() != stopped; }, 200));
+  EXPECT_EQ(player.Clip()->Frame(), 1u);
+  EXPECT_EQ(PaintedAt(3, 3), kGreen);
+  EXPECT_FALSE(KillTimer(player.Handle(), ClipPlayer::kFrameTimer));
   // Played again, it starts from the first frame.
   player.Play(true);
   EXPECT_EQ(player.Clip()->Frame(), 0u);
+  EXPECT_EQ(PaintedAt(3, 3), kBlue);
 }
 
 TEST(ReadAnimationClip, TakesTheFileOrElseTheSystemsClip) {

@@ -128,7 +128,7 @@ TEST_F(MainWindowOptionsTest, OkAppliesHeadersSwitchToEntriesAndTheStartupShortc
   EXPECT_FALSE(script.TimedOut());
   EXPECT_EQ(ColumnCaption(Descendant(window->Handle(), IDC_WEEKLY_LIST), 1),
             "Ereignis (wöchentlich: Fridays)");
-  EXPECT_EQ(Descendant(window->Handle(), IDC_MONTHLY_LIST), nullptr);
+  ASSERT_EQ(Descendant(window->Handle(), IDC_MONTHLY_LIST), nullptr);
   show(IDC_SHOW_MONTHLY);
   EXPECT_EQ(ColumnCaption(Descendant(window->Handle(), IDC_MONTHLY_LIST), 1),
             "Ereignis (monatlich: jeden 15. des Monats)");

@@ -428,8 +428,8 @@ TEST_F(MainWindowTest, AListMadeWhenFirstShownShowsTheDocumentAsItIsThen) {
   const HWND general = FindControl(late.Handle(), IDC_GENERAL_LIST);
   ASSERT_NE(general, nullptr);
   ASSERT_TRUE(zorvat::testing::WaitFor([&] { return MenuPicturesAttached(late); }, 5000));
-  // A list nobody looked at is not there.
-  EXPECT_EQ(FindControl(late.Handle(), IDC_DAILY_LIST), nullptr);
+  // A list nobody looked at is not there yet.
+  ASSERT_EQ(FindControl(late.Handle(), IDC_DAILY_LIST), nullptr);
   document.DeleteEvent(EventKind::Daily, 0);
   late.ShowDocument();
   SendMessageW(FindControl(late.Handle(), IDC_SHOW_DAILY), BM_CLICK, 0, 0);
@@ -508,6 +508,9 @@ TEST_F(MainWindowTest, TheAnimationPlaysWhileActiveAndInSight) {
   EXPECT_TRUE(animation->Playing());
   SendMessageW(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   EXPECT_FALSE(animation->Playing());
+  Command(IDC_OPEN_FROM_TRAY);
+  EXPECT_TRUE(animation->Playing());
+  EXPECT_TRUE(KillTimer(window->Handle(), MainWindow::kClockTimer));
 }
 
 TEST_F(MainWindowTest, ClockTickShowsTodayAndKeepsTheApplicationWindowHidden) {

@@ -42,17 +42,10 @@ void ClipPlayer::Play(bool play) {
 }
 
 LRESULT ClipPlayer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto painted = PaintMessage(message, wParam, [this](HDC dc) { Paint(dc); })) {
+    return *painted;
+  }
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers every pixel
-    case WM_PAINT: {
-      shellkit::PaintScope paint(Handle());
-      Paint(paint.get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_TIMER:
       if (wParam == kFrameTimer) {
         NextFrame();

@@ -25,17 +25,10 @@ RECT Panel::Inner() const {
 }
 
 LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto painted = PaintMessage(message, wParam, [this](HDC dc) { Paint(dc); })) {
+    return *painted;
+  }
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers every pixel
-    case WM_PAINT: {
-      shellkit::PaintScope paint(Handle());
-      Paint(paint.get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:  // a transparent child draws what lies behind it
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_SIZE:
       InvalidateRect(Handle(), nullptr, FALSE);
       return 0;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/Prompts.h"
+#include "shellkit/Handles.h"
 
 namespace zorvat::ui {
 
@@ -48,6 +49,25 @@ class Window {
   virtual std::optional<LRESULT> OnReflected(UINT /*message*/, WPARAM /*wParam*/,
                                              LPARAM /*lParam*/) {
     return std::nullopt;
+  }
+  // WM_ERASEBKGND, WM_PAINT and WM_PRINTCLIENT (a transparent child asking for what lies behind
+  // it) of a window whose `paint` covers every pixel; nothing for any other message.
+  template <typename Paint>
+  std::optional<LRESULT> PaintMessage(UINT message, WPARAM wParam, Paint paint) {
+    switch (message) {
+      case WM_ERASEBKGND:
+        return 1;
+      case WM_PAINT: {
+        const shellkit::PaintScope scope(window_);
+        paint(scope.get());
+        return 0;
+      }
+      case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+      default:
+        return std::nullopt;
+    }
   }
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);

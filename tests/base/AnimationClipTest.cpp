@@ -74,29 +74,28 @@ TEST(AnimationClip, PlaysUncompressedFramesInTurnAsTheEyeSeesThem) {
 }
 
 TEST(AnimationClip, ReadsEveryUncompressedDepthAndATopDownPicture) {
-  // 8 bits through the palette; 16 bits as 5-5-5; 32 bits blue, green, red, unused. Width 1.
+  // Width 1: 8 bits through the palette; 16 bits as 5-5-5 (16 of 31 widened to 0x84); 32 bits
+  // blue, green, red, unused; a negative height stores the top row first.
   const std::vector<std::uint32_t> palette = {kBlack, kGreen, kRed};
-  std::optional<AnimationClip> paletted = AnimationClip::Read(
-      ClipFile(PictureFormat(1, 2, 8, 0, palette), {std::string("\1\0\0\0\2\0\0\0", 8)}));
-  ASSERT_TRUE(paletted);
-  EXPECT_EQ(At(*paletted, 0, 0), kRed);
-  EXPECT_EQ(At(*paletted, 0, 1), kGreen);
-
-  std::optional<AnimationClip> highColour = AnimationClip::Read(
-      ClipFile(PictureFormat(1, 1, 16, 0), {Le16(0x7C00) + Le16(0) /* red, row padding */}));
-  ASSERT_TRUE(highColour);
-  EXPECT_EQ(At(*highColour, 0, 0), kRed);
-  std::optional<AnimationClip> blueish =
-      AnimationClip::Read(ClipFile(PictureFormat(1, 1, 16, 0), {Le16(0x0010) + Le16(0)}));
-  ASSERT_TRUE(blueish);
-  EXPECT_EQ(At(*blueish, 0, 0), 0x000084u);  // 16 of 31 widened to 8 bits
-
-  // A negative height stores the top row first.
-  std::optional<AnimationClip> topDown =
-      AnimationClip::Read(ClipFile(PictureFormat(1, -2, 32, 0), {Le32(kBlue) + Le32(kWhite)}));
-  ASSERT_TRUE(topDown);
-  EXPECT_EQ(At(*topDown, 0, 0), kBlue);
-  EXPECT_EQ(At(*topDown, 0, 1), kWhite);
+  const struct {
+    std::string format;
+    std::string frame;
+    std::uint32_t top;
+    std::uint32_t bottom;  // of a picture two rows high
+  } cases[] = {
+      {PictureFormat(1, 2, 8, 0, palette), std::string("\1\0\0\0\2\0\0\0", 8), kRed, kGreen},
+      {PictureFormat(1, 1, 16, 0), Le16(0x7C00) + Le16(0), kRed, 0},
+      {PictureFormat(1, 1, 16, 0), Le16(0x0010) + Le16(0), 0x000084u, 0},
+      {PictureFormat(1, -2, 32, 0), Le32(kBlue) + Le32(kWhite), kBlue, kWhite},
+  };
+  for (const auto& c : cases) {
+    std::optional<AnimationClip> clip = AnimationClip::Read(ClipFile(c.format, {c.frame}));
+    ASSERT_TRUE(clip);
+    EXPECT_EQ(At(*clip, 0, 0), c.top);
+    if (clip->Height() == 2) {
+      EXPECT_EQ(At(*clip, 0, 1), c.bottom);
+    }
+  }
 }
 
 TEST(AnimationClip, RunLengthFramesChangeOnlyWhatTheyDraw) {

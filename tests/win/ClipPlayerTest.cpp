@@ -48,6 +48,14 @@ class WhiteParent final : public Window {
 
 class ClipPlayerTest : public ::testing::Test {
  protected:
+  ClipPlayerTest() { MoveWindow(player.Handle(), 0, 0, kSide, kSide, FALSE); }
+
+  // Blue, then green, a frame each 20 ms.
+  void OpenTwoFrames() {
+    player.Open(AnimationClip::Read(
+        ClipFile(PictureFormat(4, 2, 32, 0), {Frame(kBlue), Frame(kGreen)}, 20000)));
+  }
+
   // The player's pixels as it paints them, (x, y) from its top left, 0x00RRGGBB.
   std::uint32_t PaintedAt(int x, int y) {
     BITMAPINFO info{};
@@ -70,10 +78,8 @@ class ClipPlayerTest : public ::testing::Test {
 };
 
 TEST_F(ClipPlayerTest, ShowsTheFirstFrameCentredOnWhatLiesBehindIt) {
-  MoveWindow(player.Handle(), 0, 0, kSide, kSide, FALSE);
   EXPECT_EQ(PaintedAt(3, 3), behindRgb);  // no clip: the box stays empty
-  player.Open(AnimationClip::Read(
-      ClipFile(PictureFormat(4, 2, 32, 0), {Frame(kBlue), Frame(kGreen)}, 20000)));
+  OpenTwoFrames();
   ASSERT_TRUE(player.Clip());
   // The clip sits at (2, 3) .. (5, 4); its top left colour lets the background through.
   EXPECT_EQ(PaintedAt(2, 3), behindRgb);
@@ -85,9 +91,7 @@ TEST_F(ClipPlayerTest, ShowsTheFirstFrameCentredOnWhatLiesBehindIt) {
 }
 
 TEST_F(ClipPlayerTest, PlaysFrameAfterFrameUntilStoppedWhereItStands) {
-  MoveWindow(player.Handle(), 0, 0, kSide, kSide, FALSE);
-  player.Open(AnimationClip::Read(
-      ClipFile(PictureFormat(4, 2, 32, 0), {Frame(kBlue), Frame(kGreen)}, 20000)));
+  OpenTwoFrames();
   player.Play(true);
   EXPECT_TRUE(WaitFor([&] { return PaintedAt(3, 3) == kGreen; }, 3000));
   EXPECT_TRUE(WaitFor([&] { return PaintedAt(3, 3) == kBlue; }, 3000));  // and round again

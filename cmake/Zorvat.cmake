@@ -37,10 +37,10 @@ if(WIN32)
   # No DLLs beside the programs: the C++ runtime and winpthread are linked in.
   set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
 
-  # System libraries only some commands need (the file dialogs, the sounds) are loaded at their
-  # first call: a start pays neither for them nor for what they load in turn (comdlg32 brings
-  # the print spooler). Each lists the functions we call in cmake/delay-load/NAME.def; link
-  # NAME_delay in place of NAME.
+  # System libraries only some commands need (the file dialogs, the sounds, the shell's program
+  # start and file icons) are loaded at their first call: a start pays neither for them nor for
+  # what they load in turn (comdlg32 brings the print spooler, shell32 shlwapi). Each lists the
+  # functions we call in cmake/delay-load/NAME.def; link NAME_delay in place of NAME.
   function(zorvat_delay_loaded name)
     set(definitions ${PROJECT_SOURCE_DIR}/cmake/delay-load/${name}.def)
     set(library ${CMAKE_BINARY_DIR}/delay-load/lib${name}-delay.a)
@@ -56,6 +56,7 @@ if(WIN32)
   endfunction()
   zorvat_delay_loaded(comdlg32)
   zorvat_delay_loaded(winmm)
+  zorvat_delay_loaded(shell32)
 endif()
 
 # A program as it ships. Its sections are page-aligned in the file too, so the loader can map the

@@ -1,7 +1,8 @@
 #include "platform/SingleInstance.h"
 
-#include <shellapi.h>
-
+#include <algorithm>
+#include <string>
+#include <string_view>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -15,6 +16,55 @@ namespace {
 constexpr wchar_t kClassName[] = L"ZorvatSingleInstance";
 constexpr ULONG_PTR kListFileTag = 0x5A524C31;  // "ZRL1"
 constexpr UINT kDeliver = WM_APP + 1;
+
+bool IsBlank(wchar_t unit) {
+  return unit == L' ' || unit == L'\t';
+}
+
+// The first argument after the program's name, split as CommandLineToArgvW splits it (which
+// would load shell32 at every start): the name ends at its closing quote or at the first blank;
+// then a blank outside quotes ends the argument, and 2n backslashes before a quote stand for n and
+// the quote opens or closes, 2n+1 for n and a plain quote.
+std::wstring FirstArgument(std::wstring_view line) {
+  std::size_t at = 0;
+  if (!line.empty() && line.front() == L'"') {
+    at = std::min(line.find(L'"', 1), line.size() - 1) + 1;
+  } else {
+    while (at < line.size() && !IsBlank(line[at])) {
+      ++at;
+    }
+  }
+  while (at < line.size() && IsBlank(line[at])) {
+    ++at;
+  }
+  std::wstring argument;
+  bool quoted = false;
+  std::size_t backslashes = 0;
+  for (; at < line.size(); ++at) {
+    const wchar_t unit = line[at];
+    if (unit == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    if (unit == L'"') {
+      argument.append(backslashes / 2, L'\\');
+      if (backslashes % 2 != 0) {
+        argument += L'"';
+      } else {
+        quoted = !quoted;
+      }
+      backslashes = 0;
+      continue;
+    }
+    argument.append(std::exchange(backslashes, 0), L'\\');
+    if (IsBlank(unit) && !quoted) {
+      break;
+    }
+    argument += unit;
+  }
+  argument.append(backslashes, L'\\');
+  return argument;
+}
 
 }  // namespace
 
@@ -120,13 +170,7 @@ void SingleInstance::DeliverWaiting() {
 }
 
 std::string ListFileArgument(const wchar_t* commandLine) {
-  int count = 0;
-  LPWSTR* arguments = CommandLineToArgvW(commandLine, &count);
-  if (!arguments) {
-    return {};
-  }
-  std::wstring argument = count >= 2 ? arguments[1] : L"";
-  LocalFree(arguments);
+  const std::wstring argument = FirstArgument(commandLine ? commandLine : L"");
   if (argument.empty()) {
     return {};
   }

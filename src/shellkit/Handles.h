@@ -61,6 +61,7 @@ using KernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
 using FileHandle = UniqueHandle<HANDLE, &CloseHandle, &InvalidHandleValue>;
 using FindHandle = UniqueHandle<HANDLE, &FindClose, &InvalidHandleValue>;
 using RegistryKey = UniqueHandle<HKEY, &RegCloseKey>;
+using Library = UniqueHandle<HMODULE, &FreeLibrary>;
 
 using Icon = UniqueHandle<HICON, &DestroyIcon>;
 using Menu = UniqueHandle<HMENU, &DestroyMenu>;

@@ -110,15 +110,18 @@ std::optional<AnimationClip> ReadAnimationClip(const std::optional<std::string>&
     std::optional<std::string> bytes = ReadFileBytes(*clipFile);
     return bytes ? AnimationClip::Read(std::move(*bytes)) : std::nullopt;
   }
-  const HMODULE shell = GetModuleHandleW(L"shell32.dll");
+  // As a data file: the clip is copied out, and nothing of shell32 need run or stay loaded.
+  const shellkit::Library shell(LoadLibraryExW(
+      L"shell32.dll", nullptr,
+      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_SEARCH_SYSTEM32));
   const HRSRC found =
-      shell ? FindResourceW(shell, MAKEINTRESOURCEW(kFindComputerClip), L"AVI") : nullptr;
-  const void* data = found ? LockResource(LoadResource(shell, found)) : nullptr;
+      shell ? FindResourceW(shell.get(), MAKEINTRESOURCEW(kFindComputerClip), L"AVI") : nullptr;
+  const void* data = found ? LockResource(LoadResource(shell.get(), found)) : nullptr;
   if (!data) {
     return std::nullopt;
   }
   return AnimationClip::Read(
-      std::string(static_cast<const char*>(data), SizeofResource(shell, found)));
+      std::string(static_cast<const char*>(data), SizeofResource(shell.get(), found)));
 }
 
 }  // namespace zorvat::ui

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "shellkit/TrayNotification.h"
 #include "shellkit/WideText.h"
 
 namespace zorvat::ui {
@@ -82,22 +83,22 @@ void TrayIcon::Update() {
   NOTIFYICONDATAW record = Record();
   if (!visible_ || !icon_) {
     if (shown_) {
-      Shell_NotifyIconW(NIM_DELETE, &record);
+      shellkit::NotifyTray(NIM_DELETE, record);
       shown_ = false;
     }
     return;
   }
-  if (shown_ && Shell_NotifyIconW(NIM_MODIFY, &record)) {
+  if (shown_ && shellkit::NotifyTray(NIM_MODIFY, record)) {
     return;
   }
   // Not in the tray, or no longer: a modify would fail, so add it.
-  shown_ = Shell_NotifyIconW(NIM_ADD, &record);
+  shown_ = shellkit::NotifyTray(NIM_ADD, record);
   if (shown_) {
     record.uVersion = NOTIFYICON_VERSION_4;
-    version4_ = Shell_NotifyIconW(NIM_SETVERSION, &record);
+    version4_ = shellkit::NotifyTray(NIM_SETVERSION, record);
   } else {
     // It may be there already, from before a failed request.
-    shown_ = Shell_NotifyIconW(NIM_MODIFY, &record);
+    shown_ = shellkit::NotifyTray(NIM_MODIFY, record);
   }
 }
 

@@ -5,6 +5,8 @@
 // left in temporary files comes back.
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -82,6 +84,20 @@ HWND WindowOf(HANDLE process, const wchar_t* className) {
   return search.found;
 }
 
+bool HasModule(HANDLE process, const wchar_t* name) {
+  const shellkit::FileHandle modules(
+      CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, GetProcessId(process)));
+  MODULEENTRY32W module{};
+  module.dwSize = sizeof(module);
+  for (BOOL more = modules && Module32FirstW(modules.get(), &module); more;
+       more = Module32NextW(modules.get(), &module)) {
+    if (lstrcmpiW(module.szModule, name) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 std::string Caption(HWND window) {
   wchar_t text[1024] = {};
   GetWindowTextW(window, text, 1024);
@@ -131,6 +147,9 @@ TEST(ProgramRun, StartRunCopyHandOverAndCloseThroughTheTray) {
   std::cout << "copy event ran " << delay << " ms after its second began\n";
   EXPECT_GE(delay, 0);
   EXPECT_LT(delay, 3000);
+  // The start and the tray icon leave no shell32 loaded: it would stay in the working set for
+  // the whole run.
+  EXPECT_FALSE(HasModule(running.get(), L"shell32.dll"));
 
   // (b) A second start hands its list over and ends; the running copy shows that list.
   const Process later = Start(program, second);

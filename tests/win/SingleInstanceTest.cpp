@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -47,17 +50,38 @@ TEST(SingleInstance, NobodyListeningIsReportedAfterTheWait) {
   EXPECT_FALSE(later.HandOver("x.zrl", 200));
 }
 
-TEST(SingleInstance, TheArgumentIsMadeAFullPathForTheRunningCopy) {
-  wchar_t folder[MAX_PATH];
-  GetCurrentDirectoryW(MAX_PATH, folder);
-  std::string expected = Narrow(folder);
-  if (expected.back() != '\\') {
-    expected += '\\';
+std::string FullPath(const std::wstring& path) {
+  wchar_t full[MAX_PATH];
+  const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
+  return Narrow(std::wstring_view(full, length));
+}
+
+// The system's own splitting is the measure: a file given by Explorer, a shortcut or a prompt
+// must reach the running copy as the same path.
+TEST(SingleInstance, TheArgumentIsSplitAsTheSystemSplitsItAndMadeAFullPath) {
+  const std::vector<std::wstring> lines = {
+      L"Zorvat.exe \"Meine Liste.zrl\"",
+      L"\"C:\\Program Files\\Zorvat.exe\" \"D:\\a b\\c.zrl\"",
+      L"Zorvat.exe \t  D:\\liste.zrl zweite.zrl",
+      L"\"C:\\x y\\Zorvat.exe\"D:\\gleich.zrl",
+      L"Zorvat.exe \"D:\\Ordner\\\\\" rest",
+      L"Zorvat.exe D:\\a\\\"b c.zrl",
+      L"Zorvat.exe D:\\a\\\\\\\"b\" c\".zrl",
+      L"Zorvat.exe \"D:\\ohne Ende.zrl",
+      L"Zorvat.exe D:\\Liste.zrl\\\\",
+  };
+  for (const std::wstring& line : lines) {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(line.c_str(), &count);
+    ASSERT_NE(arguments, nullptr);
+    ASSERT_GE(count, 2);
+    const std::string expected = FullPath(arguments[1]);
+    LocalFree(arguments);
+    EXPECT_EQ(ListFileArgument(line.c_str()), expected) << Narrow(line);
   }
-  EXPECT_EQ(ListFileArgument(L"Zorvat.exe \"Meine Liste.zrl\""), expected + "Meine Liste.zrl");
-  EXPECT_EQ(ListFileArgument(L"\"C:\\Program Files\\Zorvat.exe\" \"D:\\a b\\c.zrl\""),
-            "D:\\a b\\c.zrl");
+  EXPECT_EQ(ListFileArgument(L"Zorvat.exe \"Meine Liste.zrl\""), FullPath(L"Meine Liste.zrl"));
   EXPECT_EQ(ListFileArgument(L"\"C:\\Program Files\\Zorvat.exe\""), "");
+  EXPECT_EQ(ListFileArgument(L"\"C:\\Program Files\\Zorvat.exe\" \"\""), "");
 }
 
 }  // namespace

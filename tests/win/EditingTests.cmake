@@ -6,7 +6,7 @@ zorvat_test(editing_tests
   ParameterDialogsTest.cpp
   EditingTests.rc
 )
-target_include_directories(editing_tests PRIVATE ${PROJECT_SOURCE_DIR}/res)
+target_include_directories(editing_tests PRIVATE ${PROJECT_SOURCE_DIR}/res ${PROJECT_BINARY_DIR}/res)
 target_link_libraries(editing_tests PRIVATE zorvat_ui_editing zorvat_test_support)
 set_source_files_properties(EditingTests.rc PROPERTIES OBJECT_DEPENDS
   "${PROJECT_SOURCE_DIR}/res/Dialogs.rc;${PROJECT_SOURCE_DIR}/res/DialogIds.h")

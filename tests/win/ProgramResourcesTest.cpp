@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cwctype>
 #include <filesystem>
 #include <optional>
@@ -49,6 +50,20 @@ class ProgramResources : public ::testing::Test {
       sizes.push_back(width == 0 ? 256 : width);
     }
     return sizes;
+  }
+
+  // The icon groups' ids in resource order.
+  std::vector<ULONG_PTR> GroupIds() const {
+    std::vector<ULONG_PTR> ids;
+    EnumResourceNamesW(
+        module_, MAKEINTRESOURCEW(14),
+        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list) -> BOOL {
+          reinterpret_cast<std::vector<ULONG_PTR>*>(list)->push_back(
+              reinterpret_cast<ULONG_PTR>(name));
+          return TRUE;
+        },
+        reinterpret_cast<LONG_PTR>(&ids));
+    return ids;
   }
 
   HMODULE module_ = nullptr;
@@ -142,18 +157,49 @@ TEST_F(ProgramResources, IconListsDrawLikeTheIconsTheSystemLoads) {
   }
 }
 
+// Every image of every icon is one the system can make an icon of. A start draws each icon's
+// smallest image and the program icon's up to 32 px; their data lies before every other image's,
+// as the system maps an image's neighbouring pages with each page touched, and a large image
+// among them would be in the working set of every run.
+TEST_F(ProgramResources, EveryIconImageLoadsAndThoseAStartDrawsLieBeforeTheOthers) {
+  const BYTE* lastDrawnAtStart = nullptr;
+  const BYTE* firstOther = nullptr;
+  for (const ULONG_PTR id : GroupIds()) {
+    const HRSRC found = FindResourceW(module_, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(14));
+    const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(module_, found)));
+    const WORD count = *reinterpret_cast<const WORD*>(group + 4);
+    const std::vector<int> sizes = IconSizes(static_cast<int>(id));
+    const int smallest = *std::min_element(sizes.begin(), sizes.end());
+    for (WORD i = 0; i < count; ++i) {
+      const BYTE* entry = group + 6 + 14 * i;
+      DWORD bytesInGroup = 0;
+      WORD imageId = 0;
+      std::memcpy(&bytesInGroup, entry + 8, sizeof bytesInGroup);
+      std::memcpy(&imageId, entry + 12, sizeof imageId);
+      const HRSRC image = FindResourceW(module_, MAKEINTRESOURCEW(imageId), MAKEINTRESOURCEW(3));
+      ASSERT_NE(image, nullptr) << "icon " << id << " image " << imageId;
+      auto* data = static_cast<BYTE*>(LockResource(LoadResource(module_, image)));
+      const DWORD size = SizeofResource(module_, image);
+      EXPECT_GE(size, bytesInGroup) << "icon " << id << " image " << imageId;
+      const zorvat::shellkit::Icon icon(CreateIconFromResourceEx(
+          data, size, TRUE, 0x00030000, sizes[i], sizes[i], LR_DEFAULTCOLOR));
+      EXPECT_TRUE(icon) << "icon " << id << " at " << sizes[i];
+      if (sizes[i] == smallest || (id == IDI_ZORVAT && sizes[i] <= 32)) {
+        lastDrawnAtStart = std::max<const BYTE*>(lastDrawnAtStart, data);
+      } else if (firstOther == nullptr || data < firstOther) {
+        firstOther = data;
+      }
+    }
+  }
+  ASSERT_NE(lastDrawnAtStart, nullptr);
+  ASSERT_NE(firstOther, nullptr);
+  EXPECT_LT(lastDrawnAtStart, firstOther);
+}
+
 // The registration of list files names "Zorvat.exe,1": the shell counts icon groups in resource
 // order, so the program's icon must come first and the list file's second.
 TEST_F(ProgramResources, ShellFindsProgramIconFirstAndListFileIconSecond) {
-  std::vector<ULONG_PTR> order;
-  EnumResourceNamesW(
-      module_, MAKEINTRESOURCEW(14),
-      [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list) -> BOOL {
-        reinterpret_cast<std::vector<ULONG_PTR>*>(list)->push_back(
-            reinterpret_cast<ULONG_PTR>(name));
-        return TRUE;
-      },
-      reinterpret_cast<LONG_PTR>(&order));
+  const std::vector<ULONG_PTR> order = GroupIds();
   ASSERT_GE(order.size(), 2u);
   EXPECT_EQ(order[0], static_cast<ULONG_PTR>(IDI_ZORVAT));
   EXPECT_EQ(order[1], static_cast<ULONG_PTR>(IDI_LIST_FILE));

@@ -1,11 +1,11 @@
 #include "shellkit/TrayNotification.h"
 
-#include "shellkit/Handles.h"
+#include "shellkit/SystemLibrary.h"
 
 namespace zorvat::shellkit {
 
 bool NotifyTray(DWORD message, NOTIFYICONDATAW& record) {
-  const Library shell(LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+  const Library shell = LoadSystemLibrary(L"shell32.dll");
   using Function = decltype(&Shell_NotifyIconW);
   // Through a plain function type, as a cast between unrelated function types warns.
   const auto notify = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(

@@ -5,6 +5,7 @@
 
 #include "base/Files.h"
 #include "shellkit/Handles.h"
+#include "shellkit/SystemLibrary.h"
 
 namespace zorvat::ui {
 namespace {
@@ -111,9 +112,8 @@ std::optional<AnimationClip> ReadAnimationClip(const std::optional<std::string>&
     return bytes ? AnimationClip::Read(std::move(*bytes)) : std::nullopt;
   }
   // As a data file: the clip is copied out, and nothing of shell32 need run or stay loaded.
-  const shellkit::Library shell(LoadLibraryExW(
-      L"shell32.dll", nullptr,
-      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_SEARCH_SYSTEM32));
+  const shellkit::Library shell = shellkit::LoadSystemLibrary(
+      L"shell32.dll", LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   const HRSRC found =
       shell ? FindResourceW(shell.get(), MAKEINTRESOURCEW(kFindComputerClip), L"AVI") : nullptr;
   const void* data = found ? LockResource(LoadResource(shell.get(), found)) : nullptr;

@@ -21,10 +21,11 @@ bool IsBlank(wchar_t unit) {
   return unit == L' ' || unit == L'\t';
 }
 
-// The first argument after the program's name, split as CommandLineToArgvW splits it (which
-// would load shell32 at every start): the name ends at its closing quote or at the first blank;
-// then a blank outside quotes ends the argument, and 2n backslashes before a quote stand for n and
-// the quote opens or closes, 2n+1 for n and a plain quote.
+// The first argument after the program's name, split as CommandLineToArgvW splits a file path
+// (shell32, which that would load at every start, is not needed for it): the name ends at its
+// closing quote or at the first blank; then a blank outside quotes ends the argument, and 2n
+// backslashes before a quote stand for n and the quote opens or closes, 2n+1 for n and a plain
+// quote. Runs of quotes, which CommandLineToArgvW reads apart, cannot occur in a path.
 std::wstring FirstArgument(std::wstring_view line) {
   std::size_t at = 0;
   if (!line.empty() && line.front() == L'"') {

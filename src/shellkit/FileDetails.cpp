@@ -2,21 +2,11 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
+#include "shellkit/ShellLibrary.h"
 #include "shellkit/WideText.h"
 
 namespace zorvat::shellkit {
 namespace {
-
-std::string TypeName(const std::wstring& path) {
-  const ComScope com;
-  SHFILEINFOW info{};
-  if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_TYPENAME)) {
-    return {};
-  }
-  return Narrow(info.szTypeName);
-}
 
 template <typename Format>
 std::string LocaleText(Format format) {
@@ -66,7 +56,7 @@ std::string GetFileDetail(const std::string& path, std::uint8_t kind) {
   }
   switch (kind) {
     case 1:
-      return TypeName(widePath);
+      return ShellLibrary().FileTypeName(path);
     case 2:
       return LocalStamp(data.ftLastWriteTime);
     case 3:
@@ -77,12 +67,7 @@ std::string GetFileDetail(const std::string& path, std::uint8_t kind) {
 }
 
 Icon GetFileIcon(const std::string& path) {
-  const ComScope com;
-  SHFILEINFOW info{};
-  if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof(info), SHGFI_ICON)) {
-    return Icon();
-  }
-  return Icon(info.hIcon);
+  return ShellLibrary().FileIcon(path);
 }
 
 }  // namespace zorvat::shellkit

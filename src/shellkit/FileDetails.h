@@ -12,7 +12,8 @@ namespace zorvat::shellkit {
 // names no existing file, "" for another kind.
 std::string GetFileDetail(const std::string& path, std::uint8_t kind);
 
-// The shell's standard-size icon for the file; empty when the shell has none.
+// The shell's standard-size icon for the file; empty when the shell has none. For many files at
+// once, ShellLibrary::FileIcon spares loading shell32 for each.
 Icon GetFileIcon(const std::string& path);
 
 }  // namespace zorvat::shellkit

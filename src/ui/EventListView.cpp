@@ -2,10 +2,11 @@
 
 #include <windowsx.h>
 
+#include <optional>
 #include <utility>
 
 #include "base/ScopeGuard.h"
-#include "shellkit/FileDetails.h"
+#include "shellkit/ShellLibrary.h"
 #include "shellkit/WideText.h"
 #include "ui/Dpi.h"
 #include "ui/ListColumns.h"
@@ -52,6 +53,7 @@ std::map<std::string, int> EventListView::RebuildImages(const EventRows& rows) {
   std::map<std::string, shellkit::Icon> kept;
   std::map<std::string, int> indexes;
   shellkit::ImageList images(ImageList_Duplicate(kindIcons_.get()));
+  std::optional<shellkit::ShellLibrary> shell;
   for (std::size_t i = 0; i < rows.Count(); ++i) {
     const RowIcon& icon = rows[i].icon;
     if (icon.source != RowIcon::Source::FileIcon || indexes.contains(icon.file)) {
@@ -59,8 +61,15 @@ std::map<std::string, int> EventListView::RebuildImages(const EventRows& rows) {
     }
     // Earlier mirrors looked the file up already; the shell is asked only for new files.
     auto known = fileIcons_.find(icon.file);
-    shellkit::Icon fileIcon =
-        known != fileIcons_.end() ? std::move(known->second) : shellkit::GetFileIcon(icon.file);
+    shellkit::Icon fileIcon;
+    if (known != fileIcons_.end()) {
+      fileIcon = std::move(known->second);
+    } else {
+      if (!shell) {
+        shell.emplace();
+      }
+      fileIcon = shell->FileIcon(icon.file);
+    }
     indexes[icon.file] = fileIcon ? ImageList_AddIcon(images.get(), fileIcon.get()) : I_IMAGENONE;
     kept[icon.file] = std::move(fileIcon);
   }

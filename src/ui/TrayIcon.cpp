@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "shellkit/TrayNotification.h"
+#include "shellkit/ShellLibrary.h"
 #include "shellkit/WideText.h"
 
 namespace zorvat::ui {
@@ -83,22 +83,23 @@ void TrayIcon::Update() {
   NOTIFYICONDATAW record = Record();
   if (!visible_ || !icon_) {
     if (shown_) {
-      shellkit::NotifyTray(NIM_DELETE, record);
+      shellkit::ShellLibrary().NotifyIcon(NIM_DELETE, record);
       shown_ = false;
     }
     return;
   }
-  if (shown_ && shellkit::NotifyTray(NIM_MODIFY, record)) {
+  const shellkit::ShellLibrary shell;
+  if (shown_ && shell.NotifyIcon(NIM_MODIFY, record)) {
     return;
   }
   // Not in the tray, or no longer: a modify would fail, so add it.
-  shown_ = shellkit::NotifyTray(NIM_ADD, record);
+  shown_ = shell.NotifyIcon(NIM_ADD, record);
   if (shown_) {
     record.uVersion = NOTIFYICON_VERSION_4;
-    version4_ = shellkit::NotifyTray(NIM_SETVERSION, record);
+    version4_ = shell.NotifyIcon(NIM_SETVERSION, record);
   } else {
     // It may be there already, from before a failed request.
-    shown_ = shellkit::NotifyTray(NIM_MODIFY, record);
+    shown_ = shell.NotifyIcon(NIM_MODIFY, record);
   }
 }
 

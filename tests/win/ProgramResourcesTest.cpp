@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <cwctype>
 #include <filesystem>
@@ -68,6 +69,19 @@ class ProgramResources : public ::testing::Test {
 
   HMODULE module_ = nullptr;
 };
+
+// The width an icon image's own header gives: a PNG's IHDR, else the BITMAPINFOHEADER.
+int ImageWidth(const BYTE* data, DWORD size) {
+  constexpr BYTE kPng[] = {0x89, 'P', 'N', 'G'};
+  if (size >= 24 && std::memcmp(data, kPng, sizeof kPng) == 0) {
+    return (data[16] << 24) | (data[17] << 16) | (data[18] << 8) | data[19];
+  }
+  LONG width = 0;
+  if (size >= sizeof(BITMAPINFOHEADER)) {
+    std::memcpy(&width, data + offsetof(BITMAPINFOHEADER, biWidth), sizeof width);
+  }
+  return static_cast<int>(width);
+}
 
 bool Holds(const std::vector<int>& sizes, int size) {
   return std::find(sizes.begin(), sizes.end(), size) != sizes.end();
@@ -181,6 +195,7 @@ TEST_F(ProgramResources, EveryIconImageLoadsAndThoseAStartDrawsLieBeforeTheOther
       auto* data = static_cast<BYTE*>(LockResource(LoadResource(module_, image)));
       const DWORD size = SizeofResource(module_, image);
       EXPECT_GE(size, bytesInGroup) << "icon " << id << " image " << imageId;
+      EXPECT_EQ(ImageWidth(data, size), sizes[i]) << "icon " << id << " image " << imageId;
       const zorvat::shellkit::Icon icon(CreateIconFromResourceEx(
           data, size, TRUE, 0x00030000, sizes[i], sizes[i], LR_DEFAULTCOLOR));
       EXPECT_TRUE(icon) << "icon " << id << " at " << sizes[i];

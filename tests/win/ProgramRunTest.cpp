@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "base/DateTime.h"
@@ -84,17 +85,20 @@ HWND WindowOf(HANDLE process, const wchar_t* className) {
   return search.found;
 }
 
-bool HasModule(HANDLE process, const wchar_t* name) {
+// Whether the process has the module loaded; none when its modules cannot be listed.
+std::optional<bool> HasModule(HANDLE process, const wchar_t* name) {
   const shellkit::FileHandle modules(
       CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, GetProcessId(process)));
   MODULEENTRY32W module{};
   module.dwSize = sizeof(module);
-  for (BOOL more = modules && Module32FirstW(modules.get(), &module); more;
-       more = Module32NextW(modules.get(), &module)) {
+  if (!modules || !Module32FirstW(modules.get(), &module)) {
+    return std::nullopt;
+  }
+  do {
     if (lstrcmpiW(module.szModule, name) == 0) {
       return true;
     }
-  }
+  } while (Module32NextW(modules.get(), &module));
   return false;
 }
 
@@ -108,6 +112,11 @@ EventLists DailyCopy(DateTime due, const std::string& source, const std::string&
   EventLists lists;
   lists[EventKind::Daily].Append(
       {{TimePart(due), kCmdCopyFile, source, target, false}, true, false});
+  // Inactive, in the list shown at start: its row shows the file's icon.
+  lists[EventKind::General].Append(
+      {{EncodeDateTime({2099, 1, 1}, {12, 0, 0, 0}), kCmdAppStart, source, "", false},
+       false,
+       false});
   return lists;
 }
 
@@ -147,9 +156,10 @@ TEST(ProgramRun, StartRunCopyHandOverAndCloseThroughTheTray) {
   std::cout << "copy event ran " << delay << " ms after its second began\n";
   EXPECT_GE(delay, 0);
   EXPECT_LT(delay, 3000);
-  // The start and the tray icon leave no shell32 loaded: it would stay in the working set for
-  // the whole run.
-  EXPECT_FALSE(HasModule(running.get(), L"shell32.dll"));
+  // The start, a file's icon and the tray icon leave no shell32 loaded: it would stay in the
+  // working set for the whole run.
+  EXPECT_EQ(HasModule(running.get(), L"kernel32.dll"), std::optional(true));
+  EXPECT_EQ(HasModule(running.get(), L"shell32.dll"), std::optional(false));
 
   // (b) A second start hands its list over and ends; the running copy shows that list.
   const Process later = Start(program, second);

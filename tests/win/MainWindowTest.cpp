@@ -608,10 +608,16 @@ TEST_F(MainWindowTest, KeysTypedInTheWaitingTasksWindowActOnItAlone) {
 
 // Children go before their parent: taking the window down calls nothing on a handle that is
 // already gone (under Wine each such call leaves an error code behind).
+// A call on a window, menu or other handle already gone leaves one of these errors. Others come
+// from the system's own work beside other test programs: access denied, now and then, in
+// parallel runs that show a tray.
 TEST_F(MainWindowTest, TeardownCallsNothingOnADestroyedHandle) {
   SetLastError(ERROR_SUCCESS);
   window.reset();
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
+  const DWORD error = GetLastError();
+  EXPECT_NE(error, static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+  EXPECT_NE(error, static_cast<DWORD>(ERROR_INVALID_MENU_HANDLE));
+  EXPECT_NE(error, static_cast<DWORD>(ERROR_INVALID_HANDLE));
 }
 
 }  // namespace

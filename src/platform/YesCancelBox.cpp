@@ -3,16 +3,16 @@
 #include <array>
 #include <string_view>
 
+#include "shellkit/SystemLibrary.h"
+
 namespace zorvat {
 namespace {
 
 // The localized button text of user32's own boxes where the system offers it.
 const wchar_t* YesText() noexcept {
   using GetString = const wchar_t*(WINAPI*)(UINT);
-  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  const auto getString = user32 ? reinterpret_cast<GetString>(reinterpret_cast<void*>(
-                                      GetProcAddress(user32, "MB_GetString")))
-                                : nullptr;
+  const auto getString =
+      shellkit::ProcedureOf<GetString>(GetModuleHandleW(L"user32.dll"), "MB_GetString");
   const wchar_t* text = getString ? getString(IDYES - 1) : nullptr;
   return text ? text : L"&Yes";
 }

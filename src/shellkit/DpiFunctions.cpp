@@ -1,14 +1,13 @@
 #include "shellkit/DpiFunctions.h"
 
+#include "shellkit/SystemLibrary.h"
+
 namespace zorvat::shellkit {
 namespace {
 
 template <typename Function>
 Function User32Function(const char* name) {
-  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  // Through a plain function type, as a cast between unrelated function types warns.
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void (*)()>(user32 ? GetProcAddress(user32, name) : nullptr));
+  return ProcedureOf<Function>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 }  // namespace

@@ -4,26 +4,16 @@
 #include "shellkit/WideText.h"
 
 namespace zorvat::shellkit {
-namespace {
-
-template <typename Function>
-Function Find(const Library& module, const char* name) {
-  // Through a plain function type, as a cast between unrelated function types warns.
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void (*)()>(module ? GetProcAddress(module.get(), name) : nullptr));
-}
-
-}  // namespace
 
 ShellLibrary::ShellLibrary() : module_(LoadSystemLibrary(L"shell32.dll")) {}
 
 bool ShellLibrary::NotifyIcon(DWORD message, NOTIFYICONDATAW& record) const {
-  const auto notify = Find<decltype(&Shell_NotifyIconW)>(module_, "Shell_NotifyIconW");
+  const auto notify = ProcedureOf<decltype(&Shell_NotifyIconW)>(module_.get(), "Shell_NotifyIconW");
   return notify && notify(message, &record);
 }
 
 bool ShellLibrary::FileInfo(const std::string& path, UINT flags, SHFILEINFOW& info) const {
-  const auto fileInfo = Find<decltype(&SHGetFileInfoW)>(module_, "SHGetFileInfoW");
+  const auto fileInfo = ProcedureOf<decltype(&SHGetFileInfoW)>(module_.get(), "SHGetFileInfoW");
   // The shell may hand the request to extensions that need COM.
   const ComScope com;
   return fileInfo && fileInfo(Widen(path).c_str(), 0, &info, sizeof(info), flags) != 0;

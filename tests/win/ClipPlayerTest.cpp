@@ -10,6 +10,7 @@
 #include "support/ClipBytes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFolder.h"
+#include "win/ParentWindow.h"
 #include "win/WinTestSupport.h"
 
 namespace zorvat::ui {
@@ -26,25 +27,6 @@ std::string Frame(std::uint32_t colour) {
   return Le32(colour) + Le32(colour) + Le32(colour) + Le32(colour) + Le32(kRed) + Le32(colour) +
          Le32(colour) + Le32(colour);
 }
-
-// What lies behind the box: a parent whose static controls stand on white.
-class WhiteParent final : public Window {
- public:
-  explicit WhiteParent(Prompts& errors) : Window(errors) {
-    Create(L"ZorvatClipTestParent", 0, L"", WS_POPUP, RECT{0, 0, 50, 50}, nullptr);
-  }
-  ~WhiteParent() override { Destroy(); }
-  WhiteParent(const WhiteParent&) = delete;
-  WhiteParent& operator=(const WhiteParent&) = delete;
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_CTLCOLORSTATIC) {
-      return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
-    }
-    return Default(message, wParam, lParam);
-  }
-};
 
 class ClipPlayerTest : public ::testing::Test {
  protected:
@@ -73,7 +55,8 @@ class ClipPlayerTest : public ::testing::Test {
   static constexpr int kSide = 8;
   static constexpr std::uint32_t behindRgb = 0xFFFFFF;
   ScriptedPrompts prompts;
-  WhiteParent parent{prompts};
+  // What lies behind the box: static controls stand on white there.
+  ParentWindow parent{prompts, 50, 50, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))};
   ClipPlayer player{prompts, parent.Handle(), 77};
 };
 

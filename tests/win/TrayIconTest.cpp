@@ -74,16 +74,23 @@ TEST(TrayIcon, TheMenuOpensForTheOwnerBroughtToTheFrontAndANullMessageFollowsIt)
   const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP, 20, 0, 10, 10, nullptr,
                                      nullptr, nullptr, nullptr);
   SetForegroundWindow(other);
-  int menusOpened = 0;
+  // What the front was while the menu opened: test programs running beside this one may take the
+  // front afterwards.
+  struct Opened {
+    int menus = 0;
+    HWND front = nullptr;
+  } opened;
   SetWindowSubclass(
       owner,
-      [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR opened) {
+      [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
         if (message == WM_INITMENUPOPUP) {
-          ++*reinterpret_cast<int*>(opened);
+          auto& opened = *reinterpret_cast<Opened*>(data);
+          ++opened.menus;
+          opened.front = GetForegroundWindow();
         }
         return DefSubclassProc(window, message, wParam, lParam);
       },
-      1, reinterpret_cast<DWORD_PTR>(&menusOpened));
+      1, reinterpret_cast<DWORD_PTR>(&opened));
   const HMENU menu = CreatePopupMenu();
   AppendMenuW(menu, MF_STRING, 1, L"&Open Zorvat");
   {
@@ -96,8 +103,8 @@ TEST(TrayIcon, TheMenuOpensForTheOwnerBroughtToTheFrontAndANullMessageFollowsIt)
                  MAKELPARAM(WM_CONTEXTMENU, 0));
     KillTimer(nullptr, timer);
   }
-  EXPECT_EQ(menusOpened, 1);
-  EXPECT_EQ(GetForegroundWindow(), owner);
+  EXPECT_EQ(opened.menus, 1);
+  EXPECT_EQ(opened.front, owner);
   MSG message{};
   EXPECT_TRUE(PeekMessageW(&message, owner, WM_NULL, WM_NULL, PM_REMOVE));
   DestroyMenu(menu);

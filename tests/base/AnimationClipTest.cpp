@@ -73,6 +73,17 @@ TEST(AnimationClip, PlaysUncompressedFramesInTurnAsTheEyeSeesThem) {
   }
 }
 
+// An 8-bit picture one pixel square whose palette holds grey n at n, with "colours used" 0.
+std::string FullPaletteNoCount() {
+  std::vector<std::uint32_t> greys;
+  for (std::uint32_t n = 0; n < 256; ++n) {
+    greys.push_back(n << 16 | n << 8 | n);
+  }
+  std::string format = PictureFormat(1, 1, 8, 0, greys);
+  format.replace(8 + 32, 4, Le32(0));  // past the chunk's id and size
+  return format;
+}
+
 TEST(AnimationClip, ReadsEveryUncompressedDepthAndATopDownPicture) {
   // Width 1: 8 bits through the palette; 16 bits as 5-5-5 (16 of 31 widened to 0x84); 32 bits
   // blue, green, red, unused; a negative height stores the top row first.
@@ -87,6 +98,8 @@ TEST(AnimationClip, ReadsEveryUncompressedDepthAndATopDownPicture) {
       {PictureFormat(1, 1, 16, 0), Le16(0x7C00) + Le16(0), kRed, 0},
       {PictureFormat(1, 1, 16, 0), Le16(0x0010) + Le16(0), 0x000084u, 0},
       {PictureFormat(1, -2, 32, 0), Le32(kBlue) + Le32(kWhite), kBlue, kWhite},
+      // "Colours used" 0, as most 8-bit clips have it, means the whole table of 256.
+      {FullPaletteNoCount(), std::string("\xC8\0\0\0", 4), 0xC8C8C8u, 0},
   };
   for (const auto& c : cases) {
     std::optional<AnimationClip> clip = AnimationClip::Read(ClipFile(c.format, {c.frame}));
@@ -143,6 +156,12 @@ TEST(AnimationClip, DamagedFramesNeverDrawOutsideThePicture) {
   clip->Advance();
   EXPECT_EQ(clip->Picture(), (std::vector<std::uint32_t>{kBlack, kRed, kGreen, kBlack}));
 
+  // What follows a frame's end is not drawn.
+  std::optional<AnimationClip> ended = AnimationClip::Read(
+      ClipFile(PictureFormat(2, 1, 8, 1, palette), {std::string("\1\1\0\1\1\2", 6)}));
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(ended->Picture(), (std::vector<std::uint32_t>{kRed, kBlack}));
+
   // An empty frame repeats the one before; a frame too short for the picture is not drawn.
   std::optional<AnimationClip> repeated = AnimationClip::Read(
       ClipFile(PictureFormat(1, 1, 32, 0), {Le32(kGreen), std::string(), std::string("\1", 1)}));
@@ -151,6 +170,13 @@ TEST(AnimationClip, DamagedFramesNeverDrawOutsideThePicture) {
   EXPECT_EQ(At(*repeated, 0, 0), kGreen);
   repeated->Advance();
   EXPECT_EQ(At(*repeated, 0, 0), kGreen);
+}
+
+// A picture format whose header claims more bytes than its chunk holds.
+std::string LongerHeaderThanItsChunk() {
+  std::string format = PictureFormat(1, 1, 8, 0, {kRed});
+  format.replace(8, 4, Le32(48));  // the chunk holds 44
+  return format;
 }
 
 TEST(AnimationClip, FindsFramesInRecordListsAndRefusesWhatItCannotPlay) {
@@ -163,6 +189,14 @@ TEST(AnimationClip, FindsFramesInRecordListsAndRefusesWhatItCannotPlay) {
   ASSERT_TRUE(grouped);
   EXPECT_EQ(grouped->FrameCount(), 2u);
   EXPECT_EQ(At(*grouped, 0, 0), kWhite);
+
+  // The frames are the first stream's, and so is the format they are read with.
+  const std::optional<AnimationClip> twoStreams = AnimationClip::Read(
+      ClipFile(format, {Le32(kWhite)}, 500000,
+               ClipList("strl", StreamHeader("vids") + PictureFormat(2, 2, 24, 0))));
+  ASSERT_TRUE(twoStreams);
+  EXPECT_EQ(twoStreams->Width(), 1);
+  EXPECT_EQ(At(*twoStreams, 0, 0), kWhite);
 
   const std::string good = ClipFile(format, {Le32(kWhite)});
   ASSERT_TRUE(AnimationClip::Read(good));
@@ -180,6 +214,8 @@ TEST(AnimationClip, FindsFramesInRecordListsAndRefusesWhatItCannotPlay) {
       ClipFile(PictureFormat(1, -1, 8, 1, {kRed}),
                {std::string("\0\1", 2)}),                    // run lengths top down
       ClipFile(PictureFormat(100000, 1, 32, 0), {Le32(0)}),  // larger than any box
+      ClipFile(PictureFormat(1, -100000, 32, 0), {Le32(0)}),
+      ClipFile(LongerHeaderThanItsChunk(), {Le32(0)}),
       ClipFile(PictureFormat(0, 1, 32, 0), {Le32(0)}),
   };
   for (const std::string& bytes : unplayable) {

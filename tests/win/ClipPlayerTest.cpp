@@ -74,8 +74,9 @@ TEST_F(ClipPlayerTest, ShowsTheFirstFrameCentredOnWhatLiesBehindIt) {
 }
 
 TEST_F(ClipPlayerTest, PlaysFrameAfterFrameUntilStoppedWhereItStands) {
-  OpenTwoFrames();
+  // Switched on before its clip comes, as at the program's start: it plays once the clip opens.
   player.Play(true);
+  OpenTwoFrames();
   EXPECT_TRUE(WaitFor([&] { return PaintedAt(3, 3) == kGreen; }, 3000));
   EXPECT_TRUE(WaitFor([&] { return PaintedAt(3, 3) == kBlue; }, 3000));  // and round again
   EXPECT_TRUE(WaitFor([&] { return PaintedAt(3, 3) == kGreen; }, 3000));
@@ -88,6 +89,7 @@ TEST_F(ClipPlayerTest, PlaysFrameAfterFrameUntilStoppedWhereItStands) {
   player.Play(true);
   EXPECT_EQ(player.Clip()->Frame(), 0u);
   EXPECT_EQ(PaintedAt(3, 3), kBlue);
+  EXPECT_TRUE(WaitFor([&] { return PaintedAt(3, 3) == kGreen; }, 3000));
 }
 
 TEST(ReadAnimationClip, TakesTheFileOrElseTheSystemsClip) {

@@ -81,6 +81,8 @@ TEST(SingleInstance, TheArgumentIsSplitAsTheSystemSplitsItAndMadeAFullPath) {
   }
   EXPECT_EQ(ListFileArgument(L"\"C:\\Program Files\\Zorvat.exe\""), "");
   EXPECT_EQ(ListFileArgument(L"\"C:\\Program Files\\Zorvat.exe\" \"\""), "");
+  // A program name whose quote never closes takes the whole line: no list.
+  EXPECT_EQ(ListFileArgument(L"\"C:\\Program Files\\Zorvat.exe D:\\liste.zrl"), "");
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 //   zorvat-probe DESKTOP click TITLE TEXT         clicks a button, as a user would
 //   zorvat-probe DESKTOP tray                     1 when the tray holds the program's icon
 //   zorvat-probe DESKTOP taskbar                  the taskbar's buttons
+//   zorvat-probe DESKTOP count TITLE              the window's process: its top-level windows
+//                                                 (shown or not) by class, and their children
 // TITLE is the start of a visible top-level window's title. Exits 1 when something is not found.
 // The list and tree are another process's: their item texts are read through a buffer allocated
 // in that process.
@@ -227,6 +229,27 @@ int TrayHoldsIcon() {
   return icon && Shell_NotifyIconW(NIM_MODIFY, &record) ? 0 : 1;
 }
 
+// Every top-level window of the process, hidden ones too, and how many children they hold.
+int CountWindows(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  std::wstring classes;
+  int topLevels = 0;
+  std::size_t children = 0;
+  for (HWND top : TopLevels()) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(top, &owner);
+    if (owner == process) {
+      ++topLevels;
+      children += Descendants(top).size();
+      classes += L" " + ClassOf(top);
+    }
+  }
+  Print(L"top-level " + std::to_wstring(topLevels) + L" child " + std::to_wstring(children) +
+        L" :" + classes);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -271,6 +294,9 @@ int wmain(int argc, wchar_t** argv) {
   HWND window = FindTopLevel(args[0]);
   if (!window) {
     return 1;
+  }
+  if (command == L"count") {
+    return CountWindows(window);
   }
   if (command == L"rows") {
     return Rows(window);

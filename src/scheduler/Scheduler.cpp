@@ -67,7 +67,6 @@ void Scheduler::OnScanTick() {
   }
   RefreshWake();
   NotifyMissed();
-  RaiseStampFailure();
 }
 
 std::int64_t Scheduler::UtcMs(DateTime now) const {
@@ -91,6 +90,12 @@ void Scheduler::NoticeGap(DateTime now) {
   lastLookUtc_ = utc;
   if (gap && active_) {
     CatchUp(handledUpTo_, now, ranSince_);
+  }
+  if (gap) {
+    // Nobody looked when summer time began, if it did: the catch-up has given up that hour too,
+    // and it must not run late as skipped time.
+    lastOffset_ = ports_.clock.UtcOffset();
+    lastSeen_ = now;
   }
   handledUpTo_ = Handled(now);
 }
@@ -169,7 +174,7 @@ std::int64_t Scheduler::Handled(DateTime now) const {
 }
 
 void Scheduler::WriteStamp(DateTime now) {
-  if (ports_.stamp == nullptr) {
+  if (ports_.stamp == nullptr || !caughtUp_) {
     return;
   }
   handledUpTo_ = Handled(now);
@@ -218,14 +223,23 @@ void Scheduler::RaiseStampFailure() {
 
 void Scheduler::CatchUpSince(const std::optional<HandledStamp>& stamp) {
   const DateTime now = ports_.clock.Now();
+  const std::int64_t nowMs = ToMilliseconds(now);
   lastLookUtc_ = UtcMs(now);
   if (stamp) {
-    ranSince_ = stamp->ran;
-    if (active_) {
-      CatchUp(stamp->handledUpTo, now, stamp->ran);
+    // What ran while a box of the start was open counts as well.
+    for (const Task& task : stamp->ran) {
+      if (!Contains(ranSince_, task)) {
+        ranSince_.push_back(task);
+      }
     }
-    handledUpTo_ = std::max(stamp->handledUpTo, handledUpTo_);
+    if (active_) {
+      CatchUp(stamp->handledUpTo, now, ranSince_);
+    }
+    // A stamp ahead of the clock (set back while Zorvat was closed) would hide every later
+    // sleep until the clock reached it again.
+    handledUpTo_ = std::max(std::min(stamp->handledUpTo, nowMs), handledUpTo_);
   }
+  caughtUp_ = true;
   handledUpTo_ = Handled(now);
   WriteStamp(now);
   NotifyMissed();
@@ -434,7 +448,6 @@ void Scheduler::OnHotTick() {
   FollowHotStack(ports_.clock.Now(), true);
   StampDueTasks(ports_.clock.Now());
   NotifyMissed();
-  RaiseStampFailure();
 }
 
 // A task handed on to a free slot starts in the same tick; a full execute stack keeps the
@@ -471,7 +484,6 @@ void Scheduler::OnExecuteTick() {
     RunTask(i);
   }
   FollowExecuteStack();
-  RaiseStampFailure();
 }
 
 void Scheduler::RunTask(std::size_t slot) {

@@ -105,6 +105,10 @@ class Scheduler {
   bool& ErrorBoxOpen(SchedulerTimer timer) {
     return errorBoxOpen_[static_cast<std::size_t>(timer)];
   }
+  // A refused stamp write, once until a write succeeds again. Ticks leave it for their
+  // dispatch to show after them, so that its box holds no timer: tasks go on running meanwhile.
+  void RaiseStampFailure();
+  bool& StampErrorBoxOpen() { return stampErrorBoxOpen_; }
 
  private:
   void ArmScanTimer();
@@ -123,7 +127,6 @@ class Scheduler {
   std::int64_t GapThreshold() const;
   std::int64_t Handled(DateTime now) const;
   void WriteStamp(DateTime now);
-  void RaiseStampFailure();
   void StampDueTasks(DateTime now);
   std::int64_t UtcMs(DateTime now) const;
 
@@ -141,6 +144,7 @@ class Scheduler {
   // Occurrences turned away by a full hot stack: dropped when their window has passed unfilled.
   std::vector<Task> refused_;
   std::array<bool, kSchedulerTimers.size()> errorBoxOpen_{};
+  bool stampErrorBoxOpen_ = false;
   // The clock as last seen, to notice the local times that summer time skips.
   std::optional<std::int64_t> lastOffset_;
   DateTime lastSeen_ = 0;
@@ -149,8 +153,11 @@ class Scheduler {
   std::optional<std::int64_t> lastLookUtc_;  // to notice a gap: sleep, a stopped process
   std::vector<Task> ranSince_;               // ran at or after handledUpTo_, as the stamp says
   std::optional<std::int64_t> stampWrittenUtc_;
+  // No stamp is written before the start has caught up from the last one: a tick inside a box
+  // of the start would replace it, and what fell while Zorvat was closed would be forgotten.
+  bool caughtUp_ = false;
   bool stampFailing_ = false;
-  std::optional<std::string> stampFailure_;  // to show at the end of the tick
+  std::optional<std::string> stampFailure_;  // to show after the tick
   MissedEvents missed_;
   bool missedAdded_ = false;
   std::optional<std::optional<DateTime>> wakeArmed_;  // as last armed: nothing, or an instant

@@ -45,6 +45,8 @@ void DispatchSchedulerTick(Scheduler& scheduler, SchedulerTimer timer, Prompts& 
         break;
     }
   });
+  RunTickShowingErrors(errors, scheduler.StampErrorBoxOpen(),
+                       [&scheduler] { scheduler.RaiseStampFailure(); });
 }
 
 }  // namespace zorvat

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Error.h"
 #include "events/EventRecord.h"
 #include "scheduler/MissedEventRows.h"
 #include "scheduler/Scheduler.h"
@@ -15,8 +16,15 @@ namespace {
 
 class KeptStamps final : public StampStore {
  public:
-  void Write(const HandledStamp& stamp) override { last = stamp; }
+  void Write(const HandledStamp& stamp) override {
+    if (refusals > 0) {
+      --refusals;
+      throw Error("Zorvat.stamp is held by another program.");
+    }
+    last = stamp;
+  }
   std::optional<HandledStamp> last;
+  int refusals = 0;  // the next writes refused
 };
 
 class CountingView final : public MissedEventsView {
@@ -226,6 +234,79 @@ TEST(CatchUp, ATaskThatRanIsNotOfferedAgainAfterACrash) {
     restarted.Start(Rig::At(3, 1, 10, 30), stamp);
     EXPECT_EQ(restarted.scheduler.Missed().Rows().size(), listed);
     EXPECT_TRUE(restarted.shell.calls.empty());
+  }
+}
+
+// Asleep over the night summer time begins (31 March 2024, 02:00 becomes 03:00), woken at
+// 08:00: everything between is listed, and nothing of the hour before waking runs late as if
+// it had been skipped.
+TEST(CatchUp, AsleepOverTheStartOfSummerTimeListsAndRunsNothing) {
+  Rig rig;
+  rig.Add(EventKind::Daily, EncodeTime(7, 30, 0, 0), kCmdCopyFile, "a.txt", "b.txt");
+  rig.Add(EventKind::Daily, EncodeTime(7, 40, 0, 0), kCmdLogOff, "");
+  rig.clock.SetUtcOffset(3'600'000);
+  rig.Start(Rig::At(3, 30, 23, 0));
+  rig.RunFor(10'000);
+  rig.clock.Set(Rig::At(3, 31, 8, 0));
+  rig.clock.SetUtcOffset(7'200'000);
+  rig.scheduler.OnResume();
+  rig.RunFor(10'000);
+  EXPECT_EQ(rig.scheduler.Missed().Rows().size(), 2u);
+  EXPECT_TRUE(rig.shell.calls.empty()) << ::testing::PrintToString(rig.shell.calls);
+}
+
+// The clock stood a month ahead when Zorvat last ran and was set right while it was closed.
+TEST(CatchUp, AStampAheadOfTheClockHidesNoLaterSleep) {
+  Rig rig;
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "Tea");
+  rig.Start(Rig::At(3, 1, 10, 0), HandledStamp{ToMilliseconds(Rig::At(4, 1, 10, 0)), {}});
+  rig.RunFor(10'000);
+  rig.clock.Set(Rig::At(3, 1, 11, 0));  // asleep over 10:05
+  rig.scheduler.OnResume();
+  EXPECT_EQ(rig.scheduler.Missed().Rows().size(), 1u);
+}
+
+// A box of the start (a list that cannot be found) stays open while the scheduler already
+// ticks: the stamp of the last run is still there when the start reads it, and what ran
+// meanwhile is not listed.
+TEST(CatchUp, TicksInsideABoxOfTheStartKeepTheLastRunsStamp) {
+  Rig rig;
+  rig.Add(EventKind::Daily, EncodeTime(9, 30, 0, 0), kCmdMessage, "Tea");
+  rig.Add(EventKind::Daily, EncodeTime(10, 0, 30, 0), kCmdCopyFile, "a.txt", "b.txt");
+  const HandledStamp closed{ToMilliseconds(Rig::At(3, 1, 9, 0)), {}};
+  rig.stamps.last = closed;
+  rig.clock.Set(Rig::At(3, 1, 10, 0));
+  rig.scheduler.SetActive(true);
+  rig.RunFor(60'000);
+  ASSERT_EQ(rig.shell.calls.size(), 1u);
+  ASSERT_EQ(rig.stamps.last->handledUpTo, closed.handledUpTo);
+  rig.scheduler.CatchUpSince(rig.stamps.last);
+  ASSERT_EQ(rig.scheduler.Missed().Rows().size(), 1u);
+  EXPECT_EQ(rig.scheduler.Missed().Rows()[0].task.time, Rig::At(3, 1, 9, 30));
+  EXPECT_EQ(rig.shell.calls.size(), 1u);
+  EXPECT_GT(rig.stamps.last->handledUpTo, closed.handledUpTo);
+}
+
+// A refused stamp write is shown once; while its box is open the timers go on, so a task due
+// meanwhile runs on time, whether the refusal came at a scan or just before the task.
+TEST(CatchUp, TasksRunWhileARefusedStampWriteIsShown) {
+  for (const bool beforeTheTask : {false, true}) {
+    Rig rig;
+    rig.Add(EventKind::Daily, EncodeTime(10, 25, 0, 0), kCmdCopyFile, "a.txt", "b.txt");
+    rig.Start(beforeTheTask ? Rig::At(3, 1, 10, 24, 50) : Rig::At(3, 1, 10, 0));
+    rig.RunFor(beforeTheTask ? 9'000 : 5 * 60'000 - 5'000);
+    rig.stamps.refusals = 1;
+    std::size_t copiesWhileShown = 0;
+    rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
+      rig.prompts.onShow = nullptr;
+      rig.RunFor(30 * 60'000);  // the user is away
+      copiesWhileShown = rig.shell.calls.size();
+    };
+    rig.RunFor(10'000);
+    ASSERT_EQ(rig.prompts.shown.size(), 1u) << beforeTheTask;
+    EXPECT_EQ(rig.prompts.shown[0].text, "Zorvat.stamp is held by another program.");
+    EXPECT_EQ(copiesWhileShown, 1u) << beforeTheTask;
+    EXPECT_TRUE(rig.scheduler.Missed().Empty()) << beforeTheTask;
   }
 }
 

@@ -1,5 +1,6 @@
 #include "events/ExitPath.h"
 
+#include <exception>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,9 +25,18 @@ void ExitPath::SessionEnds(const WindowLayout& layout) {
   if (agreed_) {
     return;
   }
-  // The document first: it holds the user's work, and LastOpened then names where it went.
-  document_.SaveUnasked();
+  // The document first: it holds the user's work, and LastOpened then names where it went. A
+  // refused save leaves the settings still to write.
+  std::exception_ptr refused;
+  try {
+    document_.SaveUnasked();
+  } catch (const Error&) {
+    refused = std::current_exception();
+  }
   WriteCloseSettingsTellingOnce(layout);
+  if (refused) {
+    std::rethrow_exception(refused);
+  }
 }
 
 void ExitPath::WriteCloseSettings(const WindowLayout& layout) {

@@ -29,7 +29,8 @@ class ExitPath {
   bool MayClose(const WindowLayout& layout);
 
   // The session ends: unless the user has agreed to close already, the changed document is saved
-  // without a question and the settings are written, so nothing typed is lost.
+  // without a question and the settings are written, so nothing typed is lost; the settings
+  // even when the save throws.
   void SessionEnds(const WindowLayout& layout);
   // The session went on after all (another program refused its end).
   void SessionGoesOn() { agreed_ = false; }

@@ -93,7 +93,18 @@ void ListDocument::SaveUnasked() {
     return;
   }
   const bool ownFile = FileExists(currentFile_) && currentFile_ != incompleteFile_;
-  WriteFile(ownFile ? currentFile_ : FreeAutoSavePath());
+  if (!ownFile) {
+    WriteFile(FreeAutoSavePath());
+    return;
+  }
+  try {
+    WriteFile(currentFile_);
+  } catch (const Error&) {
+    // Nobody is left to choose another place: the work goes where an unnamed list goes, and the
+    // refusal is still told.
+    WriteFile(FreeAutoSavePath());
+    throw;
+  }
 }
 
 // The file is read before the question: a file that cannot be read is reported at once and

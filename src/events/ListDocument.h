@@ -48,7 +48,8 @@ class ListDocument {
   // True when it wrote the list.
   bool AutoSave();
   // When nobody can be asked any more (the session ends): a changed document goes to its own
-  // file, or to a fresh autosave file when it has none or was read incompletely.
+  // file, or to a fresh autosave file when it has none, was read incompletely or refuses the
+  // write; that refusal is thrown after the autosave file holds the list.
   void SaveUnasked();
   // Replaces the document by the file's events; also used at start-up.
   void ReadFile(const std::string& path);

@@ -231,7 +231,8 @@ class MainWindow final : public Window {
   EventKind shownList_ = EventKind::General;
   ClockTexts shownClock_;
   bool autoSaveErrorOpen_ = false;
-  bool sessionErrorShown_ = false;  // by the close check of the session's end
+  // What the close check of this session's end showed: the end does not show it again.
+  std::optional<std::string> sessionErrorShown_;
 
   bool finished_ = false;  // FinishCreation ran
 

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "base/Error.h"
-#include "base/ErrorBoundary.h"
 #include "ui/MainWindow.h"
 
 namespace zorvat::ui {
@@ -41,6 +40,7 @@ void MainWindow::OnCloseAsked() {
 // regardless, or an installer that replaces the program, leaves nobody to ask: WM_ENDSESSION
 // saves instead.
 LRESULT MainWindow::OnQueryEndSession(LPARAM reasons) {
+  sessionErrorShown_.reset();
   if ((reasons & (ENDSESSION_CRITICAL | ENDSESSION_CLOSEAPP)) || !setup_.exitPath) {
     return TRUE;
   }
@@ -48,8 +48,12 @@ LRESULT MainWindow::OnQueryEndSession(LPARAM reasons) {
   // The question is a spell of the gate: a tray Exit or a handed-over list waits behind it.
   bool mayEnd = true;
   gate_.Count([&] {
-    sessionErrorShown_ =
-        !RunShowingErrors(prompts_, [&] { mayEnd = setup_.exitPath->MayClose(CurrentLayout()); });
+    try {
+      mayEnd = setup_.exitPath->MayClose(CurrentLayout());
+    } catch (const Error& error) {
+      prompts_.ShowError(error.what());
+      sessionErrorShown_ = error.what();
+    }
   });
   return mayEnd ? TRUE : FALSE;
 }
@@ -67,7 +71,7 @@ void MainWindow::OnEndSession(bool ending) {
   try {
     setup_.exitPath->SessionEnds(CurrentLayout());
   } catch (const Error& error) {
-    if (!sessionErrorShown_) {
+    if (sessionErrorShown_ != error.what()) {
       prompts_.ShowError(error.what());
     }
   }

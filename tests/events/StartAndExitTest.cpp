@@ -159,6 +159,28 @@ TEST_F(StartAndExitTest, SessionEndSavesWhatNobodyCanBeAskedAbout) {
   EXPECT_FALSE(fs::exists(PathFromUtf8(settings.Path())));
 }
 
+// A list whose own file refuses the write at the session's end goes to a fresh autosave file,
+// which the settings then name; the refusal is still told.
+TEST_F(StartAndExitTest, SessionEndKeepsTheChangesWhenTheListsOwnFileRefusesThem) {
+  const std::string path = File("list.zrl");
+  Put(path, kExampleFile);
+  doc.ReadFile(path);
+  Change();
+  fs::permissions(PathFromUtf8(path), fs::perms::owner_read | fs::perms::group_read);
+  try {
+    exit.SessionEnds(layout);
+    ADD_FAILURE() << "the refusal is not told";
+  } catch (const Error& error) {
+    EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
+  }
+  EXPECT_EQ(Bytes(path), kExampleFile);
+  const std::string autosave = LibFile("Zorvat AutoSave.zrl");
+  EXPECT_NE(Bytes(autosave).find("typed"), std::string::npos);
+  EXPECT_EQ(Setting(keys::kLastOpened), autosave);
+  EXPECT_EQ(settings.Read(keys::kZorvatChoiceWidth), 240);
+  EXPECT_FALSE(doc.Dirty());
+}
+
 // Settings that cannot be written never keep the program from ending: the failure is told once,
 // at the first close or at the start, and the exit question follows.
 TEST_F(StartAndExitTest, AnUnwritableSettingsFileIsToldOnceAndTheExitGoesOn) {

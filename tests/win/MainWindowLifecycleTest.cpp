@@ -155,6 +155,48 @@ TEST_F(MainWindowLifecycleTest, AnUnwritableSettingsFileIsShownOnceAndTheProgram
   EXPECT_EQ(closed, 1);
 }
 
+// The list's own file refuses the save the user asked for: the close check shows it, and the
+// end keeps the changes in a fresh autosave file without showing the same failure again.
+TEST_F(MainWindowLifecycleTest, ASessionEndKeepsWhatTheListsOwnFileRefused) {
+  const std::string path = temp.File("list.zrl");
+  zorvat::testing::WriteBytes(path, "[General]\r\n12/24/2026 6:30:00 PM=0|Other||0|1\r\n");
+  prompts.Answer(PromptAnswer::Yes);  // discard the changes?
+  document.ReadFile(path);
+  document.AppendEvent(EventKind::Daily, {{0.5, kCmdMessage, "noon", "", false}, true, false}, "-");
+  SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_READONLY);
+  prompts.shown.clear();
+  prompts.Answer(PromptAnswer::Yes);  // save before exiting?
+  EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  ASSERT_EQ(prompts.shown.size(), 2u);
+  EXPECT_EQ(prompts.shown[1].icon, PromptIcon::Error);
+  Send(WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(prompts.shown.size(), 2u);
+  const std::string autosave = folder + "Lib\\Zorvat AutoSave.zrl";
+  EXPECT_NE(Saved(autosave).find("noon"), std::string::npos);
+  EXPECT_EQ(settings.Read(keys::kLastOpened), autosave);
+  EXPECT_EQ(closed, 1);
+  SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// A failure shown at an end that another program called off does not hide a later one.
+TEST_F(MainWindowLifecycleTest, AnEndCalledOffHidesNoFailureOfALaterEnd) {
+  const std::string blocked = temp.File("blocked.zrl");
+  std::filesystem::create_directory(PathFromUtf8(blocked));  // a folder where the file should go
+  prompts.Answer(PromptAnswer::Yes);                         // save before exiting?
+  dialogs.Choose(blocked);
+  EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  ASSERT_EQ(prompts.shown.size(), 2u);
+  Send(WM_ENDSESSION, FALSE, 0);
+
+  std::filesystem::remove_all(PathFromUtf8(folder + "Lib"));
+  zorvat::testing::WriteBytes(folder + "Lib", "");  // no autosave file can go there
+  EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_CRITICAL), TRUE);
+  Send(WM_ENDSESSION, TRUE, ENDSESSION_CRITICAL);
+  ASSERT_EQ(prompts.shown.size(), 3u);
+  EXPECT_NE(prompts.shown[2].text.find("Zorvat AutoSave.zrl"), std::string::npos);
+  EXPECT_EQ(closed, 1);
+}
+
 TEST_F(MainWindowLifecycleTest, TheUserMayRefuseTheEndOfTheSession) {
   prompts.Answer(PromptAnswer::Cancel);  // save before exiting?
   EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);

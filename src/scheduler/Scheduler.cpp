@@ -19,6 +19,8 @@ constexpr std::int64_t kGapSlack = 15'000;
 constexpr std::int64_t kStampInterval = std::int64_t{5} * 60'000;
 // The wake timer looks this far ahead: far enough for a monthly event on the 31st.
 constexpr std::int64_t kWakeHorizon = 62 * kDayMs;
+// Summer time moves the clock by one hour, two at the most; more is a change of time zone.
+constexpr std::int64_t kLongestSummerShift = 2 * 3'600'000;
 
 std::int64_t Lateness(const Task& task, DateTime now) {
   return ToMilliseconds(now) - ToMilliseconds(task.time);
@@ -316,7 +318,13 @@ void Scheduler::NoticeSkippedTime(DateTime now, bool scan) {
     // Zones change on a whole minute; it lies after the last look.
     const std::int64_t minute = nowMs - ((nowMs % 60'000) + 60'000) % 60'000;
     const std::int64_t jumpEnd = minute > ToMilliseconds(lastSeen_) + skipped ? minute : nowMs;
-    if (scan) {
+    if (skipped > kLongestSummerShift) {
+      // Hours of tasks at once, an end of the session among them, would run nobody knows what:
+      // they are listed, as after a sleep.
+      if (scan) {
+        CatchUp(jumpEnd - skipped, now, ranSince_);
+      }
+    } else if (scan) {
       RunSkipped({jumpEnd - skipped, jumpEnd});
     } else {
       // Without scanning only what already waits moves.

@@ -255,6 +255,22 @@ TEST(CatchUp, AsleepOverTheStartOfSummerTimeListsAndRunsNothing) {
   EXPECT_TRUE(rig.shell.calls.empty()) << ::testing::PrintToString(rig.shell.calls);
 }
 
+// The zone changes from New York to Berlin at 20:30, so the clock reads 02:30: the six hours
+// between are listed, not run at once as summer time's hour would be.
+TEST(CatchUp, AZoneChangeEastListsTheHoursItSkipsAndRunsNone) {
+  Rig rig;
+  rig.Add(EventKind::Daily, EncodeTime(22, 0, 0, 0), kCmdLogOff, "");
+  rig.Add(EventKind::Daily, EncodeTime(23, 0, 0, 0), kCmdCopyFile, "a.txt", "b.txt");
+  rig.clock.SetUtcOffset(-5 * 3'600'000);
+  rig.Start(Rig::At(3, 1, 20, 30));
+  rig.RunFor(10'000);
+  rig.clock.Set(Rig::At(3, 2, 2, 30, 10));
+  rig.clock.SetUtcOffset(3'600'000);
+  rig.RunFor(10'000);
+  EXPECT_TRUE(rig.shell.calls.empty()) << ::testing::PrintToString(rig.shell.calls);
+  EXPECT_EQ(rig.scheduler.Missed().Rows().size(), 2u);
+}
+
 // The clock stood a month ahead when Zorvat last ran and was set right while it was closed.
 TEST(CatchUp, AStampAheadOfTheClockHidesNoLaterSleep) {
   Rig rig;

@@ -215,6 +215,15 @@ void Scheduler::StampDueTasks(DateTime now) {
   }
 }
 
+void Scheduler::RaisePendingFailure() {
+  RaiseStampFailure();
+  if (!taskFailures_.empty()) {
+    const std::string text = std::move(taskFailures_.front());
+    taskFailures_.pop_front();
+    throw Error(text);
+  }
+}
+
 void Scheduler::RaiseStampFailure() {
   if (stampFailure_) {
     const std::string text = std::move(*stampFailure_);
@@ -287,20 +296,26 @@ bool Scheduler::RunLate(std::size_t row) {
       (kind == LateKind::Reminder && event.task.command != kCmdAlert)) {
     return false;
   }
-  if (kind == LateKind::Runnable && event.task.query) {
+  const bool runnable = kind == LateKind::Runnable;
+  // Marked before the question: a second click while it is open must not run it twice.
+  if (runnable) {
+    missed_.Rows()[row].ran = true;
+  }
+  if (runnable && event.task.query) {
     if (const std::optional<std::string> question = ConfirmationText(event.task)) {
       Report(TaskEvent::Asked, event.task);
       if (ports_.prompts.Show("Confirm", *question, PromptIcon::Confirmation,
                               PromptButtons::YesNo) == PromptAnswer::No) {
         Report(TaskEvent::Skipped, event.task);
+        // The rows may have changed while the question was open.
+        for (MissedEvent& shown : missed_.Rows()) {
+          if (SameOccurrence(shown.task, event.task)) {
+            shown.ran = false;
+          }
+        }
         return false;
       }
     }
-  }
-  // The rows may have changed while the question was open.
-  if (kind == LateKind::Runnable && row < missed_.Rows().size() &&
-      SameOccurrence(missed_.Rows()[row].task, event.task)) {
-    missed_.Rows()[row].ran = true;
   }
   Report(TaskEvent::Ran, event.task);
   actions_.Run(event.task);
@@ -522,7 +537,13 @@ void Scheduler::RunTask(std::size_t slot) {
     ranSince_.push_back(task);
     WriteStamp(ports_.clock.Now());
   }
-  actions_.Run(task);
+  try {
+    actions_.Run(task);
+  } catch (const Error& error) {
+    // Shown after the tick: a box inside it would hold its timer, and what fell due while the
+    // box is open would be missed.
+    taskFailures_.emplace_back(error.what());
+  }
 }
 
 void Scheduler::Report(TaskEvent what, const Task& task) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -105,10 +106,11 @@ class Scheduler {
   bool& ErrorBoxOpen(SchedulerTimer timer) {
     return errorBoxOpen_[static_cast<std::size_t>(timer)];
   }
-  // A refused stamp write, once until a write succeeds again. Ticks leave it for their
-  // dispatch to show after them, so that its box holds no timer: tasks go on running meanwhile.
-  void RaiseStampFailure();
-  bool& StampErrorBoxOpen() { return stampErrorBoxOpen_; }
+  // A refused stamp write (once until a write succeeds again) or a task's failure, the oldest
+  // first. Ticks leave them for their dispatch to show after them, one box at a time, so that
+  // the box holds no timer: the tasks due meanwhile go on running.
+  void RaisePendingFailure();
+  bool& FailureBoxOpen() { return failureBoxOpen_; }
 
  private:
   void ArmScanTimer();
@@ -127,6 +129,7 @@ class Scheduler {
   std::int64_t GapThreshold() const;
   std::int64_t Handled(DateTime now) const;
   void WriteStamp(DateTime now);
+  void RaiseStampFailure();
   void StampDueTasks(DateTime now);
   std::int64_t UtcMs(DateTime now) const;
 
@@ -144,7 +147,7 @@ class Scheduler {
   // Occurrences turned away by a full hot stack: dropped when their window has passed unfilled.
   std::vector<Task> refused_;
   std::array<bool, kSchedulerTimers.size()> errorBoxOpen_{};
-  bool stampErrorBoxOpen_ = false;
+  bool failureBoxOpen_ = false;
   // The clock as last seen, to notice the local times that summer time skips.
   std::optional<std::int64_t> lastOffset_;
   DateTime lastSeen_ = 0;
@@ -158,6 +161,7 @@ class Scheduler {
   bool caughtUp_ = false;
   bool stampFailing_ = false;
   std::optional<std::string> stampFailure_;  // to show after the tick
+  std::deque<std::string> taskFailures_;     // likewise
   MissedEvents missed_;
   bool missedAdded_ = false;
   std::optional<std::optional<DateTime>> wakeArmed_;  // as last armed: nothing, or an instant

@@ -45,8 +45,8 @@ void DispatchSchedulerTick(Scheduler& scheduler, SchedulerTimer timer, Prompts& 
         break;
     }
   });
-  RunTickShowingErrors(errors, scheduler.StampErrorBoxOpen(),
-                       [&scheduler] { scheduler.RaiseStampFailure(); });
+  RunTickShowingErrors(errors, scheduler.FailureBoxOpen(),
+                       [&scheduler] { scheduler.RaisePendingFailure(); });
 }
 
 }  // namespace zorvat

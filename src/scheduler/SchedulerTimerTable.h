@@ -48,8 +48,8 @@ std::optional<SchedulerTimer> SchedulerTimerWithId(std::uintptr_t id);
 std::uint32_t ScanPeriod(std::uint16_t mainTimerPeriod);
 
 // Runs the timer's handler. A zorvat::Error ends the tick and is shown in the error box, once;
-// the timer's ticks are skipped while that box is open. A refused stamp write is shown after
-// the tick, and its box holds no timer. Anything else is not caught here.
+// the timer's ticks are skipped while that box is open. A task's failure or a refused stamp
+// write is shown after the tick, and its box holds no timer. Anything else is not caught here.
 void DispatchSchedulerTick(Scheduler& scheduler, SchedulerTimer timer, Prompts& errors);
 
 }  // namespace zorvat

@@ -82,7 +82,8 @@ TEST(AlertPlayback, FailedOpenLeavesNothingToPlayAndTheTimerStopsSilently) {
   rig.Alert("first.wav");
   rig.sound.unplayable.insert("gone.wav");
   ASSERT_TRUE(rig.scheduler.AddToExecuteStack({0, kCmdAlert, "gone.wav", "", false}));
-  EXPECT_THROW(rig.scheduler.OnExecuteTick(), Error);
+  rig.scheduler.OnExecuteTick();
+  EXPECT_THROW(rig.scheduler.RaisePendingFailure(), Error);
   EXPECT_EQ(rig.timers.blinkStarts, 1);  // no visual signal for the failed one
   EXPECT_NO_THROW(rig.scheduler.OnPlayTick());
   EXPECT_FALSE(rig.timers.playRunning);
@@ -99,7 +100,8 @@ TEST(AlertPlayback, DeviceErrorWhilePlayingIsRaisedOnceAndEndsThePlayback) {
     rig.sound.deviceFails = true;
     if (atStart) {
       ASSERT_TRUE(rig.scheduler.AddToExecuteStack({0, kCmdAlert, "second.wav", "", false}));
-      EXPECT_THROW(rig.scheduler.OnExecuteTick(), Error);
+      rig.scheduler.OnExecuteTick();
+      EXPECT_THROW(rig.scheduler.RaisePendingFailure(), Error);
     } else {
       rig.sound.FinishPlay();
       EXPECT_THROW(rig.scheduler.OnPlayTick(), Error);

@@ -326,6 +326,43 @@ TEST(CatchUp, TasksRunWhileARefusedStampWriteIsShown) {
   }
 }
 
+// A task that fails shows its box after the tick: while the box is open the other task of that
+// second and the later one still run.
+TEST(CatchUp, TasksRunWhileAFailedTasksBoxIsOpen) {
+  Rig rig;
+  rig.sound.unplayable.insert("missing.wav");
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdAlert, "missing.wav");
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdDeleteFile, "x");
+  rig.Add(EventKind::Daily, EncodeTime(10, 5, 30, 0), kCmdCopyFile, "a.txt", "b.txt");
+  rig.Start(Rig::At(3, 1, 10, 4, 30));
+  rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
+    rig.prompts.onShow = nullptr;
+    rig.RunFor(120'000);  // the user is away
+  };
+  rig.RunFor(60'000);
+  EXPECT_EQ(rig.prompts.shown.size(), 1u);
+  EXPECT_EQ(rig.shell.calls, (std::vector<std::string>{"delete x", "copy a.txt -> b.txt"}));
+  EXPECT_TRUE(rig.scheduler.Missed().Empty());
+}
+
+// A second click on Run while the first one's question is open runs nothing.
+TEST(CatchUp, RunLateClickedAgainWhileItsQuestionIsOpenRunsOnce) {
+  Rig rig;
+  rig.lists[EventKind::Daily].Append(
+      {{EncodeTime(10, 5, 0, 0), kCmdDeleteFile, "x", "", true}, true, false});
+  rig.Start(Rig::At(3, 1, 11, 0), HandledStamp{ToMilliseconds(Rig::At(3, 1, 10, 0)), {}});
+  rig.prompts.Answer(PromptAnswer::Yes);
+  rig.prompts.Answer(PromptAnswer::Yes);
+  bool second = true;
+  rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
+    rig.prompts.onShow = nullptr;
+    second = rig.scheduler.RunLate(0);
+  };
+  EXPECT_TRUE(rig.scheduler.RunLate(0));
+  EXPECT_FALSE(second);
+  EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
+}
+
 TEST(CatchUp, ASchedulerSwitchedOffAtTheStartCatchesNothingUp) {
   Rig rig;
   rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdCopyFile, "a.txt", "b.txt");

@@ -319,20 +319,24 @@ TEST(Scheduler, HotAndExecuteTicksGoOnWhileAMessageIsOpen) {
   EXPECT_EQ(ToMilliseconds(rig.log.reports.back().at), ToMilliseconds(Rig::At(3, 1, 10, 5, 3)));
 }
 
-// The window's timer boundary: an error ends the tick, is shown once, and its slot stays freed
-// for the next tick; anything but zorvat::Error is no message for the user and is not caught.
-TEST(Scheduler, ErrorThroughTheTimerDispatchEndsTheTickWithOneErrorBox) {
+// The window's timer boundary: a task's failure is shown once, after the tick, and the tasks
+// after it still run in that tick; anything but zorvat::Error is no message for the user and is
+// not caught.
+TEST(Scheduler, ATaskFailureThroughTheTimerDispatchIsShownOnceAndStopsNoOtherTask) {
   Rig rig;
   rig.sound.unplayable.insert("missing.wav");
   Queue(rig, kCmdAlert, "missing.wav");
   Queue(rig, kCmdDeleteFile, "x");
+  rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
+    EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
+  };
   DispatchSchedulerTick(rig.scheduler, SchedulerTimer::Execute, rig.prompts);
+  rig.prompts.onShow = nullptr;
   ASSERT_EQ(rig.prompts.shown.size(), 1u);
   EXPECT_EQ(rig.prompts.shown[0].text,
             "The specified file cannot be played on the specified MCI device.");
   EXPECT_EQ(rig.prompts.shown[0].icon, PromptIcon::Error);
   EXPECT_FALSE(rig.scheduler.ExecuteSlots()[0].waiting);
-  EXPECT_TRUE(rig.shell.calls.empty());
   DispatchSchedulerTick(rig.scheduler, SchedulerTimer::Execute, rig.prompts);
   EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"delete x"});
   EXPECT_EQ(rig.prompts.shown.size(), 1u);

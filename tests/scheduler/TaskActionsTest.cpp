@@ -72,8 +72,9 @@ TEST(TaskActions, CopyErrorReachesTheCaller) {
   SchedulerRig rig;
   rig.shell.copyFails = true;
   ASSERT_TRUE(rig.scheduler.AddToExecuteStack({0, kCmdCopyFile, "a", "b", false}));
+  rig.scheduler.OnExecuteTick();
   try {
-    rig.scheduler.OnExecuteTick();
+    rig.scheduler.RaisePendingFailure();
     FAIL() << "no error";
   } catch (const Error& e) {
     EXPECT_STREQ(e.what(), "Unable to create directory");

@@ -24,6 +24,7 @@ Program::Program(const std::string& listFile)
       dialogs_([this] { return Owner(); }),
       settings_(folder_),
       settingsTrouble_(PrepareSettings()),
+      settingsUnread_(settingsTrouble_ && SettingsFileUnreadable(settings_)),
       registered_(WriteRegistry()),
       live_(ReadLiveSettings()),
       recent_(ReadRecentFiles()),
@@ -41,6 +42,9 @@ Program::Program(const std::string& listFile)
       window_(application_, gate_, prompts_, WindowSetup()) {
   if (settingsTrouble_) {
     exitPath_.SettingsTroubleShown();
+  }
+  if (settingsUnread_) {
+    exitPath_.SettingsUnreadAtStart();
   }
   main_ = &window_;
   timers_.Attach(window_.Handle());
@@ -136,12 +140,18 @@ void Program::Start(const std::string& listFile) {
     RunShowingErrors(prompts_, [&] { document_.ReadFile(listFile); });
   }
   window_.ShowDocument();
-  RunShowingErrors(prompts_, [&] { MaintainStartupShortcut(settings_.Read(keys::kAutoStart)); });
+  if (!settingsUnread_) {
+    RunShowingErrors(prompts_, [&] { MaintainStartupShortcut(settings_.Read(keys::kAutoStart)); });
+  }
   RunShowingErrors(prompts_, [&] { window_.RefreshSwitchToMenu(); });
   ShowWindow(window_.Handle(), maximized_ ? SW_SHOWMAXIMIZED : SW_SHOW);
   splash_.window.Close();
-  // Looks back from the last run's stamp once the lists are read.
-  RunShowingErrors(prompts_, [this] { scheduler_.CatchUpSince(stamp_.Read()); });
+  // Looks back from the last run's stamp once the lists are read. Not on default settings: the
+  // scheduler may be off by them alone, and the stamp, never written before the look back, stays
+  // for a start that can read the user's.
+  if (!settingsUnread_) {
+    RunShowingErrors(prompts_, [this] { scheduler_.CatchUpSince(stamp_.Read()); });
+  }
 }
 
 int Program::Run(SingleInstance& instance) {

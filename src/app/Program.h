@@ -71,6 +71,9 @@ class Program {
   SettingsFile settings_;
   // Told once, before anything reads the file.
   const std::optional<std::string> settingsTrouble_;
+  // The defaults stand in for the user's settings: nothing that follows from them may change
+  // what the user set up (the start-up shortcut, the stamp, the close's settings).
+  const bool settingsUnread_;
   const bool registered_;  // the product's registry values, written first
   LiveSettings live_;
   RecentFiles recent_;

@@ -54,6 +54,9 @@ void ExitPath::WriteCloseSettings(const WindowLayout& layout) {
 }
 
 void ExitPath::WriteCloseSettingsTellingOnce(const WindowLayout& layout) {
+  if (settingsUnread_) {
+    return;
+  }
   try {
     WriteCloseSettings(layout);
   } catch (const Error& error) {

@@ -37,6 +37,10 @@ class ExitPath {
   // The start told the user that the settings file cannot be used: a close still tries to write
   // it, but does not tell the failure again.
   void SettingsTroubleShown() { settingsTroubleShown_ = true; }
+  // The start could not read the settings file: what a close would write (the recent lists, the
+  // list to open) comes from the defaults, and would replace the user's if the file has become
+  // readable meanwhile. Nothing is written then.
+  void SettingsUnreadAtStart() { settingsUnread_ = true; }
 
   // The settings written at every close, in one replacement of the file, in this order:
   // ZorvatChoice_Width, LastOpened, ShortCut#1..#3, Max. A refused write throws zorvat::Error.
@@ -51,6 +55,7 @@ class ExitPath {
   SettingsFile& settings_;
   bool agreed_ = false;
   bool settingsTroubleShown_ = false;
+  bool settingsUnread_ = false;
 };
 
 }  // namespace zorvat

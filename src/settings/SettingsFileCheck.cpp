@@ -11,7 +11,7 @@ std::optional<std::string> PrepareSettingsFile(const SettingsFile& settings) {
   if (NothingAt(path) && LoadProfileFile(temporary)) {
     RecoverInterruptedSave(path);
   }
-  if (!NothingAt(path) && !LoadProfileFile(path)) {
+  if (SettingsFileUnreadable(settings)) {
     return "The settings file \"" + path +
            "\" cannot be read. Zorvat runs on its default settings and leaves the file as it is.";
   }
@@ -20,6 +20,10 @@ std::optional<std::string> PrepareSettingsFile(const SettingsFile& settings) {
            ". Zorvat runs on, but changes to its settings are not kept.";
   }
   return std::nullopt;
+}
+
+bool SettingsFileUnreadable(const SettingsFile& settings) {
+  return !NothingAt(settings.Path()) && !LoadProfileFile(settings.Path());
 }
 
 }  // namespace zorvat

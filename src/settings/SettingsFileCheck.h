@@ -15,4 +15,8 @@ namespace zorvat {
 // settings are not kept). Nothing when the file can be used, a missing one included.
 std::optional<std::string> PrepareSettingsFile(const SettingsFile& settings);
 
+// A settings file that is there but cannot be read: the values in use are the defaults, not the
+// user's, and nothing that follows from them may change what the user set up.
+bool SettingsFileUnreadable(const SettingsFile& settings);
+
 }  // namespace zorvat

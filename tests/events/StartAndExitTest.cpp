@@ -181,6 +181,28 @@ TEST_F(StartAndExitTest, SessionEndKeepsTheChangesWhenTheListsOwnFileRefusesThem
   EXPECT_FALSE(doc.Dirty());
 }
 
+// The start could not read the settings, so the list to open and the recent lists are the
+// defaults': a close writes none of them over a file that has become readable meanwhile.
+TEST_F(StartAndExitTest, AfterAnUnreadStartTheCloseLeavesTheSettingsFileAlone) {
+  const std::string repaired = "[Config]\r\nLastOpened=C:\\Lists\\work.zrl\r\n";
+  Put(settings.Path(), repaired);
+  for (const bool sessionEnds : {false, true}) {
+    ExitPath unread{prompts, doc, settings};
+    unread.SettingsTroubleShown();
+    unread.SettingsUnreadAtStart();
+    Change();
+    if (sessionEnds) {
+      unread.SessionEnds(layout);
+      EXPECT_FALSE(doc.Dirty());  // the list itself is still saved
+    } else {
+      prompts.Answer(PromptAnswer::No);  // save before exiting?
+      prompts.Answer(PromptAnswer::Yes);
+      EXPECT_TRUE(unread.MayClose(layout));
+    }
+    EXPECT_EQ(Bytes(settings.Path()), repaired) << sessionEnds;
+  }
+}
+
 // Settings that cannot be written never keep the program from ending: the failure is told once,
 // at the first close or at the start, and the exit question follows.
 TEST_F(StartAndExitTest, AnUnwritableSettingsFileIsToldOnceAndTheExitGoesOn) {

@@ -23,6 +23,7 @@
 #include "settings/SettingsStore.h"
 #include "shellkit/Handles.h"
 #include "shellkit/Registry.h"
+#include "shellkit/SystemFolders.h"
 #include "shellkit/WideText.h"
 #include "support/FilesystemPaths.h"
 #include "support/TempFolder.h"
@@ -214,12 +215,16 @@ std::string Copied(const testing::TempFolder& folder) {
 
 // A settings file that cannot be read is told in a box at start. While that box is open, a
 // second start hands its list over and ends; the list opens once the box is gone. The exit asks
-// only its question, and the file is never written over.
+// only its question, and the file is never written over. Nothing that the defaults would change
+// is touched: the start-up shortcut stays, and so does the stamp of the last run.
 TEST(ProgramRun, AStartBoxHoldsAHandOverAndAnUnreadableSettingsFileNeverBlocksTheExit) {
   testing::TempFolder folder;
   const std::string program = Copied(folder);
   const std::string unreadable("[\0C\0o\0n\0f\0i\0g\0]\0", 16);  // UTF-16 without its mark
   WriteBytes(folder.File("Zorvat.ini"), unreadable);
+  const std::string shortcut = shellkit::GetSystemFolder(19) + "\\Brumsel! Zorvat.lnk";
+  WriteBytes(shortcut, "the user's");
+  WriteBytes(folder.File("Zorvat.stamp"), "the last run's");
   const std::string handed = folder.File("handed over.zrl");
   WriteListFile(handed, EventLists(), ReadUserRegionalFormats());
 
@@ -246,6 +251,9 @@ TEST(ProgramRun, AStartBoxHoldsAHandOverAndAnUnreadableSettingsFileNeverBlocksTh
   ASSERT_TRUE(Answer(running.get(), IDYES));  // the exit question, no error box before it
   EXPECT_EQ(WaitForSingleObject(running.get(), 20000), WAIT_OBJECT_0);
   EXPECT_EQ(testing::ReadBytes(folder.File("Zorvat.ini")), unreadable);
+  EXPECT_TRUE(PathExists(shortcut));
+  EXPECT_EQ(testing::ReadBytes(folder.File("Zorvat.stamp")), "the last run's");
+  DeleteFileW(Widen(shortcut).c_str());
 }
 
 // A save ended between its last two steps left the list and the settings only in their

@@ -20,7 +20,7 @@ constexpr std::int64_t kStampInterval = std::int64_t{5} * 60'000;
 // The wake timer looks this far ahead: far enough for a monthly event on the 31st.
 constexpr std::int64_t kWakeHorizon = 62 * kDayMs;
 // Summer time moves the clock by one hour, two at the most; more is a change of time zone.
-constexpr std::int64_t kLongestSummerShift = 2 * 3'600'000;
+constexpr std::int64_t kLongestSummerShift = std::int64_t{2} * 3'600'000;
 
 std::int64_t Lateness(const Task& task, DateTime now) {
   return ToMilliseconds(now) - ToMilliseconds(task.time);

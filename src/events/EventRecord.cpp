@@ -11,14 +11,20 @@ std::optional<std::string> CheckOperand(std::string_view operand) {
   return std::nullopt;
 }
 
-std::optional<std::string> CheckOperands(std::string_view operand1, std::string_view operand2) {
+std::size_t StorableOperandCharacters(std::uint8_t command) {
+  const std::size_t unusedDigits = command < 10 ? 2 : command < 100 ? 1 : 0;
+  return kMaxOperandCharacters + unusedDigits;
+}
+
+std::optional<std::string> CheckOperands(std::string_view operand1, std::string_view operand2,
+                                         std::size_t limit) {
   if (auto message = CheckOperand(operand1)) {
     return message;
   }
   if (auto message = CheckOperand(operand2)) {
     return message;
   }
-  if (CountCharacters(operand1) + CountCharacters(operand2) > kMaxOperandCharacters) {
+  if (CountCharacters(operand1) + CountCharacters(operand2) > limit) {
     return OperandsTooLongMessage();
   }
   return std::nullopt;

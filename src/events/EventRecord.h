@@ -46,7 +46,12 @@ std::optional<std::string> CheckOperand(std::string_view operand);
 // to 2047 characters, and beyond that the cut would shift the query and active fields.
 inline constexpr std::size_t kMaxOperandCharacters = 2047 - 9;  // "255|" "|" "|1|1"
 
+// What the operands of an event with this command may hold together: the same limit, less the
+// digits the command does not use. A list file may carry that much.
+std::size_t StorableOperandCharacters(std::uint8_t command);
+
 // Both operands as the dialogs hand them over: the message to show, else nothing.
-std::optional<std::string> CheckOperands(std::string_view operand1, std::string_view operand2);
+std::optional<std::string> CheckOperands(std::string_view operand1, std::string_view operand2,
+                                         std::size_t limit = kMaxOperandCharacters);
 
 }  // namespace zorvat

@@ -4,8 +4,11 @@
 namespace zorvat {
 namespace {
 
+// By the command's own width: an event read from a file with a short command may hold more than
+// the dialogs let anyone type, and must stay editable.
 void RequireStorable(const EventRecord& record) {
-  if (auto message = CheckOperands(record.task.operand1, record.task.operand2)) {
+  if (auto message = CheckOperands(record.task.operand1, record.task.operand2,
+                                   StorableOperandCharacters(record.task.command))) {
     throw Error(*message);
   }
 }

@@ -221,6 +221,22 @@ TEST_F(DocumentTest, AFullListRefusesTheNextEvent) {
   EXPECT_EQ(doc.Rows(EventKind::Weekly)[255].eventText, "Message: \"255\"");
 }
 
+// A file may carry longer texts for a one-digit command than anyone can type: such an event
+// stays editable, and only a command whose wider code would cut them on reading is refused.
+TEST_F(DocumentTest, AnEventReadWithLongTextsStaysEditable) {
+  const std::string path = File("long.zrl");
+  const std::string longest(2040, 'a');
+  Put(path, "[Daily]\r\n07:15:00=2|" + longest + "||1|1\r\n");
+  doc.ReadFile(path);
+  ASSERT_EQ(doc.Lists()[EventKind::Daily][0].task.operand1, longest);
+  EventRecord edited = doc.Lists()[EventKind::Daily][0];
+  edited.task.time = 0.5;
+  EXPECT_TRUE(doc.ReplaceEvent(EventKind::Daily, 0, edited, "Yes"));
+  edited.task.command = 10;
+  EXPECT_THROW(doc.ReplaceEvent(EventKind::Daily, 0, edited, "Yes"), Error);
+  EXPECT_EQ(doc.Lists()[EventKind::Daily][0].task.time, 0.5);
+}
+
 TEST_F(DocumentTest, OperandsThatCannotBeStoredAreRefused) {
   doc.AppendEvent(EventKind::Daily, Message("ok"), "-");
   for (const char* bad : {"a|b", "two\r\nlines", "\n"}) {

@@ -101,9 +101,9 @@ void SingleInstance::Listen() {
   window_ = CreateWindowExW(0, kClassName, name_.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
   if (window_) {
+    // No message filter is opened for WM_COPYDATA: a process with lower rights (a sandboxed
+    // one) could then hand over a list whose program starts run with this copy's rights.
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    // A copy started with higher rights may still be heard.
-    ChangeWindowMessageFilterEx(window_, WM_COPYDATA, MSGFLT_ALLOW, nullptr);
   }
 }
 

@@ -54,6 +54,16 @@ PromptAnswer AnswerOf(int result, PromptButtons buttons) {
   }
 }
 
+// A box raised while the window has a dialog open belongs to the dialog, so that the dialog
+// waits for it: owned by the window alone, the dialog stayed usable behind its own error box.
+HWND OwnerNow(HWND window) {
+  if (window == nullptr) {
+    return nullptr;
+  }
+  const HWND popup = GetLastActivePopup(window);
+  return popup != nullptr && IsWindowVisible(popup) && IsWindowEnabled(popup) ? popup : window;
+}
+
 }  // namespace
 
 MessageBoxPrompts::MessageBoxPrompts(OwnerWindow owner, MessageBoxFunction show)
@@ -65,7 +75,7 @@ UINT MessageBoxPrompts::StyleOf(PromptIcon icon, PromptButtons buttons) {
 
 PromptAnswer MessageBoxPrompts::Show(const std::string& title, const std::string& text,
                                      PromptIcon icon, PromptButtons buttons) {
-  const HWND owner = owner_ ? owner_() : nullptr;
+  const HWND owner = OwnerNow(owner_ ? owner_() : nullptr);
   const std::wstring wideTitle = Widen(title);
   const std::wstring wideText = Widen(text);
   std::optional<YesCancelBox> relabel;

@@ -8,7 +8,8 @@
 
 namespace zorvat {
 
-// Prompts as Windows message boxes, owned by the main window when there is one.
+// Prompts as Windows message boxes, owned by the main window when there is one, or by the
+// dialog it has open.
 class MessageBoxPrompts final : public Prompts {
  public:
   using OwnerWindow = std::function<HWND()>;

@@ -66,6 +66,30 @@ TEST(MessageBoxPrompts, TextsTravelAsUtf16AndTheMainWindowOwnsTheBox) {
   EXPECT_EQ(ownerless.owner, nullptr);
 }
 
+// A box raised while the main window has a dialog open belongs to the dialog, which then waits
+// for it; a dialog that cannot take it (disabled behind a box of its own, or gone) leaves it to
+// the main window.
+TEST(MessageBoxPrompts, ABoxRaisedWhileADialogIsOpenBelongsToTheDialog) {
+  const HWND mainWindow = CreateWindowExW(0, L"STATIC", L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                          0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+  const HWND dialog = CreateWindowExW(0, L"STATIC", L"dialog", WS_POPUP | WS_VISIBLE, 20, 20, 100,
+                                      80, mainWindow, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(mainWindow && dialog);
+  SetActiveWindow(dialog);
+  RecordedBox box;
+  MessageBoxPrompts prompts([&] { return mainWindow; }, box.Function());
+  prompts.ShowError("x");
+  EXPECT_EQ(box.owner, dialog);
+  EnableWindow(dialog, FALSE);
+  prompts.ShowError("x");
+  EXPECT_EQ(box.owner, mainWindow);
+  DestroyWindow(dialog);
+  SetActiveWindow(mainWindow);
+  prompts.ShowError("x");
+  EXPECT_EQ(box.owner, mainWindow);
+  DestroyWindow(mainWindow);
+}
+
 TEST(MessageBoxPrompts, AnswersFollowTheButtonPressed) {
   const struct {
     PromptButtons buttons;

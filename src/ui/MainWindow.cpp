@@ -293,6 +293,7 @@ void MainWindow::SetActive(bool active) {
 // Nobody sees the clock or the animation of a hidden window: they run only while it is shown.
 void MainWindow::OnShowing(bool shown) {
   if (shown) {
+    shownOnce_ = true;
     OnClockTick();
     SetTimer(Handle(), kClockTimer, kClockInterval, nullptr);
   } else {

@@ -235,6 +235,7 @@ class MainWindow final : public Window {
   std::optional<std::string> sessionErrorShown_;
 
   bool finished_ = false;  // FinishCreation ran
+  bool shownOnce_ = false;
 
   shellkit::Menu trayMenu_;
   shellkit::Menu listMenu_;

@@ -15,6 +15,11 @@ void MainWindow::StartDocumentTimers() {
 }
 
 void MainWindow::OnDelayTick() {
+  // A box of the start may hold the first showing back past this tick. It waits for it: else
+  // the window came up after all, and the application, taken for minimized, no longer hid it.
+  if (!shownOnce_) {
+    return;
+  }
   KillTimer(Handle(), kDelayTimer);
   if (setup_.minimizeAtStart && setup_.minimizeAtStart()) {
     application_.Minimize();

@@ -54,9 +54,10 @@ bool SectionKeys::Take(const std::string& key, DateTime time) {
 }
 
 std::string SectionKeys::KeyFor(DateTime time) {
+  // The user's own picture too is read back: one without seconds or without AM/PM marks writes
+  // a key that reads as another time.
   std::string key = EventTimeText(kind_, time, formats_);
-  if (!used_.contains(Folded(key))) {
-    used_.insert(Folded(key));
+  if (Take(key, time)) {
     return key;
   }
   const std::string date = kind_ == EventKind::General ? FormatDate(time, formats_) + " " : "";

@@ -105,7 +105,18 @@ TEST(ListFile, EventsOfOneSecondKeepKeysOfTheirOwnUnderEveryFormat) {
   shortAm.longTime = "H.mm.ss";
   shortAm.am = "a";
   shortAm.pm = "p";
-  for (const RegionalFormats& f : {kDe, kUs, designatorFirst, shortAm}) {
+  // Pictures whose own text reads back as another time, or as none: without seconds, with
+  // blank marks, with a one-letter mark, with words of its own.
+  RegionalFormats noSeconds = kDe;
+  noSeconds.longTime = "HH:mm";
+  RegionalFormats noMarks = kUs;
+  noMarks.am = noMarks.pm = "";
+  RegionalFormats oneLetter = kUs;
+  oneLetter.longTime = "h:mm:ss t";
+  RegionalFormats words = kDe;
+  words.longTime = "HH:mm:ss 'Uhr'";
+  for (const RegionalFormats& f :
+       {kDe, kUs, designatorFirst, shortAm, noSeconds, noMarks, oneLetter, words}) {
     EventLists lists;
     // Noon is "12" with the afternoon's designator on a 12-hour clock.
     const DateTime times[] = {TimeOfDay(7, 0), TimeOfDay(19, 0, 5), TimeOfDay(12, 0)};

@@ -121,6 +121,7 @@ ui::MainWindowSetup Program::WindowSetup() {
       scheduler_.OnResume();
     }
   };
+  setup.endAtOnce = [] { ExitProcess(0); };
   setup.readRegionalFormats = &ReadUserRegionalFormats;
   setup.minimizeAtStart = [this] { return settings_.Read(keys::kMinimize); };
   RunShowingErrors(prompts_, [&] {

@@ -64,6 +64,9 @@ struct MainWindowSetup {
   ExitPath* exitPath = nullptr;
   // Runs once the program is sure to end (the taskbar shown again after an alert's blinking).
   std::function<void()> beforeExit;
+  // Ends the process where it stands: the session's end while a box or dialog is open, whose
+  // caller must not go on with the window destroyed under it. None: the window is destroyed.
+  std::function<void()> endAtOnce;
   // WM_POWERBROADCAST: true when the computer is about to sleep, false when it woke.
   std::function<void(bool suspending)> onPower;
   // The user's regional formats read afresh when they change; none: the start's stay.

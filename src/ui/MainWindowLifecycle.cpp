@@ -4,6 +4,7 @@
 
 #include "base/Error.h"
 #include "ui/MainWindow.h"
+#include "ui/TrayIcon.h"
 
 namespace zorvat::ui {
 
@@ -79,6 +80,17 @@ void MainWindow::OnEndSession(bool ending) {
     if (sessionErrorShown_ != error.what()) {
       prompts_.ShowError(error.what());
     }
+  }
+  // A box or dialog still open has its command below on the stack, which would go on with the
+  // window destroyed under it, and a question it asked would come back unanswered. All that is
+  // kept is kept now: the process ends where it stands.
+  if (gate_.Open() && setup_.endAtOnce) {
+    if (setup_.beforeExit) {
+      setup_.beforeExit();
+    }
+    tray_->SetVisible(false);
+    setup_.endAtOnce();
+    return;
   }
   CloseForGood();
 }

@@ -45,6 +45,7 @@ class MainWindowLifecycleTest : public ::testing::Test {
     setup.exitPath = &exitPath;
     setup.onClosed = [this] { ++closed; };
     setup.beforeExit = [this] { ++leaving; };
+    setup.endAtOnce = [this] { ++endedAtOnce; };
     setup.readRegionalFormats = [] { return RegionalFormats::DeDe(); };
     setup.minimizeAtStart = [this] { return minimize; };
     window = std::make_unique<MainWindow>(application, gate, prompts, setup);
@@ -70,6 +71,7 @@ class MainWindowLifecycleTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window;
   int closed = 0;
   int leaving = 0;
+  int endedAtOnce = 0;
   bool minimize = true;
 };
 
@@ -195,6 +197,26 @@ TEST_F(MainWindowLifecycleTest, AnEndCalledOffHidesNoFailureOfALaterEnd) {
   ASSERT_EQ(prompts.shown.size(), 3u);
   EXPECT_NE(prompts.shown[2].text.find("Zorvat AutoSave.zrl"), std::string::npos);
   EXPECT_EQ(closed, 1);
+}
+
+// The installer ends the session while the exit's question is open: the list and the stamp are
+// kept and the process is ended where it stands, rather than the window destroyed under the
+// question, whose caller would go on with it.
+TEST_F(MainWindowLifecycleTest, ASessionEndingWhileABoxIsOpenKeepsAllAndEndsAtOnce) {
+  prompts.onShow = [&](const auto&) {
+    prompts.onShow = nullptr;
+    EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
+    Send(WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+    EXPECT_EQ(endedAtOnce, 1);
+    EXPECT_EQ(leaving, 1);
+    EXPECT_TRUE(IsWindow(window->Handle()));
+  };
+  prompts.Answer(PromptAnswer::Cancel);  // save before exiting?
+  Send(WM_COMMAND, IDC_EXIT);
+  EXPECT_EQ(endedAtOnce, 1);
+  EXPECT_NE(Saved(folder + "Lib\\Zorvat AutoSave.zrl").find("typed"), std::string::npos);
+  EXPECT_TRUE(IsWindow(window->Handle()));
+  EXPECT_EQ(closed, 0);
 }
 
 TEST_F(MainWindowLifecycleTest, TheUserMayRefuseTheEndOfTheSession) {

@@ -39,7 +39,10 @@ void MainWindow::OnExit() {
 void MainWindow::OnCloseAsked() {
   if (!setup_.exitPath || setup_.exitPath->MayClose(CurrentLayout())) {
     CloseForGood();
+    return;
   }
+  // A save through the question may have named the list: the caption and menus say so at once.
+  ShowDocument();
 }
 
 // The session may end only when the user agrees, as to any close. A session that ends
@@ -70,6 +73,7 @@ void MainWindow::OnEndSession(bool ending) {
   }
   if (!ending) {
     setup_.exitPath->SessionGoesOn();
+    ShowDocument();  // the close check may have saved the list under a name
     return;
   }
   // A write that fails is shown, once: the close check may have shown the same failure. The

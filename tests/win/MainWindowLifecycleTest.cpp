@@ -219,6 +219,21 @@ TEST_F(MainWindowLifecycleTest, ASessionEndingWhileABoxIsOpenKeepsAllAndEndsAtOn
   EXPECT_EQ(closed, 0);
 }
 
+// Saved under a name through the exit's question, then kept open: the caption and the recent
+// lists name the file at once, as after any save.
+TEST_F(MainWindowLifecycleTest, ASaveThroughTheExitQuestionShowsAtOnceWhenZorvatStays) {
+  const std::string path = temp.File("saved.zrl");
+  prompts.Answer(PromptAnswer::Yes);  // save before exiting?
+  dialogs.Choose(path);
+  prompts.Answer(PromptAnswer::No);  // exit anyway?
+  Send(WM_COMMAND, IDC_EXIT);
+  ASSERT_EQ(closed, 0);
+  wchar_t caption[512] = {};
+  GetWindowTextW(window->Handle(), caption, 512);
+  EXPECT_EQ(Narrow(caption), "Brumsel! Zorvat - " + path);
+  EXPECT_EQ(MenuText(window->TrayMenu(), IDC_RECENT_1), temp.File("saved.zrl") + "\tF5");
+}
+
 TEST_F(MainWindowLifecycleTest, TheUserMayRefuseTheEndOfTheSession) {
   prompts.Answer(PromptAnswer::Cancel);  // save before exiting?
   EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);

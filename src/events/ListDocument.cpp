@@ -162,6 +162,7 @@ bool ListDocument::ReadInterruptedSave(const std::string& path, int currentYear,
 }
 
 void ListDocument::EmptyLists() {
+  ++listsReplaced_;
   for (EventKind kind : kAllKinds) {
     RowsOf(kind).Clear();
     lists_[kind].Clear(clock_.Now());

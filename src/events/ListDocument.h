@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,8 @@ class ListDocument {
   const RecentFiles& Recent() const { return recent_; }
   // Set by a read that skipped events; saving over that file then asks, autosave leaves it.
   bool ReadIncompletely() const { return !incompleteFile_.empty(); }
+  // Counts New and every completed read: the rows are then another list's.
+  std::uint64_t ListsReplaced() const { return listsReplaced_; }
   // The user changed the regional formats: reads, writes and new rows use the new ones.
   void SetRegionalFormats(RegionalFormats formats) { formats_ = std::move(formats); }
 
@@ -84,6 +87,7 @@ class ListDocument {
   std::array<EventRows, 4> rows_;
   std::string currentFile_;
   bool dirty_ = false;
+  std::uint64_t listsReplaced_ = 0;
   std::string infoItemCaption_;
   std::string incompleteFile_;  // the file last read with events left out
 };

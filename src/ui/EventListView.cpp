@@ -102,6 +102,11 @@ void EventListView::Mirror(const EventRows& rows) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+void EventListView::ClearSelection() {
+  const auto mirroring = FlagForScope(mirroring_);
+  ListView_SetItemState(Handle(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
 void EventListView::MirrorRow(std::size_t index, const EventRow& row, int image, bool insert) {
   LVITEMW item{};
   item.mask = LVIF_TEXT | LVIF_IMAGE;

@@ -49,6 +49,8 @@ class EventListView final : public Window {
   // stay. Reports nothing to the callbacks. The view reads the rows' texts until the next
   // Mirror, so they must live that long (the document's rows do).
   void Mirror(const EventRows& rows);
+  // Nothing selected; reports nothing to the callbacks.
+  void ClearSelection();
   std::optional<std::size_t> SelectedRow() const;
   void SetColumnCaption(int column, std::string_view caption);
   // Column 1 takes the width the other two leave.

@@ -138,6 +138,14 @@ void ListsArea::ShowList(EventKind kind, const std::string& heading) {
   SetText(stripHeading_, GetText(heading_));
 }
 
+void ListsArea::ClearSelections() {
+  for (const auto& list : lists_) {
+    if (list) {
+      list->ClearSelection();
+    }
+  }
+}
+
 void ListsArea::SetEventColumnCaption(EventKind kind, const std::string& caption) {
   eventColumnCaptions_[IndexOf(kind)] = caption;
   if (const auto& list = lists_[IndexOf(kind)]) {

@@ -48,6 +48,8 @@ class ListsArea final : public MainWindowPart {
 
   // Mirrors every list made so far; the others mirror when they are made.
   void MirrorLists();
+  // Another list came: none of its rows is selected, as none was picked in it.
+  void ClearSelections();
   EventListView& List(EventKind kind);
   // The list in front, its radio button checked, `heading` over it and in the side panel.
   void ShowList(EventKind kind, const std::string& heading);

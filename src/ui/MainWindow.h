@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -239,6 +240,7 @@ class MainWindow final : public Window {
 
   bool finished_ = false;  // FinishCreation ran
   bool shownOnce_ = false;
+  std::uint64_t listsShown_ = 0;  // the document's ListsReplaced() when last shown
 
   shellkit::Menu trayMenu_;
   shellkit::Menu listMenu_;

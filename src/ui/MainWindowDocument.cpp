@@ -44,6 +44,10 @@ void ThenShow(MainWindow& window, Command command) {
 void MainWindow::ShowDocument() {
   const ListDocument& document = setup_.document;
   MirrorLists();
+  if (document.ListsReplaced() != listsShown_) {
+    listsShown_ = document.ListsReplaced();
+    lists_->ClearSelections();
+  }
   SetText(Handle(), document.Caption());
   const HMENU menus[] = {GetMenu(Handle()), trayMenu_.get()};
   for (std::size_t i = 0; i < kRecentIds.size(); ++i) {

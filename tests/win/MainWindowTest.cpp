@@ -258,6 +258,17 @@ TEST_F(MainWindowTest, CheckBoxesGoToTheRecordsAndTheSelectionIsDescribed) {
             "Date: 9:00:00 AM, Type && Contents: Message: \"Rent\"");
 }
 
+// A list opened afresh has no row selected: none was picked in it, and Delete or the properties
+// would act on a row the user never chose.
+TEST_F(MainWindowTest, AListOpenedAfreshHasNoRowSelected) {
+  const HWND list = Control(IDC_GENERAL_LIST);
+  ListView_SetItemState(list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  dialogs.Choose(temp.File("list.zrl"));
+  Command(IDC_OPEN_LIST);
+  ASSERT_GT(ListView_GetItemCount(list), 1);
+  EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), -1);
+}
+
 // The tree item whose absolute index is `index`, at any depth.
 // NOLINTNEXTLINE(misc-no-recursion): as deep as the tree
 HTREEITEM TreeItem(HWND tree, HTREEITEM item, int index) {

@@ -32,6 +32,7 @@ Program::Program(const std::string& listFile)
       document_(prompts_, dialogs_, clock_, formats_, folder_, recent_),
       exitPath_(prompts_, document_, settings_),
       stamp_(folder_),
+      lastRun_(stamp_.Read()),
       application_(prompts_),
       // Owned by nobody: reminders shown late stay in sight while Zorvat sits in the tray.
       missed_(nullptr, prompts_, formats_,
@@ -46,6 +47,7 @@ Program::Program(const std::string& listFile)
   if (settingsUnread_) {
     exitPath_.SettingsUnreadAtStart();
   }
+  scheduler_.KeepLastRun(lastRun_);
   main_ = &window_;
   timers_.Attach(window_.Handle());
   Start(listFile);
@@ -148,10 +150,10 @@ void Program::Start(const std::string& listFile) {
   ShowWindow(window_.Handle(), maximized_ ? SW_SHOWMAXIMIZED : SW_SHOW);
   splash_.window.Close();
   // Looks back from the last run's stamp once the lists are read. Not on default settings: the
-  // scheduler may be off by them alone, and the stamp, never written before the look back, stays
-  // for a start that can read the user's.
+  // scheduler may be off by them alone, and the stamp keeps its mark (KeepLastRun) for a start
+  // that can read the user's.
   if (!settingsUnread_) {
-    RunShowingErrors(prompts_, [this] { scheduler_.CatchUpSince(stamp_.Read()); });
+    RunShowingErrors(prompts_, [this] { scheduler_.CatchUpSince(lastRun_); });
   }
 }
 

@@ -86,6 +86,7 @@ class Program {
   // Timers the scheduler starts before the window exists wait here until it does.
   ui::WindowTimers timers_;
   StampFile stamp_;
+  const std::optional<HandledStamp> lastRun_;  // read before anything ticks
   WakeTimer wake_;
   ui::ApplicationWindow application_;
   ui::MissedEventsWindow missed_;

@@ -176,13 +176,24 @@ std::int64_t Scheduler::Handled(DateTime now) const {
 }
 
 void Scheduler::WriteStamp(DateTime now) {
-  if (ports_.stamp == nullptr || !caughtUp_) {
+  if (ports_.stamp == nullptr) {
     return;
   }
-  handledUpTo_ = Handled(now);
-  std::erase_if(ranSince_, [&](const Task& t) { return ToMilliseconds(t.time) < handledUpTo_; });
+  HandledStamp stamp;
+  if (caughtUp_ || !lastRun_) {
+    handledUpTo_ = Handled(now);
+    std::erase_if(ranSince_, [&](const Task& t) { return ToMilliseconds(t.time) < handledUpTo_; });
+    stamp = {handledUpTo_, ranSince_};
+  } else {
+    stamp = *lastRun_;
+    for (const Task& task : ranSince_) {
+      if (!Contains(stamp.ran, task)) {
+        stamp.ran.push_back(task);
+      }
+    }
+  }
   try {
-    ports_.stamp->Write({handledUpTo_, ranSince_});
+    ports_.stamp->Write(stamp);
     stampWrittenUtc_ = UtcMs(now);
     stampFailing_ = false;
   } catch (const Error& error) {
@@ -216,11 +227,12 @@ void Scheduler::StampDueTasks(DateTime now) {
 }
 
 void Scheduler::RaisePendingFailure() {
+  failureShown_.reset();  // the last box is closed: the dispatch calls only then
   RaiseStampFailure();
   if (!taskFailures_.empty()) {
-    const std::string text = std::move(taskFailures_.front());
+    failureShown_ = std::move(taskFailures_.front());
     taskFailures_.pop_front();
-    throw Error(text);
+    throw Error(*failureShown_);
   }
 }
 
@@ -542,7 +554,11 @@ void Scheduler::RunTask(std::size_t slot) {
   } catch (const Error& error) {
     // Shown after the tick: a box inside it would hold its timer, and what fell due while the
     // box is open would be missed.
-    taskFailures_.emplace_back(error.what());
+    // A task that fails again and again (a copy to a drive that is gone) gives one box.
+    if (failureShown_ != error.what() && std::find(taskFailures_.begin(), taskFailures_.end(),
+                                                   error.what()) == taskFailures_.end()) {
+      taskFailures_.emplace_back(error.what());
+    }
   }
 }
 

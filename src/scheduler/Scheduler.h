@@ -85,6 +85,10 @@ class Scheduler {
   // clock further ahead of the last one than a scan period allows lists what fell in between;
   // so does the start, from the stamp of the last run (nothing when there is none).
   void CatchUpSince(const std::optional<HandledStamp>& stamp);
+  // The stamp of the last run, read at the start before anything ticks. Until the catch-up, a
+  // stamp written keeps its mark and only adds what ran since: a box of the start may hold the
+  // catch-up back, or an unreadable settings file skip it.
+  void KeepLastRun(const std::optional<HandledStamp>& stamp) { lastRun_ = stamp; }
   // Writes the stamp now (suspend, exit, end of session). A refused write throws, once until a
   // write succeeds again.
   void SaveStamp();
@@ -156,9 +160,12 @@ class Scheduler {
   std::optional<std::int64_t> lastLookUtc_;  // to notice a gap: sleep, a stopped process
   std::vector<Task> ranSince_;               // ran at or after handledUpTo_, as the stamp says
   std::optional<std::int64_t> stampWrittenUtc_;
-  // No stamp is written before the start has caught up from the last one: a tick inside a box
-  // of the start would replace it, and what fell while Zorvat was closed would be forgotten.
+  // Before the start has caught up from the last stamp, a stamp written keeps its mark: a tick
+  // inside a box of the start would otherwise replace it, and what fell while Zorvat was closed
+  // would be forgotten.
   bool caughtUp_ = false;
+  std::optional<HandledStamp> lastRun_;
+  std::optional<std::string> failureShown_;  // the failure whose box is open
   bool stampFailing_ = false;
   std::optional<std::string> stampFailure_;  // to show after the tick
   std::deque<std::string> taskFailures_;     // likewise

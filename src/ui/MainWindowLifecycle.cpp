@@ -16,9 +16,10 @@ void MainWindow::StartDocumentTimers() {
 }
 
 void MainWindow::OnDelayTick() {
-  // A box of the start may hold the first showing back past this tick. It waits for it: else
-  // the window came up after all, and the application, taken for minimized, no longer hid it.
-  if (!shownOnce_) {
+  // A box of the start may hold the first showing back past this tick. It waits for it, and for
+  // the box: else the window came up after all (the start shows it once the box is gone), and
+  // the application, taken for minimized, no longer hid it.
+  if (!shownOnce_ || gate_.Open()) {
     return;
   }
   KillTimer(Handle(), kDelayTimer);

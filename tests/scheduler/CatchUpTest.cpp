@@ -283,20 +283,33 @@ TEST(CatchUp, AStampAheadOfTheClockHidesNoLaterSleep) {
 }
 
 // A box of the start (a list that cannot be found) stays open while the scheduler already
-// ticks: the stamp of the last run is still there when the start reads it, and what ran
-// meanwhile is not listed.
+// ticks: the stamp keeps the last run's mark, and adds what ran meanwhile. A session that ends
+// inside the box leaves both for the next start; after the box the catch-up lists what fell
+// while Zorvat was closed, and not what ran meanwhile.
 TEST(CatchUp, TicksInsideABoxOfTheStartKeepTheLastRunsStamp) {
+  const auto events = [](Rig& rig) {
+    rig.Add(EventKind::Daily, EncodeTime(9, 30, 0, 0), kCmdMessage, "Tea");
+    rig.Add(EventKind::Daily, EncodeTime(10, 0, 30, 0), kCmdCopyFile, "a.txt", "b.txt");
+  };
   Rig rig;
-  rig.Add(EventKind::Daily, EncodeTime(9, 30, 0, 0), kCmdMessage, "Tea");
-  rig.Add(EventKind::Daily, EncodeTime(10, 0, 30, 0), kCmdCopyFile, "a.txt", "b.txt");
+  events(rig);
   const HandledStamp closed{ToMilliseconds(Rig::At(3, 1, 9, 0)), {}};
   rig.stamps.last = closed;
   rig.clock.Set(Rig::At(3, 1, 10, 0));
+  rig.scheduler.KeepLastRun(closed);
   rig.scheduler.SetActive(true);
   rig.RunFor(60'000);
   ASSERT_EQ(rig.shell.calls.size(), 1u);
+  rig.scheduler.SaveStamp();
   ASSERT_EQ(rig.stamps.last->handledUpTo, closed.handledUpTo);
-  rig.scheduler.CatchUpSince(rig.stamps.last);
+  Rig next;
+  events(next);
+  next.Start(Rig::At(3, 1, 10, 2), rig.stamps.last);
+  ASSERT_EQ(next.scheduler.Missed().Rows().size(), 1u);
+  EXPECT_EQ(next.scheduler.Missed().Rows()[0].task.time, Rig::At(3, 1, 9, 30));
+  EXPECT_TRUE(next.shell.calls.empty());
+
+  rig.scheduler.CatchUpSince(closed);
   ASSERT_EQ(rig.scheduler.Missed().Rows().size(), 1u);
   EXPECT_EQ(rig.scheduler.Missed().Rows()[0].task.time, Rig::At(3, 1, 9, 30));
   EXPECT_EQ(rig.shell.calls.size(), 1u);
@@ -343,6 +356,25 @@ TEST(CatchUp, TasksRunWhileAFailedTasksBoxIsOpen) {
   EXPECT_EQ(rig.prompts.shown.size(), 1u);
   EXPECT_EQ(rig.shell.calls, (std::vector<std::string>{"delete x", "copy a.txt -> b.txt"}));
   EXPECT_TRUE(rig.scheduler.Missed().Empty());
+}
+
+// A task that fails again while its box is open (a copy to a drive that is gone) gives no
+// second box.
+TEST(CatchUp, ATaskFailingAgainWhileItsBoxIsOpenGivesOneBox) {
+  Rig rig;
+  rig.shell.copyFails = true;
+  for (const int minute : {5, 6, 7}) {
+    rig.Add(EventKind::Daily, EncodeTime(10, minute, 0, 0), kCmdCopyFile, "a.txt", "b.txt");
+  }
+  rig.Start(Rig::At(3, 1, 10, 4, 30));
+  rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
+    rig.prompts.onShow = nullptr;
+    rig.RunFor(5 * 60'000);  // the user is away
+  };
+  rig.RunFor(60'000);
+  rig.RunFor(60'000);
+  EXPECT_EQ(rig.prompts.shown.size(), 1u);
+  EXPECT_EQ(rig.log.Lines(TaskEvent::Ran).size(), 3u);
 }
 
 // A second click on Run while the first one's question is open runs nothing.

@@ -348,13 +348,14 @@ TEST(Scheduler, ATaskFailureThroughTheTimerDispatchIsShownOnceAndStopsNoOtherTas
   EXPECT_EQ(rig.prompts.shown.size(), 1u);
 }
 
-// An error box's own message loop goes on delivering the timer: the same timer's ticks wait
-// until the box closes, so one failure shows one box.
+// An error box's own message loop goes on delivering the timer: the failures wait until the box
+// closes, so one failure shows one box, and the next another.
 TEST(Scheduler, ATickWhileItsOwnErrorBoxIsOpenShowsNoSecondBox) {
   Rig rig;
   rig.sound.unplayable.insert("missing.wav");
+  rig.shell.copyFails = true;
   Queue(rig, kCmdAlert, "missing.wav");
-  Queue(rig, kCmdAlert, "missing.wav");
+  Queue(rig, kCmdCopyFile, "a.txt", "b.txt");
   rig.prompts.onShow = [&rig](const auto&) {
     DispatchSchedulerTick(rig.scheduler, SchedulerTimer::Execute, rig.prompts);
   };

@@ -224,7 +224,8 @@ TEST(ProgramRun, AStartBoxHoldsAHandOverAndAnUnreadableSettingsFileNeverBlocksTh
   WriteBytes(folder.File("Zorvat.ini"), unreadable);
   const std::string shortcut = shellkit::GetSystemFolder(19) + "\\Brumsel! Zorvat.lnk";
   WriteBytes(shortcut, "the user's");
-  WriteBytes(folder.File("Zorvat.stamp"), "the last run's");
+  const std::string lastRun = "UpTo=3900000000000\r\n";  // the mark of an earlier run
+  WriteBytes(folder.File("Zorvat.stamp"), lastRun);
   const std::string handed = folder.File("handed over.zrl");
   WriteListFile(handed, EventLists(), ReadUserRegionalFormats());
 
@@ -252,7 +253,7 @@ TEST(ProgramRun, AStartBoxHoldsAHandOverAndAnUnreadableSettingsFileNeverBlocksTh
   EXPECT_EQ(WaitForSingleObject(running.get(), 20000), WAIT_OBJECT_0);
   EXPECT_EQ(testing::ReadBytes(folder.File("Zorvat.ini")), unreadable);
   EXPECT_TRUE(PathExists(shortcut));
-  EXPECT_EQ(testing::ReadBytes(folder.File("Zorvat.stamp")), "the last run's");
+  EXPECT_EQ(testing::ReadBytes(folder.File("Zorvat.stamp")), lastRun);
   DeleteFileW(Widen(shortcut).c_str());
 }
 

@@ -1,6 +1,5 @@
 #include "events/ExitPath.h"
 
-#include <exception>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,16 +26,13 @@ void ExitPath::SessionEnds(const WindowLayout& layout) {
   }
   // The document first: it holds the user's work, and LastOpened then names where it went. A
   // refused save leaves the settings still to write.
-  std::exception_ptr refused;
   try {
     document_.SaveUnasked();
   } catch (const Error&) {
-    refused = std::current_exception();
+    WriteCloseSettingsTellingOnce(layout);
+    throw;
   }
   WriteCloseSettingsTellingOnce(layout);
-  if (refused) {
-    std::rethrow_exception(refused);
-  }
 }
 
 void ExitPath::WriteCloseSettings(const WindowLayout& layout) {

@@ -43,6 +43,15 @@ bool Contains(const std::vector<Task>& tasks, const Task& task) {
                      [&](const Task& t) { return SameOccurrence(t, task); });
 }
 
+// The tasks of `from` that `into` lacks, added to it.
+void AddMissing(std::vector<Task>& into, const std::vector<Task>& from) {
+  for (const Task& task : from) {
+    if (!Contains(into, task)) {
+      into.push_back(task);
+    }
+  }
+}
+
 }  // namespace
 
 Scheduler::Scheduler(const EventLists& lists, const LiveSettings& settings, SchedulerPorts ports)
@@ -186,11 +195,7 @@ void Scheduler::WriteStamp(DateTime now) {
     stamp = {handledUpTo_, ranSince_};
   } else {
     stamp = *lastRun_;
-    for (const Task& task : ranSince_) {
-      if (!Contains(stamp.ran, task)) {
-        stamp.ran.push_back(task);
-      }
-    }
+    AddMissing(stamp.ran, ranSince_);
   }
   try {
     ports_.stamp->Write(stamp);
@@ -250,11 +255,7 @@ void Scheduler::CatchUpSince(const std::optional<HandledStamp>& stamp) {
   lastLookUtc_ = UtcMs(now);
   if (stamp) {
     // What ran while a box of the start was open counts as well.
-    for (const Task& task : stamp->ran) {
-      if (!Contains(ranSince_, task)) {
-        ranSince_.push_back(task);
-      }
-    }
+    AddMissing(ranSince_, stamp->ran);
     if (active_) {
       CatchUp(stamp->handledUpTo, now, ranSince_);
     }

@@ -1,6 +1,7 @@
 // Events that fall due while the computer sleeps or Zorvat is not running.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -85,6 +86,19 @@ struct Rig {
         DispatchSchedulerTick(scheduler, SchedulerTimer::Execute, prompts);
       }
     }
+  }
+  // The first box shown stays open for `ms` (the user is away); `then` looks on before it closes.
+  void AwayAtTheFirstBox(std::int64_t ms, std::function<void()> then = {}) {
+    prompts.onShow = [this, ms, then = std::move(then)](const ScriptedPrompts::Shown&) {
+      Rig* const rig = this;  // the handler ends itself: only what it copied may be used after
+      const std::function<void()> after = then;
+      const std::int64_t away = ms;
+      rig->prompts.onShow = nullptr;
+      rig->RunFor(away);
+      if (after) {
+        after();
+      }
+    };
   }
   void Add(EventKind kind, DateTime time, std::uint8_t command, std::string op1,
            std::string op2 = {}) {
@@ -237,38 +251,36 @@ TEST(CatchUp, ATaskThatRanIsNotOfferedAgainAfterACrash) {
   }
 }
 
-// Asleep over the night summer time begins (31 March 2024, 02:00 becomes 03:00), woken at
-// 08:00: everything between is listed, and nothing of the hour before waking runs late as if
-// it had been skipped.
-TEST(CatchUp, AsleepOverTheStartOfSummerTimeListsAndRunsNothing) {
-  Rig rig;
-  rig.Add(EventKind::Daily, EncodeTime(7, 30, 0, 0), kCmdCopyFile, "a.txt", "b.txt");
-  rig.Add(EventKind::Daily, EncodeTime(7, 40, 0, 0), kCmdLogOff, "");
-  rig.clock.SetUtcOffset(3'600'000);
-  rig.Start(Rig::At(3, 30, 23, 0));
-  rig.RunFor(10'000);
-  rig.clock.Set(Rig::At(3, 31, 8, 0));
-  rig.clock.SetUtcOffset(7'200'000);
-  rig.scheduler.OnResume();
-  rig.RunFor(10'000);
-  EXPECT_EQ(rig.scheduler.Missed().Rows().size(), 2u);
-  EXPECT_TRUE(rig.shell.calls.empty()) << ::testing::PrintToString(rig.shell.calls);
-}
-
-// The zone changes from New York to Berlin at 20:30, so the clock reads 02:30: the six hours
-// between are listed, not run at once as summer time's hour would be.
-TEST(CatchUp, AZoneChangeEastListsTheHoursItSkipsAndRunsNone) {
-  Rig rig;
-  rig.Add(EventKind::Daily, EncodeTime(22, 0, 0, 0), kCmdLogOff, "");
-  rig.Add(EventKind::Daily, EncodeTime(23, 0, 0, 0), kCmdCopyFile, "a.txt", "b.txt");
-  rig.clock.SetUtcOffset(-5 * 3'600'000);
-  rig.Start(Rig::At(3, 1, 20, 30));
-  rig.RunFor(10'000);
-  rig.clock.Set(Rig::At(3, 2, 2, 30, 10));
-  rig.clock.SetUtcOffset(3'600'000);
-  rig.RunFor(10'000);
-  EXPECT_TRUE(rig.shell.calls.empty()) << ::testing::PrintToString(rig.shell.calls);
-  EXPECT_EQ(rig.scheduler.Missed().Rows().size(), 2u);
+// The clock jumps ahead while nobody looks at it, with a copy and an end of the session due
+// in between: both are listed, neither runs late as summer time's skipped hour would.
+//   asleep over the night summer time begins (31 March 2024, 02:00 becomes 03:00), woken at 8;
+//   the zone changes from New York to Berlin at 20:30, so the clock reads 02:30.
+TEST(CatchUp, AJumpNobodySawListsWhatItSkipsAndRunsNone) {
+  struct Case {
+    DateTime start, after;
+    int offsetBefore, offsetAfter;  // hours
+    DateTime copy, logOff;
+    bool resume;
+  };
+  for (const Case& c : {Case{Rig::At(3, 30, 23, 0), Rig::At(3, 31, 8, 0), 1, 2,
+                             EncodeTime(7, 30, 0, 0), EncodeTime(7, 40, 0, 0), true},
+                        Case{Rig::At(3, 1, 20, 30), Rig::At(3, 2, 2, 30, 10), -5, 1,
+                             EncodeTime(23, 0, 0, 0), EncodeTime(22, 0, 0, 0), false}}) {
+    Rig rig;
+    rig.Add(EventKind::Daily, c.copy, kCmdCopyFile, "a.txt", "b.txt");
+    rig.Add(EventKind::Daily, c.logOff, kCmdLogOff, "");
+    rig.clock.SetUtcOffset(c.offsetBefore * 3'600'000);
+    rig.Start(c.start);
+    rig.RunFor(10'000);
+    rig.clock.Set(c.after);
+    rig.clock.SetUtcOffset(c.offsetAfter * 3'600'000);
+    if (c.resume) {
+      rig.scheduler.OnResume();
+    }
+    rig.RunFor(10'000);
+    EXPECT_EQ(rig.scheduler.Missed().Rows().size(), 2u) << c.offsetBefore;
+    EXPECT_TRUE(rig.shell.calls.empty()) << ::testing::PrintToString(rig.shell.calls);
+  }
 }
 
 // The clock stood a month ahead when Zorvat last ran and was set right while it was closed.
@@ -326,11 +338,7 @@ TEST(CatchUp, TasksRunWhileARefusedStampWriteIsShown) {
     rig.RunFor(beforeTheTask ? 9'000 : 5 * 60'000 - 5'000);
     rig.stamps.refusals = 1;
     std::size_t copiesWhileShown = 0;
-    rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
-      rig.prompts.onShow = nullptr;
-      rig.RunFor(30 * 60'000);  // the user is away
-      copiesWhileShown = rig.shell.calls.size();
-    };
+    rig.AwayAtTheFirstBox(30 * 60'000, [&] { copiesWhileShown = rig.shell.calls.size(); });
     rig.RunFor(10'000);
     ASSERT_EQ(rig.prompts.shown.size(), 1u) << beforeTheTask;
     EXPECT_EQ(rig.prompts.shown[0].text, "Zorvat.stamp is held by another program.");
@@ -340,41 +348,24 @@ TEST(CatchUp, TasksRunWhileARefusedStampWriteIsShown) {
 }
 
 // A task that fails shows its box after the tick: while the box is open the other task of that
-// second and the later one still run.
+// second and the later one still run, and the same failure again (an alert whose file is gone)
+// gives no second box.
 TEST(CatchUp, TasksRunWhileAFailedTasksBoxIsOpen) {
   Rig rig;
   rig.sound.unplayable.insert("missing.wav");
-  rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdAlert, "missing.wav");
+  for (const int minute : {5, 6}) {
+    rig.Add(EventKind::Daily, EncodeTime(10, minute, 0, 0), kCmdAlert, "missing.wav");
+  }
   rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdDeleteFile, "x");
   rig.Add(EventKind::Daily, EncodeTime(10, 5, 30, 0), kCmdCopyFile, "a.txt", "b.txt");
   rig.Start(Rig::At(3, 1, 10, 4, 30));
-  rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
-    rig.prompts.onShow = nullptr;
-    rig.RunFor(120'000);  // the user is away
-  };
+  rig.AwayAtTheFirstBox(120'000);
+  rig.RunFor(60'000);
   rig.RunFor(60'000);
   EXPECT_EQ(rig.prompts.shown.size(), 1u);
   EXPECT_EQ(rig.shell.calls, (std::vector<std::string>{"delete x", "copy a.txt -> b.txt"}));
+  EXPECT_EQ(rig.log.Lines(TaskEvent::Ran).size(), 4u);
   EXPECT_TRUE(rig.scheduler.Missed().Empty());
-}
-
-// A task that fails again while its box is open (a copy to a drive that is gone) gives no
-// second box.
-TEST(CatchUp, ATaskFailingAgainWhileItsBoxIsOpenGivesOneBox) {
-  Rig rig;
-  rig.shell.copyFails = true;
-  for (const int minute : {5, 6, 7}) {
-    rig.Add(EventKind::Daily, EncodeTime(10, minute, 0, 0), kCmdCopyFile, "a.txt", "b.txt");
-  }
-  rig.Start(Rig::At(3, 1, 10, 4, 30));
-  rig.prompts.onShow = [&](const ScriptedPrompts::Shown&) {
-    rig.prompts.onShow = nullptr;
-    rig.RunFor(5 * 60'000);  // the user is away
-  };
-  rig.RunFor(60'000);
-  rig.RunFor(60'000);
-  EXPECT_EQ(rig.prompts.shown.size(), 1u);
-  EXPECT_EQ(rig.log.Lines(TaskEvent::Ran).size(), 3u);
 }
 
 // A second click on Run while the first one's question is open runs nothing.

@@ -55,6 +55,11 @@ class MainWindowLifecycleTest : public ::testing::Test {
     SendMessageW(window->Handle(), message, wParam, lParam);
   }
   std::string Saved(const std::string& path) const { return ReadFileBytes(path).value_or("-"); }
+  std::string Caption() const {
+    wchar_t caption[512] = {};
+    GetWindowTextW(window->Handle(), caption, 512);
+    return Narrow(caption);
+  }
 
   zorvat::testing::TempFolder temp;
   const std::string folder = temp.File("A&B") + "\\";
@@ -79,9 +84,7 @@ TEST_F(MainWindowLifecycleTest, AutosaveTickWritesTheListAndTheMenusFollow) {
   Send(WM_TIMER, MainWindow::kAutoSaveTimer);
   const std::string path = folder + "Lib\\Zorvat AutoSave.zrl";
   EXPECT_NE(Saved(path).find("typed"), std::string::npos);
-  wchar_t caption[512] = {};
-  GetWindowTextW(window->Handle(), caption, 512);
-  EXPECT_EQ(Narrow(caption), "Brumsel! Zorvat - " + path);
+  EXPECT_EQ(Caption(), "Brumsel! Zorvat - " + path);
   const std::string shown = temp.File("A&&B") + "\\Lib\\Zorvat AutoSave.zrl\tF5";
   EXPECT_EQ(MenuText(GetMenu(window->Handle()), IDC_RECENT_1), shown);
   EXPECT_EQ(MenuText(window->TrayMenu(), IDC_RECENT_1), shown);
@@ -90,8 +93,7 @@ TEST_F(MainWindowLifecycleTest, AutosaveTickWritesTheListAndTheMenusFollow) {
   // A tick with nothing to save leaves the window alone: mirroring full lists costs.
   SetWindowTextW(window->Handle(), L"untouched");
   Send(WM_TIMER, MainWindow::kAutoSaveTimer);
-  GetWindowTextW(window->Handle(), caption, 512);
-  EXPECT_EQ(Narrow(caption), "untouched");
+  EXPECT_EQ(Caption(), "untouched");
 }
 
 // The error box's own message loop goes on delivering the autosave timer: one failure, one box.
@@ -228,9 +230,7 @@ TEST_F(MainWindowLifecycleTest, ASaveThroughTheExitQuestionShowsAtOnceWhenZorvat
   prompts.Answer(PromptAnswer::No);  // exit anyway?
   Send(WM_COMMAND, IDC_EXIT);
   ASSERT_EQ(closed, 0);
-  wchar_t caption[512] = {};
-  GetWindowTextW(window->Handle(), caption, 512);
-  EXPECT_EQ(Narrow(caption), "Brumsel! Zorvat - " + path);
+  EXPECT_EQ(Caption(), "Brumsel! Zorvat - " + path);
   EXPECT_EQ(MenuText(window->TrayMenu(), IDC_RECENT_1), temp.File("saved.zrl") + "\tF5");
 }
 

@@ -32,7 +32,7 @@ Program::Program(const std::string& listFile)
       document_(prompts_, dialogs_, clock_, formats_, folder_, recent_),
       exitPath_(prompts_, document_, settings_),
       stamp_(folder_),
-      lastRun_(stamp_.Read()),
+      lastRun_(ReadLastRun()),
       application_(prompts_),
       // Owned by nobody: reminders shown late stay in sight while Zorvat sits in the tray.
       missed_(nullptr, prompts_, formats_,
@@ -46,6 +46,9 @@ Program::Program(const std::string& listFile)
   }
   if (settingsUnread_) {
     exitPath_.SettingsUnreadAtStart();
+  }
+  if (stampUnread_) {
+    scheduler_.StampTroubleShown();
   }
   scheduler_.KeepLastRun(lastRun_);
   main_ = &window_;
@@ -64,6 +67,13 @@ std::optional<std::string> Program::PrepareSettings() {
     prompts_.ShowError(*trouble);
   }
   return trouble;
+}
+
+// A stamp that does not read is told once; the start then looks back from nothing.
+std::optional<HandledStamp> Program::ReadLastRun() {
+  std::optional<HandledStamp> stamp;
+  stampUnread_ = !RunShowingErrors(prompts_, [&] { stamp = stamp_.Read(); });
+  return stamp;
 }
 
 SchedulerPorts Program::SchedulerPortsOf() {
@@ -106,6 +116,8 @@ ui::MainWindowSetup Program::WindowSetup() {
   setup.scheduler = [this] { return &scheduler_; };
   setup.onClosed = [] { PostQuitMessage(0); };
   setup.switchScheduler = [this](bool on) { scheduler_.SetActive(on); };
+  // The wake timer follows "Wake the computer for events" at once.
+  setup.optionsApplied = [this] { scheduler_.RefreshWake(); };
   setup.onTimer = [this](UINT_PTR id) {
     if (const std::optional<SchedulerTimer> timer = SchedulerTimerWithId(id)) {
       DispatchSchedulerTick(scheduler_, *timer, prompts_);

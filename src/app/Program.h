@@ -50,6 +50,7 @@ class Program {
 
   std::optional<std::string> PrepareSettings();
   bool WriteRegistry();
+  std::optional<HandledStamp> ReadLastRun();
   SchedulerPorts SchedulerPortsOf();
   LiveSettings ReadLiveSettings();
   RecentFiles ReadRecentFiles();
@@ -86,6 +87,7 @@ class Program {
   // Timers the scheduler starts before the window exists wait here until it does.
   ui::WindowTimers timers_;
   StampFile stamp_;
+  bool stampUnread_ = false;                   // and the user was told
   const std::optional<HandledStamp> lastRun_;  // read before anything ticks
   WakeTimer wake_;
   ui::ApplicationWindow application_;

@@ -2,13 +2,21 @@
 
 #include <charconv>
 
+#include "base/Error.h"
 #include "base/Files.h"
+#include "scheduler/TaskSet.h"
 
 namespace zorvat {
 namespace {
 
 constexpr std::string_view kUpTo = "UpTo=";
 constexpr std::string_view kRan = "Ran=";
+constexpr std::string_view kIntent = "Intent=";
+
+// 0001-01-01 and the end of 9999-12-31: what the date-time value can hold.
+constexpr std::int64_t kDayMs = 86'400'000;
+constexpr std::int64_t kEarliestMs = -std::int64_t{693'593} * kDayMs;
+constexpr std::int64_t kLatestMs = std::int64_t{2'958'466} * kDayMs;
 
 template <typename Number>
 std::optional<Number> NumberOf(std::string_view text) {
@@ -21,20 +29,28 @@ std::optional<Number> NumberOf(std::string_view text) {
   return value;
 }
 
+std::optional<std::int64_t> InstantOf(std::string_view text) {
+  const std::optional<std::int64_t> ms = NumberOf<std::int64_t>(text);
+  if (!ms || *ms < kEarliestMs || *ms >= kLatestMs) {
+    return std::nullopt;
+  }
+  return ms;
+}
+
 // "<ms>|<command>|<operand1>|<operand2>"; list files cannot store "|" in an operand.
-std::optional<Task> RanTask(std::string_view text) {
-  std::vector<std::string_view> fields;
-  for (int i = 0; i < 3; ++i) {
+std::optional<Task> StampedTask(std::string_view text, std::int64_t upTo) {
+  std::string_view fields[3];
+  for (std::string_view& field : fields) {
     const std::size_t bar = text.find('|');
     if (bar == std::string_view::npos) {
       return std::nullopt;
     }
-    fields.push_back(text.substr(0, bar));
+    field = text.substr(0, bar);
     text.remove_prefix(bar + 1);
   }
-  const auto instant = NumberOf<std::int64_t>(fields[0]);
+  const auto instant = InstantOf(fields[0]);
   const auto command = NumberOf<unsigned>(fields[1]);
-  if (!instant || !command || *command > 255) {
+  if (!instant || *instant < upTo || !command || *command > 255) {
     return std::nullopt;
   }
   Task task;
@@ -45,20 +61,8 @@ std::optional<Task> RanTask(std::string_view text) {
   return task;
 }
 
-}  // namespace
-
-std::string EncodeStamp(const HandledStamp& stamp) {
-  std::string text = std::string(kUpTo) + std::to_string(stamp.handledUpTo) + "\r\n";
-  for (const Task& task : stamp.ran) {
-    text += std::string(kRan) + std::to_string(ToMilliseconds(task.time)) + "|" +
-            std::to_string(task.command) + "|" + task.operand1 + "|" + task.operand2 + "\r\n";
-  }
-  return text;
-}
-
-std::optional<HandledStamp> ParseStamp(std::string_view text) {
-  std::optional<std::int64_t> upTo;
-  HandledStamp stamp;
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit visit) {
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
@@ -66,26 +70,90 @@ std::optional<HandledStamp> ParseStamp(std::string_view text) {
     if (!line.empty() && line.back() == '\r') {
       line.remove_suffix(1);
     }
-    if (line.starts_with(kUpTo)) {
-      upTo = NumberOf<std::int64_t>(line.substr(kUpTo.size()));
-    } else if (line.starts_with(kRan)) {
-      if (std::optional<Task> task = RanTask(line.substr(kRan.size()))) {
-        stamp.ran.push_back(std::move(*task));
-      }
-    }
+    visit(line);
   }
+}
+
+std::string Line(std::string_view key, const Task& task) {
+  return std::string(key) + std::to_string(ToMilliseconds(task.time)) + "|" +
+         std::to_string(task.command) + "|" + task.operand1 + "|" + task.operand2 + "\r\n";
+}
+
+std::string DamagedStampMessage(const std::string& path) {
+  return "The file \"" + path +
+         "\" cannot be read. Events missed since Zorvat last ran cannot be listed.";
+}
+
+}  // namespace
+
+std::string EncodeStamp(const HandledStamp& stamp) {
+  std::string text = std::string(kUpTo) + std::to_string(stamp.handledUpTo) + "\r\n";
+  for (const Task& task : stamp.ran) {
+    text += Line(kRan, task);
+  }
+  for (const Task& task : stamp.intended) {
+    text += Line(kIntent, task);
+  }
+  return text;
+}
+
+std::optional<HandledStamp> ParseStamp(std::string_view text) {
+  std::optional<std::int64_t> upTo;
+  ForEachLine(text, [&](std::string_view line) {
+    if (line.starts_with(kUpTo)) {
+      upTo = InstantOf(line.substr(kUpTo.size()));
+    }
+  });
   if (!upTo) {
     return std::nullopt;
   }
-  stamp.handledUpTo = *upTo;
+  TaskSet ran;
+  TaskSet intended;
+  bool tooMany = false;
+  ForEachLine(text, [&](std::string_view line) {
+    const bool isRan = line.starts_with(kRan);
+    if (tooMany || (!isRan && !line.starts_with(kIntent))) {
+      return;
+    }
+    const std::size_t key = isRan ? kRan.size() : kIntent.size();
+    if (std::optional<Task> task = StampedTask(line.substr(key), *upTo)) {
+      (isRan ? ran : intended).Insert(*task);
+      tooMany = ran.Size() + intended.Size() > kMostStampedTasks;
+    }
+  });
+  if (tooMany) {
+    return std::nullopt;
+  }
+  HandledStamp stamp{*upTo, ran.Tasks(), {}};
+  for (const Task& task : intended.Tasks()) {
+    if (!ran.Contains(task)) {  // what started is known to have started
+      stamp.intended.push_back(task);
+    }
+  }
   return stamp;
 }
 
 StampFile::StampFile(std::string_view programFolder) : path_(JoinPath(programFolder, kFileName)) {}
 
 std::optional<HandledStamp> StampFile::Read() const {
-  const std::optional<std::string> bytes = ReadFileBytes(path_);
-  return bytes ? ParseStamp(*bytes) : std::nullopt;
+  if (NothingAt(path_)) {
+    const std::optional<std::string> saved = ReadFileBytes(TemporaryFileFor(path_));
+    if (!saved || !ParseStamp(*saved) || !RecoverInterruptedSave(path_)) {
+      return std::nullopt;
+    }
+  }
+  const FileBytes file = ReadWholeFile(path_);
+  if (file.outcome == ReadOutcome::Missing) {
+    return std::nullopt;
+  }
+  std::optional<HandledStamp> stamp;
+  if (file.outcome == ReadOutcome::Read) {
+    stamp = ParseStamp(file.bytes);
+  }
+  if (!stamp) {
+    throw Error(DamagedStampMessage(path_));
+  }
+  return stamp;
 }
 
 void StampFile::Write(const HandledStamp& stamp) {

@@ -22,6 +22,9 @@ std::string ListName(EventKind kind) {
 }
 
 std::string StateText(const MissedEvent& event) {
+  if (event.uncertain && !event.ran) {
+    return "May not have run";
+  }
   switch (LateKindOf(event.task.command)) {
     case LateKind::Reminder:
       return "Shown late";

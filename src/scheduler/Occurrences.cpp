@@ -71,14 +71,17 @@ LateKind LateKindOf(std::uint8_t command) {
 }
 
 // One event: the same list, task and time of day.
-void MissedEvents::Add(EventKind kind, const Task& occurrence) {
+void MissedEvents::Add(EventKind kind, const Task& occurrence, bool uncertain) {
   const auto same = std::find_if(rows_.begin(), rows_.end(), [&](const MissedEvent& row) {
-    return row.kind == kind && !row.ran && row.task.command == occurrence.command &&
-           row.task.operand1 == occurrence.operand1 && row.task.operand2 == occurrence.operand2 &&
+    return row.kind == kind && !row.ran && row.uncertain == uncertain &&
+           row.task.command == occurrence.command && row.task.operand1 == occurrence.operand1 &&
+           row.task.operand2 == occurrence.operand2 &&
            TimeOfDayMs(row.task.time) == TimeOfDayMs(occurrence.time);
   });
   if (same == rows_.end()) {
-    rows_.push_back({kind, occurrence});
+    MissedEvent row{kind, occurrence};
+    row.uncertain = uncertain;
+    rows_.push_back(std::move(row));
     return;
   }
   ++same->count;

@@ -39,12 +39,14 @@ struct MissedEvent {
   Task task;
   int count = 1;
   bool ran = false;  // run late by the user
+  // Zorvat ended just as it was about to start it: it may or may not have run.
+  bool uncertain = false;
 };
 
 // Missed occurrences, one row per event however often it recurred.
 class MissedEvents {
  public:
-  void Add(EventKind kind, const Task& occurrence);
+  void Add(EventKind kind, const Task& occurrence, bool uncertain = false);
   const std::vector<MissedEvent>& Rows() const { return rows_; }
   std::vector<MissedEvent>& Rows() { return rows_; }
   bool Empty() const { return rows_.empty(); }

@@ -23,6 +23,7 @@
 #include "scheduler/SoundPlayer.h"
 #include "scheduler/TaskActions.h"
 #include "scheduler/TaskLog.h"
+#include "scheduler/TaskSet.h"
 #include "settings/LiveSettings.h"
 
 namespace zorvat {
@@ -70,7 +71,8 @@ class Scheduler {
   void StopBlinking() { alert_.StopBlinking(); }
 
   // The active switch: on arms the scan timer afresh with its current period, which is always
-  // the clamped one (see ScanPeriod); off stops it. The hot and execute timers run on.
+  // the clamped one (see ScanPeriod); off stops it. The hot and execute timers run on. The wake
+  // timer follows at once.
   void SetActive(bool active);
   bool Active() const { return active_; }
 
@@ -87,10 +89,15 @@ class Scheduler {
   void CatchUpSince(const std::optional<HandledStamp>& stamp);
   // The stamp of the last run, read at the start before anything ticks. Until the catch-up, a
   // stamp written keeps its mark and only adds what ran since: a box of the start may hold the
-  // catch-up back, or an unreadable settings file skip it.
-  void KeepLastRun(const std::optional<HandledStamp>& stamp) { lastRun_ = stamp; }
-  // Writes the stamp now (suspend, exit, end of session). A refused write throws, once until a
-  // write succeeds again.
+  // catch-up back, or an unreadable settings file skip it. What the last run handled is never
+  // offered again, also by the scans before the catch-up.
+  void KeepLastRun(const std::optional<HandledStamp>& stamp);
+  // The stamp could not be read and the user was told: a refused write of it is not told again
+  // until a write succeeds.
+  void StampTroubleShown() { stampFailing_ = true; }
+  // Writes the stamp now (suspend, exit, end of session): what has started counts as run, what
+  // is only about to run or waits for an answer as not handled, so the next start runs or lists
+  // it. A refused write throws, once until a write succeeds again.
   void SaveStamp();
   // A resume: looks at the clock at once rather than at the next tick.
   void OnResume();
@@ -126,16 +133,25 @@ class Scheduler {
   void DropRefused(DateTime now);
   void Report(TaskEvent what, const Task& task);
   void NoticeGap(DateTime now);
-  void CatchUp(std::int64_t fromMs, DateTime now, const std::vector<Task>& ran);
-  void AddMissed(EventKind kind, const Task& task);
+  void CatchUp(std::int64_t fromMs, DateTime now);
+  void AddMissed(EventKind kind, const Task& task, bool uncertain = false);
   void AddMissedEntry(const Task& task);
   void NotifyMissed();
   std::int64_t GapThreshold() const;
   std::int64_t Handled(DateTime now) const;
-  void WriteStamp(DateTime now);
+  void WriteStamp(DateTime now, bool orderly = false);
+  HandledStamp StampOf(DateTime now, bool orderly);
   void RaiseStampFailure();
   void StampDueTasks(DateTime now);
+  bool HandledBefore(const Task& task) const;
+  bool InFlight(const Task& task) const;
+  static bool Asks(const Task& task);
+  bool Ask(const Task& task);
+  void Carry(const Task& task);
   std::int64_t UtcMs(DateTime now) const;
+  static std::int64_t Lateness(const Task& task, DateTime now) {
+    return ToMilliseconds(now) - ToMilliseconds(task.time);
+  }
 
   const EventLists& lists_;
   const LiveSettings& settings_;
@@ -158,7 +174,20 @@ class Scheduler {
   // Every occurrence before this local instant was run, refused or given up.
   std::int64_t handledUpTo_ = 0;
   std::optional<std::int64_t> lastLookUtc_;  // to notice a gap: sleep, a stopped process
-  std::vector<Task> ranSince_;               // ran at or after handledUpTo_, as the stamp says
+  // At or after handledUpTo_: started or declined (the fact), and about to start (the intent,
+  // written ahead so that no task waits for the disk). Taken from the stamp too.
+  TaskSet done_;
+  TaskSet intended_;
+  // Taken from the execute stack and not done yet: its question or its box is open.
+  struct InFlightTask {
+    Task task;
+    bool started = false;
+  };
+  std::vector<InFlightTask> inFlight_;
+  // The last run's: what it was about to start with no word that it did, listed at the catch-up
+  // and never run again by itself; before the floor, what it or the start's catch-up dealt with.
+  TaskSet lastIntended_;
+  std::optional<std::int64_t> scanFloor_;
   std::optional<std::int64_t> stampWrittenUtc_;
   // Before the start has caught up from the last stamp, a stamp written keeps its mark: a tick
   // inside a box of the start would otherwise replace it, and what fell while Zorvat was closed

@@ -18,6 +18,9 @@ enum class TaskEvent {
   Late,      // a reminder, listed to be shown late
   Listed,    // a program start or file task, listed and not run; the user may run it
   NeverRun,  // the end of the session or a display mode, listed and not run
+  // Zorvat ended as it was about to start it, with no word that it did: listed, never run again
+  // by itself.
+  Uncertain,
 };
 
 struct TaskReport {

@@ -20,9 +20,23 @@ std::int64_t VirtualTimers::VirtualClock::UtcOffset() const {
   return ToMilliseconds(localTime(utcMs)) - (utcMs + kUnixEpochDay * 86'400'000);
 }
 
-VirtualTimers::VirtualTimers(Options options) : jitterMs_(options.jitterMs), random_(options.seed) {
+VirtualTimers::VirtualTimers(Options options)
+    : nowMs_(options.startMs), jitterMs_(options.jitterMs), random_(options.seed) {
   clock_.utcMs = options.startMs;
   clock_.localTime = std::move(options.localTime);
+}
+
+VirtualTimers::VirtualTimers(ManualClock& clock) : driven_(&clock), jitterMs_(0), random_(1) {}
+
+void VirtualTimers::MoveTo(std::int64_t ms) {
+  if (ms <= nowMs_) {
+    return;
+  }
+  if (driven_ != nullptr) {
+    driven_->Advance(ms - nowMs_);
+  }
+  nowMs_ = ms;
+  clock_.utcMs = ms;
 }
 
 std::int64_t VirtualTimers::Delay() {
@@ -36,7 +50,7 @@ void VirtualTimers::Start(SchedulerTimer timer, std::uint32_t milliseconds) {
   Ticking& t = timers_[static_cast<std::size_t>(timer)];
   t.running = true;
   t.interval = milliseconds;
-  t.nominal = clock_.utcMs + milliseconds;
+  t.nominal = nowMs_ + milliseconds;
   t.due = t.nominal + Delay();
 }
 
@@ -55,7 +69,7 @@ void VirtualTimers::SleepBetween(std::int64_t fromMs, std::int64_t toMs) {
 // The next tick keeps to the timer's own beat; a tick that came later than a whole interval
 // does not queue up the ones it overran.
 void VirtualTimers::Reschedule(Ticking& t) {
-  t.nominal = std::max(t.nominal + t.interval, clock_.utcMs);
+  t.nominal = std::max(t.nominal + t.interval, nowMs_);
   t.due = t.nominal + Delay();
 }
 
@@ -69,7 +83,7 @@ void VirtualTimers::Run(Scheduler& scheduler, std::int64_t endMs, Prompts& error
     if (!switches_.empty() && switches_.begin()->first <= (ticks ? next->due : endMs)) {
       const auto [at, active] = *switches_.begin();
       switches_.erase(switches_.begin());
-      clock_.utcMs = std::max(clock_.utcMs, at);
+      MoveTo(at);
       scheduler.SetActive(active);
       continue;
     }
@@ -84,11 +98,11 @@ void VirtualTimers::Run(Scheduler& scheduler, std::int64_t endMs, Prompts& error
       next->nominal = std::max(next->nominal, asleep->second);
       continue;
     }
-    clock_.utcMs = std::max(clock_.utcMs, next->due);
+    MoveTo(next->due);
     Reschedule(*next);
     DispatchSchedulerTick(scheduler, static_cast<SchedulerTimer>(next - timers_.begin()), errorBox);
   }
-  clock_.utcMs = std::max(clock_.utcMs, endMs);
+  MoveTo(endMs);
 }
 
 }  // namespace zorvat

@@ -23,7 +23,8 @@ DateTime UtcAsLocal(std::int64_t utcMilliseconds);
 
 // The scheduler's five window timers on a virtual timeline: time jumps from tick to tick, so a
 // dry run covers days in milliseconds. Each tick may come late by a random delay of up to the
-// jitter; a late tick does not delay the ones after it. The scheduler arms them all.
+// jitter; a late tick does not delay the ones after it. The scheduler arms them all, and only
+// a timer it armed ticks.
 class VirtualTimers final : public SchedulerTimers {
  public:
   struct Options {
@@ -33,10 +34,18 @@ class VirtualTimers final : public SchedulerTimers {
     std::uint32_t seed = 1;
   };
 
+  // On a clock of their own that counts UTC milliseconds from options.startMs.
   explicit VirtualTimers(Options options);
+  // On the tick count from 0, moving `clock` forward by as much as it counts: a test may still
+  // set the clock's date, time and zone as a user sets the computer's, which moves no timer.
+  explicit VirtualTimers(ManualClock& clock);
+  VirtualTimers(const VirtualTimers&) = delete;
+  VirtualTimers& operator=(const VirtualTimers&) = delete;
+  ~VirtualTimers() override = default;
 
-  const Clock& LocalClock() const { return clock_; }
-  std::int64_t NowMs() const { return clock_.utcMs; }
+  const Clock& LocalClock() const { return driven_ ? static_cast<const Clock&>(*driven_) : clock_; }
+  // UTC milliseconds on a clock of their own, else the tick count.
+  std::int64_t NowMs() const { return nowMs_; }
 
   // Flips the scheduler's active switch at `utcMs` of a later Run, before the ticks due then.
   void SwitchActiveAt(std::int64_t utcMs, bool active);
@@ -68,8 +77,11 @@ class VirtualTimers final : public SchedulerTimers {
 
   void Reschedule(Ticking& t);
   std::int64_t Delay();
+  void MoveTo(std::int64_t ms);
 
   VirtualClock clock_;
+  ManualClock* driven_ = nullptr;
+  std::int64_t nowMs_ = 0;
   std::array<Ticking, kSchedulerTimers.size()> timers_{};
   std::multimap<std::int64_t, bool> switches_;  // by instant, in the order given
   std::vector<std::pair<std::int64_t, std::int64_t>> sleeps_;

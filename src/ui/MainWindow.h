@@ -83,6 +83,8 @@ struct MainWindowSetup {
   SettingsFile* settings = nullptr;
   // The scheduler whose stacks the waiting-tasks window shows, once it exists.
   std::function<const Scheduler*()> scheduler;
+  // After a confirmed options dialog has applied the live settings.
+  std::function<void()> optionsApplied;
 };
 
 // The main window: made of its parts (the top bar, the new-events column, the lists area with the

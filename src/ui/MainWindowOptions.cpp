@@ -97,6 +97,9 @@ void MainWindow::ApplyConfirmedOptions(const OptionsValues& confirmed) {
   lists_->SetEventColumnCaption(EventKind::Monthly, MonthlyEventColumnHeader(setup_.live));
   MaintainStartupShortcut(confirmed.autoStart);
   RefreshSwitchToMenu();
+  if (setup_.optionsApplied) {
+    setup_.optionsApplied();
+  }
 }
 
 void MainWindow::OnTaskList() {

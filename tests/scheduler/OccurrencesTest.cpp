@@ -6,11 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "base/Files.h"
 #include "events/EventRecord.h"
-#include "scheduler/HandledStamp.h"
 #include "scheduler/MissedEventRows.h"
-#include "support/TempFolder.h"
 
 namespace zorvat {
 namespace {
@@ -184,25 +181,6 @@ TEST(MissedEventRows, SayWhatBecameOfEachAndWhichMayRunLate) {
   EXPECT_EQ(RunLateButtonText(missed.Rows()[1]), std::nullopt);
   EXPECT_EQ(MissedEventRows(missed, RegionalFormats::EnUs())[1].state, "Run late");
   EXPECT_EQ(MissedEventsNote(missed), "4 missed events");
-}
-
-TEST(HandledStamp, ReadsBackWhatItWroteAndRefusesTextWithoutItsMark) {
-  const HandledStamp stamp{ToMilliseconds(At(2024, 3, 1, 10, 5)),
-                           {{At(2024, 3, 1, 10, 6), kCmdCopyFile, "a b.txt", "c:\\x y", false},
-                            {At(2024, 3, 1, 10, 7), kCmdMessage, "", "", false}}};
-  testing::TempFolder folder;
-  StampFile file(folder.Path());
-  EXPECT_EQ(file.Read(), std::nullopt);
-  file.Write(stamp);
-  EXPECT_EQ(file.Read(), stamp);
-  EXPECT_EQ(ParseStamp("Ran=1|2|a|b\r\n"), std::nullopt);
-  EXPECT_EQ(ParseStamp("UpTo=12x\r\n"), std::nullopt);
-  // A damaged line is left out, the rest stands.
-  const std::optional<HandledStamp> partly = ParseStamp("UpTo=5\nRan=7|999|a|b\nRan=8|3|a|b\n");
-  ASSERT_TRUE(partly);
-  EXPECT_EQ(partly->handledUpTo, 5);
-  ASSERT_EQ(partly->ran.size(), 1u);
-  EXPECT_EQ(partly->ran[0].command, 3);
 }
 
 }  // namespace

@@ -138,6 +138,14 @@ SchedulerRig::SchedulerRig()
     : scheduler(lists, settings,
                 {clock, prompts, shell, sound, timers, [this] { return alertMode; }, &log}) {}
 
+void SchedulerRig::SetClock(DateTime now) {
+  clock.Set(now);
+  if (!started) {
+    started = true;
+    scheduler.SetActive(true);
+  }
+}
+
 DateTime SchedulerRig::At(int month, int day, int hour, int minute, int second, int ms) {
   return EncodeDateTime({2024, month, day}, {hour, minute, second, ms});
 }
@@ -146,11 +154,14 @@ void SchedulerRig::RunFor(std::int64_t ms, std::int64_t mainPeriod) {
   for (std::int64_t step = 0; step < ms; step += 500) {
     clock.Advance(500);
     elapsed += 500;
-    if (elapsed % mainPeriod == 0) {
+    // A timer the scheduler stopped ticks nowhere.
+    if (elapsed % mainPeriod == 0 && timers.scanRunning) {
       DispatchSchedulerTick(scheduler, SchedulerTimer::Scan, prompts);
     }
-    DispatchSchedulerTick(scheduler, SchedulerTimer::Hot, prompts);
-    if (elapsed % 1000 == 0) {
+    if (timers.hotRunning) {
+      DispatchSchedulerTick(scheduler, SchedulerTimer::Hot, prompts);
+    }
+    if (elapsed % 1000 == 0 && timers.executeRunning) {
       DispatchSchedulerTick(scheduler, SchedulerTimer::Execute, prompts);
     }
   }

@@ -83,7 +83,9 @@ struct SchedulerRig {
 
   // A local date and time on the 2024 calendar: At(3, 1, 10, 5, 30) is 1 March 10:05:30.
   static DateTime At(int month, int day, int hour, int minute, int second, int ms = 0);
-  void SetClock(DateTime now) { clock.Set(now); }
+  // The first setting switches the scheduler on, as the program's start does once it knows the
+  // time; a timer it did not arm never ticks.
+  void SetClock(DateTime now);
   // Steps the clock by `ms`, running the hot timer every 500 ms and the execute timer every
   // 1000 ms, and the scan timer every `mainPeriod` ms, each through the timer dispatch as the
   // window does.
@@ -104,6 +106,7 @@ struct SchedulerRig {
   int alertMode = 0;
   Scheduler scheduler;
   std::int64_t elapsed = 0;
+  bool started = false;
 };
 
 }  // namespace zorvat::testing

@@ -147,7 +147,10 @@ TEST(Scheduler, LateHotTickFiresUpToAMinuteLateAndMissesBeyond) {
     rig.scheduler.OnHotTick();
     rig.scheduler.OnExecuteTick();
     EXPECT_EQ(rig.shell.calls.size(), c.runs ? 1u : 0u) << c.lateMs;
-    EXPECT_EQ(rig.log.Lines(TaskEvent::Missed).size(), c.runs ? 0u : 1u) << c.lateMs;
+    // Longer than a scan period and a sleep is noticed: listed rather than missed.
+    EXPECT_EQ(rig.log.Lines(TaskEvent::Missed).size() + rig.log.Lines(TaskEvent::Listed).size(),
+              c.runs ? 0u : 1u)
+        << c.lateMs;
     EXPECT_FALSE(rig.scheduler.HotEntries()[0].waiting) << c.lateMs;
   }
 }
@@ -162,7 +165,7 @@ TEST(Scheduler, MissedEntryDoesNotComeBackTheNextDayAtTheSameTime) {
   rig.SetClock(Rig::At(3, 2, 10, 4, 30));
   rig.RunFor(120'000);
   EXPECT_TRUE(rig.shell.calls.empty());
-  EXPECT_EQ(rig.log.Lines(TaskEvent::Missed).size(), 1u);
+  EXPECT_EQ(rig.log.Lines(TaskEvent::Missed).size() + rig.log.Lines(TaskEvent::Listed).size(), 1u);
 }
 
 // Fault fixed: a task that found all six slots waiting used to be lost.

@@ -199,6 +199,41 @@ TEST(SimTool, AsleepAndClosedPrintWhatWasCaughtUpListedAndNeverRun) {
             2);
 }
 
+// Zorvat closed, or killed, at any second from ten before a task's second to seventy after it,
+// and started again at any later one: each task has run, or is listed, exactly once.
+TEST(SimTool, EveryCloseAroundATasksSecondRunsOrListsItOnce) {
+  const std::int64_t due = 60 * 60'000 + 8'000;  // 10:00:08 on the virtual day 1970-01-01
+  EventLists lists;
+  const DateTime at = UtcAsLocal(due);
+  lists[EventKind::General].Append({{at, kCmdCopyFile, "a.txt", "b.txt", false}, true, false});
+  lists[EventKind::General].Append({{at, kCmdMessage, "Tea", "", false}, true, false});
+  const LiveSettings settings;
+  int spans = 0;
+  for (const bool killed : {false, true}) {
+    for (std::int64_t close = due - 10'000; close <= due + 70'000; close += 1'000) {
+      for (std::int64_t start = close + 1'000; start <= due + 70'000; start += 1'000) {
+        DryRunSpan span{due - 60'000, due + 150'000, true, 0, UtcAsLocal, {}, {}, killed};
+        span.closed = Between{close, start};
+        std::ostringstream out, err;
+        DryRun(
+            lists, settings, [] { return 0; }, span, true, out, err);
+        const std::vector<std::string> lines = Lines(out.str());
+        for (const char* task : {"\t3\ta.txt\tb.txt", "\t0\tTea\t"}) {
+          const auto once = std::count_if(lines.begin(), lines.end(), [&](const std::string& l) {
+            return l.find(task) != std::string::npos;
+          });
+          ASSERT_EQ(once, 1) << (killed ? "killed " : "closed ") << close - due << " "
+                             << start - due << "\n"
+                             << out.str();
+        }
+        ASSERT_EQ(out.str().find("may not have run") != std::string::npos && !killed, false);
+        ++spans;
+      }
+    }
+  }
+  EXPECT_EQ(spans, 2 * 81 * 80 / 2);
+}
+
 // --settings took only a file named Zorvat.ini.
 TEST(SimTool, SettingsComeFromAFileOfAnyName) {
   TimeZone utc("UTC0");

@@ -95,6 +95,8 @@ const char* WhatText(TaskEvent what) {
       return "listed";
     case TaskEvent::NeverRun:
       return "never run";
+    case TaskEvent::Uncertain:
+      return "may not have run";
   }
   return "";
 }
@@ -115,7 +117,7 @@ std::string TaskLine(const TaskReport& report) {
                      std::to_string(report.task.command) + "\t" + Column(report.task.operand1) +
                      "\t" + Column(report.task.operand2);
   const bool late = report.what == TaskEvent::Late || report.what == TaskEvent::Listed ||
-                    report.what == TaskEvent::NeverRun;
+                    report.what == TaskEvent::NeverRun || report.what == TaskEvent::Uncertain;
   return late ? line + "\tdue " + Stamp(report.task.time) : line;
 }
 
@@ -125,7 +127,7 @@ void DryRun(const EventLists& lists, const LiveSettings& settings, const AlertMo
   RecordingShell shell;
   AnsweringPrompts prompts(answerYes, errors);
   LinePrinter printer(out);
-  const auto run = [&](std::int64_t fromMs, std::int64_t toMs, bool restarted) {
+  const auto run = [&](std::int64_t fromMs, std::int64_t toMs, bool restarted, bool killed) {
     VirtualTimers timers({fromMs, span.localTime, span.jitterMs, 1});
     OneSecondPlayer player([&timers] { return timers.NowMs(); });
     SchedulerPorts ports{timers.LocalClock(), prompts, shell, player, timers, alertMode, &printer};
@@ -138,13 +140,15 @@ void DryRun(const EventLists& lists, const LiveSettings& settings, const AlertMo
       timers.SleepBetween(span.asleep->fromMs, span.asleep->toMs);
     }
     timers.Run(scheduler, toMs, prompts);
-    RunShowingErrors(prompts, [&] { scheduler.SaveStamp(); });
+    if (!killed) {
+      RunShowingErrors(prompts, [&] { scheduler.SaveStamp(); });
+    }
   };
   if (span.closed) {
-    run(span.fromMs, span.closed->fromMs, false);
-    run(span.closed->toMs, span.toMs, true);
+    run(span.fromMs, span.closed->fromMs, false, span.killed);
+    run(span.closed->toMs, span.toMs, true, false);
   } else {
-    run(span.fromMs, span.toMs, false);
+    run(span.fromMs, span.toMs, false, false);
   }
 }
 

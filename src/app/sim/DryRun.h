@@ -26,6 +26,7 @@ struct DryRunSpan {
   LocalTimeOf localTime;
   std::optional<Between> asleep;  // the computer sleeps: no tick comes
   std::optional<Between> closed;  // Zorvat ends at its start and starts again at its end
+  bool killed = false;            // ends without a word, rather than as on an exit
 };
 
 // "2024-03-01 10:05:30.000\tran\t5\tnotes.txt\t"; an event missed while asleep or closed ends

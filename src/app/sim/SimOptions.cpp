@@ -107,13 +107,17 @@ void ParseOption(Reader& in, const std::string& arg, Parsed& p) {
     o.fromMs = ParseLocalTime(arg, text);
     o.fromYear = static_cast<int>(Number(text.substr(0, 4)).value_or(0));
     p.from = true;
-  } else if (arg == "--asleep" || arg == "--closed") {
+  } else if (arg == "--asleep" || arg == "--closed" || arg == "--killed") {
     const std::int64_t from = ParseLocalTime(arg, in.Value(arg));
     const std::int64_t to = ParseLocalTime(arg, in.Value(arg));
     if (to <= from) {
       throw UsageError(arg + " wants its second time after its first");
     }
+    if (arg != "--asleep" && o.closed) {
+      throw UsageError("give either --closed or --killed, once");
+    }
     (arg == "--asleep" ? o.asleep : o.closed) = SimOptions::Span{from, to};
+    o.killed = o.killed || arg == "--killed";
   } else if (arg == "--to") {
     p.to = ParseLocalTime(arg, in.Value(arg));
   } else if (arg == "--for") {
@@ -136,7 +140,7 @@ void CheckRun(Parsed& p) {
   }
   for (const auto& span : {p.options.asleep, p.options.closed}) {
     if (span && (span->fromMs < p.options.fromMs || span->toMs > p.options.toMs)) {
-      throw UsageError("--asleep and --closed must lie between --from and --to");
+      throw UsageError("--asleep, --closed and --killed must lie between --from and --to");
     }
   }
   if (!TryLocalTimeOf(p.options.toMs)) {

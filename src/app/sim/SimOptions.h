@@ -28,7 +28,8 @@ struct SimOptions {
     std::int64_t toMs;
   };
   std::optional<Span> asleep;  // --asleep FROM TO
-  std::optional<Span> closed;  // --closed FROM TO
+  std::optional<Span> closed;  // --closed FROM TO, or --killed FROM TO
+  bool killed = false;         // ended without a word: nothing written at the end
 };
 
 // A command line that makes no sense; the message says why.
@@ -39,7 +40,8 @@ class UsageError : public std::runtime_error {
 
 inline constexpr std::string_view kUsage =
     "usage: zorvat-sim [--settings FILE|FOLDER] [--regional en-US|de-DE] [--answer yes|no]\n"
-    "                  [--inactive] [--jitter MS] [--asleep FROM TO] [--closed FROM TO]\n"
+    "                  [--inactive] [--jitter MS] [--asleep FROM TO]\n"
+    "                  [--closed FROM TO | --killed FROM TO]\n"
     "                  --from \"YYYY-MM-DD HH:MM:SS\"\n"
     "                  (--to \"YYYY-MM-DD HH:MM:SS\" | --for 90m|36h|30d) LIST.zrl\n"
     "       zorvat-sim --dump [--regional en-US|de-DE] LIST.zrl\n"

@@ -82,12 +82,13 @@ int Run(const SimOptions& o, std::ostream& out, std::ostream& err) {
   }
   const SettingsFile* file = settingsFile.get();
   const AlertModeReader alertMode = [file] { return file ? file->Read(keys::kAlertMode) : 0; };
-  DryRunSpan span{o.fromMs, o.toMs, o.active, o.jitterMs, LocalTimeOf, {}, {}};
+  DryRunSpan span{o.fromMs, o.toMs, o.active, o.jitterMs, LocalTimeOf, {}, {}, false};
   if (o.asleep) {
     span.asleep = Between{o.asleep->fromMs, o.asleep->toMs};
   }
   if (o.closed) {
     span.closed = Between{o.closed->fromMs, o.closed->toMs};
+    span.killed = o.killed;
   }
   DryRun(contents->lists, live, alertMode, span, o.answerYes, out, err);
   return 0;

@@ -119,6 +119,12 @@ Section "-Program"
   Call CloseZorvat
   SetOutPath "$INSTDIR"
   File "${ZORVAT_EXE}"
+  ; A first settings file that switches the scheduler on at start. One already there, or one
+  ; in the middle of being replaced (Zorvat puts its whole copy back), is the user's and stays.
+  ${IfNot} ${FileExists} "$INSTDIR\Zorvat.ini"
+  ${AndIfNot} ${FileExists} "$INSTDIR\Zorvat.ini.~save.tmp"
+    File "Zorvat.ini"
+  ${EndIf}
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${SHORTCUT}" "$INSTDIR\Zorvat.exe"
 

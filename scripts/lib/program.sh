@@ -18,6 +18,14 @@ zorvat_program_folder() {  # folder
   cp "$zorvat_root/build/win64/src/app/Zorvat.exe" "$1/"
 }
 
+# The settings file the installer writes into a folder without one, so that the program starts
+# as a fresh install does: the scheduler on. A file there, or one whose replacement the program
+# will finish (its whole copy beside it), is left as it is.
+zorvat_first_settings() {  # folder
+  [ -e "$1/Zorvat.ini" ] || [ -e "$1/Zorvat.ini.~save.tmp" ] ||
+    cp "$zorvat_root/package/Zorvat.ini" "$1/"
+}
+
 # Starts Zorvat.exe from its folder: in a Wine desktop with taskbar and tray when the display is
 # our own Xvfb, else on the caller's display. Wine runs in a session of its own, so that Ctrl+C
 # reaches only the script, which then stops Wine in order.

@@ -44,6 +44,9 @@ void Scheduler::NoticeGap(DateTime now) {
   // A clock set back: what lies ahead of it again is the scan's, as before.
   if (lastLookUtc_ && utc < *lastLookUtc_) {
     handledUpTo_ = std::min(handledUpTo_, ToMilliseconds(now));
+    if (scanFloor_) {
+      scanFloor_ = std::min(*scanFloor_, ToMilliseconds(now));
+    }
   }
   lastLookUtc_ = utc;
   if (gap && active_) {

@@ -163,13 +163,17 @@ TEST(CatchUp, AsleepOverNothingOrOverASummerTimeChangeShowsNothing) {
   EXPECT_TRUE(rig.scheduler.Missed().Empty());
 }
 
-TEST(CatchUp, AClockSetBackStillNoticesTheNextSleep) {
+// Set back a day after a start that looked back from its stamp: what comes round again runs,
+// and the next sleep is noticed.
+TEST(CatchUp, AClockSetBackRunsWhatComesRoundAgainAndNoticesTheNextSleep) {
   Rig rig;
   rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "Tea");
-  rig.Start(Rig::At(3, 2, 10, 0));
+  rig.Add(EventKind::Daily, EncodeTime(10, 0, 20, 0), kCmdCopyFile, "a.txt", "b.txt");
+  rig.Start(Rig::At(3, 2, 10, 0), Stamp(Rig::At(3, 2, 9, 0)));
   rig.RunFor(10'000);
-  rig.clock.Set(Rig::At(3, 1, 10, 0));  // set back a day
-  rig.RunFor(10'000);
+  rig.clock.Set(Rig::At(3, 1, 10, 0));
+  rig.RunFor(30'000);
+  EXPECT_EQ(rig.shell.calls.size(), 1u);
   rig.clock.Set(Rig::At(3, 1, 11, 0));  // asleep over 10:05
   rig.RunFor(10'000);
   EXPECT_EQ(rig.log.Lines(TaskEvent::Late).size(), 1u);

@@ -20,6 +20,7 @@
 #include "events/ListFile.h"
 #include "platform/SystemClock.h"
 #include "platform/UserRegionalFormats.h"
+#include "scheduler/HandledStamp.h"
 #include "settings/SettingsStore.h"
 #include "shellkit/Handles.h"
 #include "shellkit/Registry.h"
@@ -267,6 +268,7 @@ TEST(ProgramRun, AListAndSettingsLeftInTemporaryFilesAreRecoveredAtStart) {
   WriteListFile(temporary(list), EventLists(), ReadUserRegionalFormats());
   WriteBytes(temporary(folder.File("Zorvat.ini")),
              "[Config]\r\nAutoSave=0\r\nDefaultLibMode=2\r\nDefaultLib=" + list + "\r\n");
+  WriteBytes(temporary(folder.File("Zorvat.stamp")), "UpTo=3900000000000\r\n");
 
   const Process running = Start(program);
   ASSERT_TRUE(running);
@@ -279,10 +281,33 @@ TEST(ProgramRun, AListAndSettingsLeftInTemporaryFilesAreRecoveredAtStart) {
   EXPECT_TRUE(PathExists(list));
   EXPECT_FALSE(PathExists(temporary(list)));
   EXPECT_FALSE(PathExists(temporary(folder.File("Zorvat.ini"))));
+  EXPECT_TRUE(PathExists(folder.File("Zorvat.stamp")));
+  EXPECT_FALSE(PathExists(temporary(folder.File("Zorvat.stamp"))));
   PostMessageW(main, WM_COMMAND, IDC_EXIT, 0);
   ASSERT_TRUE(Answer(running.get(), IDYES));
   EXPECT_EQ(WaitForSingleObject(running.get(), 20000), WAIT_OBJECT_0);
   EXPECT_EQ(SettingsFile(folder.Path()).Read(keys::kLastOpened), list);
+}
+
+// A stamp that does not read is told once, and the start goes on; the exit leaves one that does.
+TEST(ProgramRun, ADamagedStampIsToldOnceAndReplaced) {
+  testing::TempFolder folder;
+  const std::string program = Copied(folder);
+  WriteBytes(folder.File("Zorvat.ini"), "[Config]\r\nActive=1\r\nAutoSave=0\r\n");
+  WriteBytes(folder.File("Zorvat.stamp"), std::string(4096, '\xff'));
+
+  const Process running = Start(program);
+  ASSERT_TRUE(running);
+  const EndedAfterTest endRunning{running.get()};
+  ASSERT_TRUE(Answer(running.get(), IDOK));
+  HWND main = nullptr;
+  ASSERT_TRUE(
+      WaitFor([&] { return (main = WindowOf(running.get(), L"ZorvatMainWindow")); }, 30000));
+  EXPECT_FALSE(WaitFor([&] { return WindowOf(running.get(), L"#32770") != nullptr; }, 3000));
+  PostMessageW(main, WM_COMMAND, IDC_EXIT, 0);
+  ASSERT_TRUE(Answer(running.get(), IDYES));
+  EXPECT_EQ(WaitForSingleObject(running.get(), 20000), WAIT_OBJECT_0);
+  EXPECT_TRUE(ParseStamp(testing::ReadBytes(folder.File("Zorvat.stamp"))));
 }
 
 }  // namespace

@@ -228,13 +228,25 @@ void Scheduler::RaiseStampFailure() {
   }
 }
 
+// A stamp ahead of the clock was written by a clock set wrong: what lies ahead of now comes
+// round again and is not the last run's.
 void Scheduler::KeepLastRun(const std::optional<HandledStamp>& stamp) {
   lastRun_ = stamp;
-  if (stamp) {
-    done_.InsertAll(stamp->ran);
-    lastIntended_.InsertAll(stamp->intended);
-    scanFloor_ = std::max(scanFloor_.value_or(stamp->handledUpTo), stamp->handledUpTo);
+  if (!stamp) {
+    return;
   }
+  const std::int64_t nowMs = ToMilliseconds(ports_.clock.Now());
+  for (const Task& task : stamp->ran) {
+    if (ToMilliseconds(task.time) <= nowMs) {
+      done_.Insert(task);
+    }
+  }
+  for (const Task& task : stamp->intended) {
+    if (ToMilliseconds(task.time) <= nowMs) {
+      lastIntended_.Insert(task);
+    }
+  }
+  scanFloor_ = std::max(scanFloor_.value_or(0), std::min(stamp->handledUpTo, nowMs));
 }
 
 // Before the floor the last run or the start's catch-up dealt with every occurrence; what the
@@ -259,7 +271,7 @@ void Scheduler::CatchUpSince(const std::optional<HandledStamp>& stamp) {
     // sleep until the clock reached it again.
     handledUpTo_ = std::max(std::min(stamp->handledUpTo, nowMs), handledUpTo_);
     // The catch-up ran or listed what lies before now; the scan must not file it again.
-    scanFloor_ = std::max(scanFloor_.value_or(nowMs), nowMs);
+    scanFloor_ = nowMs;
   }
   caughtUp_ = true;
   handledUpTo_ = Handled(now);

@@ -392,14 +392,23 @@ TEST(CatchUp, AJumpNobodySawListsWhatItSkipsAndRunsNone) {
 }
 
 // The clock stood a month ahead when Zorvat last ran and was set right while it was closed.
-TEST(CatchUp, AStampAheadOfTheClockHidesNoLaterSleep) {
+// The clock stood a month ahead when Zorvat last ran and was set right while it was closed: the
+// next sleep is still noticed, and what ran by the wrong clock comes round again and runs.
+TEST(CatchUp, AStampAheadOfTheClockHidesNoLaterSleepOrEvent) {
   Rig rig;
   rig.Add(EventKind::Daily, EncodeTime(10, 5, 0, 0), kCmdMessage, "Tea");
-  rig.Start(Rig::At(3, 1, 10, 0), Stamp(Rig::At(4, 1, 10, 0)));
+  rig.Add(EventKind::Daily, EncodeTime(10, 0, 5, 0), kCmdCopyFile, "a.txt", "b.txt");
+  HandledStamp ahead = Stamp(Rig::At(4, 1, 9, 0));
+  ahead.ran.push_back({Rig::At(4, 1, 10, 0, 5), kCmdCopyFile, "a.txt", "b.txt", false});
+  rig.Start(Rig::At(3, 1, 10, 0), ahead);
   rig.RunFor(10'000);
+  EXPECT_EQ(rig.shell.calls.size(), 1u);
   rig.clock.Set(Rig::At(3, 1, 11, 0));  // asleep over 10:05
   rig.scheduler.OnResume();
   EXPECT_EQ(rig.scheduler.Missed().Rows().size(), 1u);
+  rig.clock.Set(Rig::At(4, 1, 10, 0));
+  rig.RunFor(10'000);
+  EXPECT_EQ(rig.shell.calls.size(), 2u);
 }
 
 // A box of the start (a list that cannot be found) stays open while the scheduler already

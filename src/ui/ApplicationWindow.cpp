@@ -3,13 +3,15 @@
 #include <cstdint>
 #include <new>
 
+#include "base/Error.h"
 #include "shellkit/ShellWindows.h"
+#include "shellkit/WideText.h"
 
 namespace zorvat::ui {
 
 ApplicationWindow::ApplicationWindow(Prompts& errors) : Window(errors) {
-  Create(L"ZorvatApplication", 0, kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-         RECT{0, 0, 0, 0}, nullptr);
+  Create(L"ZorvatApplication", 0, Widen(kApplicationTitle).c_str(),
+         WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, RECT{0, 0, 0, 0}, nullptr);
 }
 
 void ApplicationWindow::KeepHidden() {

@@ -13,8 +13,6 @@ namespace zorvat::ui {
 // application hides every window it owns until it is restored.
 class ApplicationWindow final : public Window {
  public:
-  static constexpr const wchar_t* kTitle = L"Brumsel! Zorvat";
-
   explicit ApplicationWindow(Prompts& errors);
   ~ApplicationWindow() override { Destroy(); }
   ApplicationWindow(const ApplicationWindow&) = delete;

@@ -1,5 +1,7 @@
 #include "ui/SplashWindow.h"
 
+#include "base/Error.h"
+#include "shellkit/WideText.h"
 #include "ui/Centred.h"
 #include "ui/Fonts.h"
 
@@ -17,7 +19,7 @@ constexpr COLORREF kBackground = RGB(0x1f, 0x3a, 0x63);  // the side picture's d
 
 SplashWindow::SplashWindow(Prompts& errors)
     : Window(errors), dpi_(Dpi::OfSystem()), pictures_(std::in_place) {
-  Create(L"ZorvatSplash", WS_EX_TOOLWINDOW, L"Brumsel! Zorvat", WS_POPUP,
+  Create(L"ZorvatSplash", WS_EX_TOOLWINDOW, Widen(kApplicationTitle).c_str(), WS_POPUP,
          CentredOnScreen(dpi_(kWidth), dpi_(kHeight)), nullptr);
   noticeFont_ = MakeFont(L"Arial Black", 15, false, dpi_);  // 11 point
   textFont_ = MakeFont(L"Arial", 12, false, dpi_);          // 9 point

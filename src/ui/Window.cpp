@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "base/ErrorBoundary.h"
-#include "ui/WindowClass.h"
+#include "shellkit/WindowClasses.h"
 
 namespace zorvat::ui {
 namespace {
@@ -26,7 +26,7 @@ Window* Window::Of(HWND window) {
 void Window::Create(const wchar_t* className, DWORD exStyle, const wchar_t* title, DWORD style,
                     const RECT& bounds, HWND parent, HMENU menuOrId, HBRUSH background,
                     HICON icon) {
-  RegisterWindowClass(className, &Procedure, 0, background, icon);
+  shellkit::RegisterWindowClass(className, &Procedure, 0, background, icon);
   const HWND created = CreateWindowExW(exStyle, className, title, style, bounds.left, bounds.top,
                                        bounds.right - bounds.left, bounds.bottom - bounds.top,
                                        parent, menuOrId, GetModuleHandleW(nullptr), this);

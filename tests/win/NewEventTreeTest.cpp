@@ -64,7 +64,8 @@ class NewEventTreeTest : public ::testing::Test {
 TEST_F(NewEventTreeTest, HoldsTheCoresItemsNestedWithTheirIconsAndOnlyTheRootOpen) {
   std::vector<ShownItem> expected;
   for (const NewEventTreeItem& item : NewEventTreeItems()) {
-    expected.push_back({std::string(item.caption), item.icon, item.depth, item.depth == 0});
+    expected.push_back(
+        {std::string(item.caption), static_cast<int>(item.icon), item.depth, item.depth == 0});
   }
   std::vector<ShownItem> shown;
   Collect(tree->Handle(), TreeView_GetRoot(tree->Handle()), 0, shown);

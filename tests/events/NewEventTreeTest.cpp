@@ -44,6 +44,7 @@ TEST(NewEventTree, ItemsIconsNestingAndTheCommandEachStarts) {
 
 TEST(CommandChoices, EntriesCodesAndParameterDialogs) {
   std::vector<std::string_view> entries;
+  entries.reserve(kTaskKinds.size());
   for (const TaskKind& kind : kTaskKinds) {
     entries.push_back(kind.name);
   }

@@ -59,8 +59,10 @@ TEST(RowIconFor, KindIconsFileIconsAndNone) {
   EXPECT_EQ(RowIconFor(8, ""), KindImage(8));
   EXPECT_EQ(RowIconFor(9, ""), KindImage(3));
   EXPECT_EQ(RowIconFor(10, ""), KindImage(4));
-  for (std::uint8_t command : {12, 13, 200, 255}) {
-    EXPECT_EQ(RowIconFor(command, "C:\\x"), std::nullopt);
+  // 12 has no icon of its own; the others have no kind, the first of them right after the table.
+  for (const std::size_t command :
+       {std::size_t{12}, kTaskKinds.size(), std::size_t{200}, std::size_t{255}}) {
+    EXPECT_EQ(RowIconFor(static_cast<std::uint8_t>(command), "C:\\x"), std::nullopt) << command;
   }
 }
 

@@ -15,7 +15,8 @@ namespace {
 
 // A file may carry any code; one without a kind comes back as it was written and does nothing.
 TEST(TaskKinds, ACodeWithoutAKindIsKeptByTheFileAndRefusedByEveryReader) {
-  for (const int code : {13, 200, 255}) {
+  // The first code after the table, one further on, and the cleared slot's.
+  for (const int code : {static_cast<int>(kTaskKinds.size()), 200, 255}) {
     const std::string line = "08:00:00=" + std::to_string(code) + "|a.txt|b.txt|1|1\r\n";
     const ListFileContents read =
         ParseListFile("[Daily]\r\n" + line, RegionalFormats::DeDe(), 2026);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,10 @@ struct ShownItem {
   int depth;
   int command;  // -1: a group item
   friend bool operator==(const ShownItem&, const ShownItem&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const ShownItem& item) {
+    return out << item.caption << " (icon " << item.icon << ", depth " << item.depth << ", command "
+               << item.command << ")";
+  }
 };
 
 // What the tree shows, and what a double click on each item starts; the last two items leave

@@ -70,7 +70,6 @@ TEST_F(NewEventTreeTest, HoldsTheCoresItemsNestedWithTheirIconsAndOnlyTheRootOpe
   std::vector<ShownItem> shown;
   Collect(tree->Handle(), TreeView_GetRoot(tree->Handle()), 0, shown);
   EXPECT_EQ(shown, expected);
-  ASSERT_EQ(shown.size(), 16u);
   EXPECT_EQ(TreeView_GetIndent(tree->Handle()), 19u);
   EXPECT_EQ(tree->SelectedItem(), std::nullopt);
 }

@@ -32,6 +32,14 @@ constexpr bool IconsAreInTheList() {
 }
 static_assert(IconsAreInTheList(), "an icon beyond kKindIconCount would show nothing");
 
+// The row of the drop-down's entry `index`; nothing for no entry (-1).
+const TaskKind* KindOfChoice(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= kTaskKinds.size()) {
+    return nullptr;
+  }
+  return &kTaskKinds[static_cast<std::size_t>(index)];
+}
+
 }  // namespace
 
 const TaskKind* FindTaskKind(std::uint8_t code) {
@@ -53,17 +61,13 @@ std::string WithOperands(std::string_view text, std::string_view operand1,
 }
 
 std::uint8_t CommandOfChoice(int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= kTaskKinds.size()) {
-    return kCmdCleared;
-  }
-  return kTaskKinds[static_cast<std::size_t>(index)].code;
+  const TaskKind* kind = KindOfChoice(index);
+  return kind ? kind->code : std::uint8_t{kCmdCleared};
 }
 
 ParameterDialog ParameterDialogFor(int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= kTaskKinds.size()) {
-    return ParameterDialog::None;
-  }
-  return kTaskKinds[static_cast<std::size_t>(index)].dialog;
+  const TaskKind* kind = KindOfChoice(index);
+  return kind ? kind->dialog : ParameterDialog::None;
 }
 
 }  // namespace zorvat

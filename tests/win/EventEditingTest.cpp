@@ -279,6 +279,7 @@ TEST(EventEditingCommands, TreeItemsOpenTheDialogWithTheirCommand) {
     }
   }
   std::vector<int> commands;
+  commands.reserve(opened.size());
   for (const EventProperties& in : opened) {
     commands.push_back(in.command);
   }

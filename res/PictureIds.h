@@ -5,8 +5,8 @@
 #define IDI_ZORVAT 1
 #define IDI_LIST_FILE 2
 
-// The kinds of events, consecutive from the first; index i of the kind image list is
-// IDI_KIND_FIRST + i.
+// The kinds of events, consecutive from the first in the order of KindIcon
+// (events/TaskKinds.h): image i of the kind image list is IDI_KIND_FIRST + i.
 #define IDI_KIND_FIRST 200
 #define IDI_KIND_COPY 200
 #define IDI_KIND_DELETE 201

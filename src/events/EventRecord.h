@@ -8,26 +8,9 @@
 #include "base/DateTime.h"
 #include "events/EventMessages.h"
 #include "events/Task.h"
+#include "events/TaskKinds.h"
 
 namespace zorvat {
-
-// Command codes: the item indexes of the properties dialog's command drop-down.
-enum CommandCode : std::uint8_t {
-  kCmdMessage = 0,
-  kCmdAlert = 1,
-  kCmdAppStart = 2,
-  kCmdCopyFile = 3,
-  kCmdRenameFile = 4,
-  kCmdDeleteFile = 5,
-  kCmdExitWindows = 6,
-  kCmdTurnOff = 7,
-  kCmdReboot = 8,
-  kCmdDosMode = 9,
-  kCmdLogOff = 10,
-  kCmdDisplayMode = 11,
-  kCmdControlPanel = 12,
-  kCmdCleared = 255,
-};
 
 // One event of a list. The four kinds share this layout.
 struct EventRecord {

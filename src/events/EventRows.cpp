@@ -3,16 +3,6 @@
 #include "base/DateTimeText.h"
 
 namespace zorvat {
-namespace {
-
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  quoted.append(text);
-  quoted += '"';
-  return quoted;
-}
-
-}  // namespace
 
 std::string_view QueryText(bool query) {
   return query ? "Yes" : "No";
@@ -20,61 +10,19 @@ std::string_view QueryText(bool query) {
 
 std::string DescribeEvent(std::uint8_t command, std::string_view operand1,
                           std::string_view operand2) {
-  switch (command) {
-    case kCmdMessage:
-      return "Message: " + Quoted(operand1);
-    case kCmdAlert:
-      return "Alert";
-    case kCmdAppStart:
-      return "AppStart: " + Quoted(operand1) + " (Parameter: " + Quoted(operand2) + ")";
-    case kCmdCopyFile:
-      return "Copy file, from " + Quoted(operand1) + " to " + Quoted(operand2);
-    case kCmdRenameFile:
-      return "Rename file, from " + Quoted(operand1) + " to " + Quoted(operand2);
-    case kCmdDeleteFile:
-      return "Delete file: " + Quoted(operand1);
-    case kCmdExitWindows:
-      return "Exit Windows";
-    case kCmdTurnOff:
-      return "Turn off computer";
-    case kCmdReboot:
-      return "Reboot";
-    case kCmdDosMode:
-      return "MS-DOS-Mode";
-    case kCmdLogOff:
-      return "Log off user";
-    case kCmdDisplayMode:
-      return "Change display resolution in " + std::string(operand1) + " and " +
-             std::string(operand2);
-    default:
-      return "[Unknown]";
-  }
+  const TaskKind* kind = FindTaskKind(command);
+  return kind ? WithOperands(kind->eventText, operand1, operand2) : std::string(kUnknownEventText);
 }
 
 std::optional<RowIcon> RowIconFor(std::uint8_t command, std::string_view operand1) {
-  switch (command) {
-    case kCmdMessage:
-      return RowIcon::Kind(9);
-    case kCmdAlert:
-      return RowIcon::Kind(12);
-    case kCmdAppStart:
-    case kCmdCopyFile:
-    case kCmdRenameFile:
-    case kCmdDeleteFile:
-      return RowIcon::OfFile(std::string(operand1));
-    case kCmdExitWindows:
-    case kCmdTurnOff:
-    case kCmdDisplayMode:
-      return RowIcon::Kind(2);
-    case kCmdReboot:
-      return RowIcon::Kind(8);
-    case kCmdDosMode:
-      return RowIcon::Kind(3);
-    case kCmdLogOff:
-      return RowIcon::Kind(4);
-    default:
-      return std::nullopt;
+  const TaskKind* kind = FindTaskKind(command);
+  if (kind && kind->fileIcon) {
+    return RowIcon::OfFile(std::string(operand1));
   }
+  if (kind && kind->icon) {
+    return RowIcon::Kind(*kind->icon);
+  }
+  return std::nullopt;
 }
 
 std::string EventTimeText(EventKind kind, DateTime time, const RegionalFormats& formats) {

@@ -10,6 +10,7 @@
 #include "base/DateTime.h"
 #include "base/RegionalFormats.h"
 #include "events/EventLists.h"
+#include "events/TaskKinds.h"
 
 namespace zorvat {
 
@@ -18,10 +19,10 @@ namespace zorvat {
 struct RowIcon {
   enum class Source : std::uint8_t { None, KindIcon, FileIcon };
   Source source = Source::None;
-  int index = -1;    // when source is KindIcon
+  int index = -1;    // when source is KindIcon: the image of the kind icon list
   std::string file;  // when source is FileIcon
 
-  static RowIcon Kind(int index) { return {Source::KindIcon, index, {}}; }
+  static RowIcon Kind(KindIcon icon) { return {Source::KindIcon, static_cast<int>(icon), {}}; }
   static RowIcon OfFile(std::string file) { return {Source::FileIcon, -1, std::move(file)}; }
   friend bool operator==(const RowIcon&, const RowIcon&) = default;
 };
@@ -42,7 +43,8 @@ inline constexpr std::string_view kNoQueryText = "-";
 
 std::string_view QueryText(bool query);  // "Yes" or "No"
 
-// The column "Event" text of a command and its operands.
+// The column "Event" text of a command and its operands; kUnknownEventText for a code without
+// a kind.
 std::string DescribeEvent(std::uint8_t command, std::string_view operand1,
                           std::string_view operand2);
 

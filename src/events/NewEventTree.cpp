@@ -1,31 +1,50 @@
 #include "events/NewEventTree.h"
 
+#include <algorithm>
 #include <array>
-
-#include "events/EventRecord.h"
 
 namespace zorvat {
 namespace {
 
-// Tree order and command order differ for the last two items.
-constexpr std::array<NewEventTreeItem, 16> kItems{{
-    {"new Zorvat", 10, 0, std::nullopt},
-    {"Message", 9, 1, kCmdMessage},
-    {"Alert", 12, 1, kCmdAlert},
-    {"AppStart", 5, 1, kCmdAppStart},
-    {"Fileroutines", 6, 1, std::nullopt},
-    {"Copy", 0, 2, kCmdCopyFile},
-    {"Rename", 11, 2, kCmdRenameFile},
-    {"Delete", 1, 2, kCmdDeleteFile},
-    {"Systemevents", 8, 1, std::nullopt},
-    {"Exit", 2, 2, std::nullopt},
-    {"Exit Windows", 2, 3, kCmdExitWindows},
-    {"Turn off computer", 2, 3, kCmdTurnOff},
-    {"Reboot", 8, 3, kCmdReboot},
-    {"MS-DOS mode", 3, 3, kCmdDosMode},
-    {"Display resolution", 2, 2, kCmdDisplayMode},
-    {"Log off user", 4, 2, kCmdLogOff},
-}};
+constexpr std::size_t kTreeSize =
+    kTreeGroups.size() + static_cast<std::size_t>(std::count_if(
+                             kTaskKinds.begin(), kTaskKinds.end(),
+                             [](const TaskKind& kind) { return kind.tree.has_value(); }));
+
+// Each item at its place. A place beyond the tree stops the build; one given twice leaves
+// another empty, which FormsOneTree refuses.
+constexpr std::array<NewEventTreeItem, kTreeSize> TreeItems() {
+  std::array<NewEventTreeItem, kTreeSize> items{};
+  for (const TreeGroup& group : kTreeGroups) {
+    items.at(group.place.order) = {group.place.caption, group.icon, group.place.depth, {}};
+  }
+  for (const TaskKind& kind : kTaskKinds) {
+    if (kind.tree) {
+      items.at(kind.tree->order) = {kind.tree->caption, kind.icon.value(), kind.tree->depth,
+                                    kind.code};
+    }
+  }
+  return items;
+}
+constexpr std::array<NewEventTreeItem, kTreeSize> kItems = TreeItems();
+
+// One root first, no item deeper than one below the item before it, and events only at leaves.
+constexpr bool FormsOneTree() {
+  for (std::size_t i = 0; i < kItems.size(); ++i) {
+    const NewEventTreeItem& item = kItems[i];
+    const bool root = i == 0;
+    if (item.caption.empty() || (item.depth == 0) != root ||
+        (!root && item.depth > kItems[i - 1].depth + 1)) {
+      return false;
+    }
+    const bool hasChildren = i + 1 < kItems.size() && kItems[i + 1].depth > item.depth;
+    if (hasChildren && item.command) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(FormsOneTree(), "the tree places must form one tree with events at its leaves");
 
 }  // namespace
 

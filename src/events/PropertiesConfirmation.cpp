@@ -1,6 +1,5 @@
 #include "events/PropertiesConfirmation.h"
 
-#include "events/CommandChoices.h"
 #include "events/EventMessages.h"
 #include "events/EventRows.h"
 #include "events/ListHeadings.h"
@@ -17,7 +16,8 @@ ConfirmedEvent ConfirmProperties(EventKind kind, const PropertiesChoice& choice,
       choice.command < 0 && existing ? existing->task.command : CommandOfChoice(choice.command);
   task.operand1 = choice.operands.operand1;
   task.operand2 = choice.operands.operand2;
-  if (task.command == kCmdMessage || task.command == kCmdAlert) {
+  const TaskKind* chosen = FindTaskKind(task.command);
+  if (chosen && chosen->neverAsks) {
     task.query = false;
     event.queryText = kNoQueryText;
   } else {

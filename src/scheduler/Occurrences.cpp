@@ -56,18 +56,8 @@ std::optional<DateTime> NextOccurrence(const EventLists& lists, const LiveSettin
 }
 
 LateKind LateKindOf(std::uint8_t command) {
-  switch (command) {
-    case kCmdMessage:
-    case kCmdAlert:
-      return LateKind::Reminder;
-    case kCmdAppStart:
-    case kCmdCopyFile:
-    case kCmdRenameFile:
-    case kCmdDeleteFile:
-      return LateKind::Runnable;
-    default:
-      return LateKind::Never;
-  }
+  const TaskKind* kind = FindTaskKind(command);
+  return kind ? kind->late : LateKind::Never;
 }
 
 // One event: the same list, task and time of day.

@@ -8,6 +8,7 @@
 
 #include "events/EventLists.h"
 #include "events/Task.h"
+#include "events/TaskKinds.h"
 #include "scheduler/DueScan.h"
 #include "settings/LiveSettings.h"
 
@@ -25,12 +26,8 @@ void ForEachOccurrence(const EventLists& lists, const LiveSettings& settings, co
 std::optional<DateTime> NextOccurrence(const EventLists& lists, const LiveSettings& settings,
                                        std::int64_t fromMs, std::int64_t horizonMs);
 
-// What becomes of an occurrence that was missed.
-enum class LateKind {
-  Reminder,  // shown late: a message or an alert
-  Runnable,  // the user may run it late: a program start or a file task
-  Never,     // not run late: the end of the session, the display mode, no action
-};
+// What becomes of an occurrence of this command that was missed (the kind's `late`); Never
+// for a code without a kind.
 LateKind LateKindOf(std::uint8_t command);
 
 // An event missed once or more: `task.time` is its latest missed instant.

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "events/EventRecord.h"
+#include "events/TaskKinds.h"
 
 namespace zorvat {
 namespace {
@@ -20,25 +20,11 @@ std::optional<int> MatchPrefix(const std::string& text,
   return std::nullopt;
 }
 
-SessionEndMode SessionModeOf(std::uint8_t command) {
-  switch (command) {
-    case kCmdExitWindows:
-      return SessionEndMode::ShutDown;
-    case kCmdTurnOff:
-      return SessionEndMode::PowerOff;
-    case kCmdReboot:
-      return SessionEndMode::Reboot;
-    case kCmdDosMode:
-      return SessionEndMode::DosMode;
-    default:
-      return SessionEndMode::LogOff;
-  }
-}
-
 }  // namespace
 
 bool HasAction(std::uint8_t command) {
-  return command <= kCmdDisplayMode;
+  const TaskKind* kind = FindTaskKind(command);
+  return kind && kind->action != TaskAction::None;
 }
 
 // These are the beginnings of the texts the display dialog offers, not the modes ShellKit's
@@ -58,37 +44,47 @@ std::optional<DisplayMode> ParseDisplayMode(const std::string& resolution,
   return DisplayMode{*width, *depth};
 }
 
+// No default: an action added to the kinds without its case here does not compile.
 void TaskActions::Run(const Task& task) {
-  switch (task.command) {
-    case kCmdMessage:
+  const TaskKind* kind = FindTaskKind(task.command);
+  switch (kind ? kind->action : TaskAction::None) {
+    case TaskAction::None:
+      break;
+    case TaskAction::ShowMessage:
       prompts_.Inform("Information", MessageTaskText(task.operand1));
       break;
-    case kCmdAlert:
+    case TaskAction::PlayAlert:
       alert_.Start(task.operand1);
       break;
-    case kCmdAppStart:
+    case TaskAction::StartProgram:
       shell_.StartProgramWithParameters(task.operand1, task.operand2);
       break;
-    case kCmdCopyFile:
+    case TaskAction::CopyFile:
       shell_.CopyFileForced(task.operand1, task.operand2);
       break;
-    case kCmdRenameFile:
+    case TaskAction::MoveFile:
       shell_.MoveFileTo(task.operand1, task.operand2);
       break;
-    case kCmdDeleteFile:
+    case TaskAction::DeleteFile:
       shell_.RemoveFile(task.operand1);
       break;
-    case kCmdExitWindows:
-    case kCmdTurnOff:
-    case kCmdReboot:
-    case kCmdDosMode:
-    case kCmdLogOff:
-      shell_.EndSession(SessionModeOf(task.command));
+    case TaskAction::ExitWindows:
+      shell_.EndSession(SessionEndMode::ShutDown);
       break;
-    case kCmdDisplayMode:
+    case TaskAction::TurnOff:
+      shell_.EndSession(SessionEndMode::PowerOff);
+      break;
+    case TaskAction::Reboot:
+      shell_.EndSession(SessionEndMode::Reboot);
+      break;
+    case TaskAction::DosMode:
+      shell_.EndSession(SessionEndMode::DosMode);
+      break;
+    case TaskAction::LogOff:
+      shell_.EndSession(SessionEndMode::LogOff);
+      break;
+    case TaskAction::ChangeDisplayMode:
       ChangeDisplayMode(task);
-      break;
-    default:
       break;
   }
 }

@@ -11,7 +11,7 @@
 
 namespace zorvat {
 
-// Commands 0 to 11 have an action; any other code has none.
+// Whether the command's kind has an action; a code without a kind has none.
 bool HasAction(std::uint8_t command);
 
 struct DisplayMode {

@@ -2,56 +2,16 @@
 
 #include "base/Error.h"
 #include "base/ProductText.h"
-#include "events/EventRecord.h"
+#include "events/TaskKinds.h"
 
 namespace zorvat {
-namespace {
-
-std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
-}
-
-}  // namespace
 
 std::optional<std::string> ConfirmationText(const Task& task) {
-  const std::string& op1 = task.operand1;
-  const std::string& op2 = task.operand2;
-  std::string question;
-  switch (task.command) {
-    case kCmdAppStart:
-      question = "Execute Zorvat " + Quoted(op1) + " now?";
-      break;
-    case kCmdCopyFile:
-      question = "Copy file " + Quoted(op1) + " to " + Quoted(op2) + " ?";
-      break;
-    case kCmdRenameFile:
-      question = "Rename file " + Quoted(op1) + " to " + Quoted(op2) + " ?";
-      break;
-    case kCmdDeleteFile:
-      question = "Delete file " + Quoted(op1) + " ?";
-      break;
-    case kCmdExitWindows:
-      question = "What about exiting Windows?";
-      break;
-    case kCmdTurnOff:
-      question = "Turn off the computer now (ATX only)?";
-      break;
-    case kCmdReboot:
-      question = "Reboot system now?";
-      break;
-    case kCmdDosMode:
-      question = "Exit Windows and go to DOS mode now?";
-      break;
-    case kCmdLogOff:
-      question = "Log off current user?";
-      break;
-    case kCmdDisplayMode:
-      question = "Change to this display resolution: " + op1 + " and " + op2 + "?";
-      break;
-    default:
-      return std::nullopt;
+  const TaskKind* kind = FindTaskKind(task.command);
+  if (!kind || kind->question.empty()) {
+    return std::nullopt;
   }
-  return ProductMessage(question);
+  return ProductMessage(WithOperands(kind->question, task.operand1, task.operand2));
 }
 
 std::string MessageTaskText(std::string_view message) {

@@ -10,8 +10,8 @@ namespace zorvat {
 
 // The texts of the scheduler's message boxes; each opens with the product line.
 
-// The question asked before a task that wants one; nothing for Message and Alert, which never
-// ask, and for codes without an action.
+// The question asked before a task that wants one (its kind's); nothing for Message and Alert,
+// which never ask, and for codes without an action.
 std::optional<std::string> ConfirmationText(const Task& task);
 
 // What a Message task shows.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "PictureIds.h"
+#include "events/TaskKinds.h"
 #include "ui/Pictures.h"
 
 namespace zorvat::ui {
@@ -115,6 +116,8 @@ shellkit::ImageList IconImageList(HMODULE module, int first, int count, int size
   }
   return list;
 }
+
+static_assert(IDI_KIND_COUNT == kKindIconCount, "one icon resource per KindIcon");
 
 shellkit::ImageList KindIconImageList(int size) {
   return IconImageList(GetModuleHandleW(nullptr), IDI_KIND_FIRST, IDI_KIND_COUNT, size);

@@ -35,8 +35,8 @@ NewEventTree::NewEventTree(Prompts& errors, HWND parent, IconListMaker kindIcons
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
     insert.item.pszText = caption.data();
-    insert.item.iImage = item.icon;
-    insert.item.iSelectedImage = item.icon;
+    insert.item.iImage = static_cast<int>(item.icon);
+    insert.item.iSelectedImage = static_cast<int>(item.icon);
     insert.item.lParam = index++;
     const HTREEITEM added = TreeView_InsertItem(Handle(), &insert);
     latestAtDepth.resize(item.depth + 1);

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -40,6 +41,7 @@ struct Browse {
 };
 
 struct ParameterDialogLayout {
+  ParameterDialog which = ParameterDialog::None;
   int templateId = 0;
   int picture = 0;
   bool twoInputs = false;  // with one input, operand 2 is emptied at OK
@@ -48,54 +50,60 @@ struct ParameterDialogLayout {
   std::optional<Browse> browse2 = std::nullopt;
 };
 
-// The general filter's files have no default extension: a typed name stays as typed.
-const ParameterDialogLayout* LayoutOf(ParameterDialog which) {
-  static const ParameterDialogLayout kMessage{.templateId = IDD_MESSAGE_PARAMETERS,
-                                              .picture = IDI_KIND_MESSAGE};
-  static const ParameterDialogLayout kAlert{.templateId = IDD_ALERT_PARAMETERS,
-                                            .picture = IDI_KIND_ALERT,
-                                            .browse1 = Browse{kAlertFilter, L"wav"}};
-  static const ParameterDialogLayout kAppStart{.templateId = IDD_APP_START_PARAMETERS,
-                                               .picture = IDI_KIND_APP_START,
-                                               .twoInputs = true,
-                                               .browse1 = Browse{kProgramFilter, L"exe"}};
-  static const ParameterDialogLayout kCopy{.templateId = IDD_COPY_PARAMETERS,
-                                           .picture = IDI_KIND_COPY,
-                                           .twoInputs = true,
-                                           .browse1 = Browse{kGeneralFilter},
-                                           .browse2 = Browse{kGeneralFilter, nullptr, true}};
-  static const ParameterDialogLayout kRename{.templateId = IDD_RENAME_PARAMETERS,
-                                             .picture = IDI_KIND_RENAME,
-                                             .twoInputs = true,
-                                             .browse1 = Browse{kGeneralFilter},
-                                             .browse2 = Browse{kGeneralFilter, nullptr, true}};
-  static const ParameterDialogLayout kDelete{.templateId = IDD_DELETE_PARAMETERS,
-                                             .picture = IDI_KIND_DELETE,
-                                             .browse1 = Browse{kGeneralFilter}};
-  static const ParameterDialogLayout kScreen{.templateId = IDD_SCREEN_PARAMETERS,
-                                             .picture = IDI_KIND_CONTROL_PANEL,
-                                             .twoInputs = true,
-                                             .dropDowns = true};
-  switch (which) {
-    case ParameterDialog::Message:
-      return &kMessage;
-    case ParameterDialog::Alert:
-      return &kAlert;
-    case ParameterDialog::AppStart:
-      return &kAppStart;
-    case ParameterDialog::CopyFile:
-      return &kCopy;
-    case ParameterDialog::RenameFile:
-      return &kRename;
-    case ParameterDialog::DeleteFile:
-      return &kDelete;
-    case ParameterDialog::DisplayMode:
-      return &kScreen;
-    case ParameterDialog::None:
-      break;
+// One layout per parameter dialog, in the order of ParameterDialog. The general filter's files
+// have no default extension: a typed name stays as typed.
+constexpr auto kLayouts = std::to_array<ParameterDialogLayout>({
+    {.which = ParameterDialog::None},
+    {.which = ParameterDialog::Message,
+     .templateId = IDD_MESSAGE_PARAMETERS,
+     .picture = IDI_KIND_MESSAGE},
+    {.which = ParameterDialog::Alert,
+     .templateId = IDD_ALERT_PARAMETERS,
+     .picture = IDI_KIND_ALERT,
+     .browse1 = Browse{kAlertFilter, L"wav"}},
+    {.which = ParameterDialog::AppStart,
+     .templateId = IDD_APP_START_PARAMETERS,
+     .picture = IDI_KIND_APP_START,
+     .twoInputs = true,
+     .browse1 = Browse{kProgramFilter, L"exe"}},
+    {.which = ParameterDialog::CopyFile,
+     .templateId = IDD_COPY_PARAMETERS,
+     .picture = IDI_KIND_COPY,
+     .twoInputs = true,
+     .browse1 = Browse{kGeneralFilter},
+     .browse2 = Browse{kGeneralFilter, nullptr, true}},
+    {.which = ParameterDialog::RenameFile,
+     .templateId = IDD_RENAME_PARAMETERS,
+     .picture = IDI_KIND_RENAME,
+     .twoInputs = true,
+     .browse1 = Browse{kGeneralFilter},
+     .browse2 = Browse{kGeneralFilter, nullptr, true}},
+    {.which = ParameterDialog::DeleteFile,
+     .templateId = IDD_DELETE_PARAMETERS,
+     .picture = IDI_KIND_DELETE,
+     .browse1 = Browse{kGeneralFilter}},
+    {.which = ParameterDialog::DisplayMode,
+     .templateId = IDD_SCREEN_PARAMETERS,
+     .picture = IDI_KIND_CONTROL_PANEL,
+     .twoInputs = true,
+     .dropDowns = true},
+});
+
+// Every kind's dialog has its layout, at its own place.
+constexpr bool EveryKindHasItsLayout() {
+  for (std::size_t i = 0; i < kLayouts.size(); ++i) {
+    if (static_cast<std::size_t>(kLayouts[i].which) != i) {
+      return false;
+    }
   }
-  return nullptr;
+  for (const TaskKind& kind : kTaskKinds) {
+    if (static_cast<std::size_t>(kind.dialog) >= kLayouts.size()) {
+      return false;
+    }
+  }
+  return true;
 }
+static_assert(EveryKindHasItsLayout());
 
 // The system's file dialog for one input: the chosen file's full path, nothing when cancelled.
 std::optional<std::string> ChooseFile(HWND owner, const Browse& browse) {
@@ -189,11 +197,11 @@ class ParameterDialogWindow final : public ModalDialog {
 
 std::optional<Operands> EditParameters(HWND owner, Prompts& errors, ParameterDialog which,
                                        const Operands& in) {
-  const ParameterDialogLayout* layout = LayoutOf(which);
-  if (!layout) {
+  const ParameterDialogLayout& layout = kLayouts.at(static_cast<std::size_t>(which));
+  if (layout.templateId == 0) {
     return std::nullopt;
   }
-  return ParameterDialogWindow(errors, *layout, in).Show(owner);
+  return ParameterDialogWindow(errors, layout, in).Show(owner);
 }
 
 }  // namespace zorvat::ui

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "base/Prompts.h"
-#include "events/CommandChoices.h"
 #include "events/PropertiesConfirmation.h"
+#include "events/TaskKinds.h"
 
 namespace zorvat::ui {
 

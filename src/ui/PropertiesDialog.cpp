@@ -40,9 +40,9 @@ class PropertiesDialog final : public ModalDialog {
     EnableWindow(Item(IDC_DATE_LABEL), ownDate);
     SetPicker(IDC_DATE, properties_.date);
     SetPicker(IDC_TIME, properties_.time);
-    for (std::string_view choice : kCommandChoices) {
+    for (const TaskKind& kind : kTaskKinds) {
       SendDlgItemMessageW(Handle(), IDC_COMMAND, CB_ADDSTRING, 0,
-                          reinterpret_cast<LPARAM>(Widen(choice).c_str()));
+                          reinterpret_cast<LPARAM>(Widen(kind.name).c_str()));
     }
     // A code outside the list leaves no entry chosen (see MayConfirm).
     SendDlgItemMessageW(Handle(), IDC_COMMAND, CB_SETCURSEL, properties_.command, 0);

@@ -7,9 +7,9 @@
 
 #include "base/DateTime.h"
 #include "base/Prompts.h"
-#include "events/CommandChoices.h"
 #include "events/EventLists.h"
 #include "events/PropertiesConfirmation.h"
+#include "events/TaskKinds.h"
 #include "ui/ParameterDialogs.h"
 
 namespace zorvat::ui {

@@ -22,6 +22,7 @@ TEST(DescribeEvent, EveryCommand) {
        "AppStart: \"C:\\Tools\\r.exe\" (Parameter: \"/monthly\")"},
       {2, "notepad.exe", "", "AppStart: \"notepad.exe\" (Parameter: \"\")"},
       {3, "C:\\a", "D:\\b", "Copy file, from \"C:\\a\" to \"D:\\b\""},
+      {3, "50%2", "%1", "Copy file, from \"50%2\" to \"%1\""},  // an operand's own "%2" stays
       {4, "C:\\a", "C:\\c", "Rename file, from \"C:\\a\" to \"C:\\c\""},
       {5, "C:\\x.tmp", "C:\\x.tmp", "Delete file: \"C:\\x.tmp\""},
       {6, "a", "b", "Exit Windows"},
@@ -41,20 +42,27 @@ TEST(DescribeEvent, EveryCommand) {
   }
 }
 
+// Image i of the kind icon list, as the resources order them.
+RowIcon KindImage(int i) {
+  return {RowIcon::Source::KindIcon, i, {}};
+}
+
 TEST(RowIconFor, KindIconsFileIconsAndNone) {
-  EXPECT_EQ(RowIconFor(0, "x"), RowIcon::Kind(9));
-  EXPECT_EQ(RowIconFor(1, "x"), RowIcon::Kind(12));
+  EXPECT_EQ(RowIconFor(0, "x"), KindImage(9));
+  EXPECT_EQ(RowIconFor(1, "x"), KindImage(12));
   for (std::uint8_t command : {2, 3, 4, 5}) {
     EXPECT_EQ(RowIconFor(command, "C:\\Data\\work.mdb"), RowIcon::OfFile("C:\\Data\\work.mdb"));
   }
-  EXPECT_EQ(RowIconFor(6, ""), RowIcon::Kind(2));
-  EXPECT_EQ(RowIconFor(7, ""), RowIcon::Kind(2));
-  EXPECT_EQ(RowIconFor(11, ""), RowIcon::Kind(2));
-  EXPECT_EQ(RowIconFor(8, ""), RowIcon::Kind(8));
-  EXPECT_EQ(RowIconFor(9, ""), RowIcon::Kind(3));
-  EXPECT_EQ(RowIconFor(10, ""), RowIcon::Kind(4));
-  for (std::uint8_t command : {12, 13, 200, 255}) {
-    EXPECT_EQ(RowIconFor(command, "C:\\x"), std::nullopt);
+  EXPECT_EQ(RowIconFor(6, ""), KindImage(2));
+  EXPECT_EQ(RowIconFor(7, ""), KindImage(2));
+  EXPECT_EQ(RowIconFor(11, ""), KindImage(2));
+  EXPECT_EQ(RowIconFor(8, ""), KindImage(8));
+  EXPECT_EQ(RowIconFor(9, ""), KindImage(3));
+  EXPECT_EQ(RowIconFor(10, ""), KindImage(4));
+  // 12 has no icon of its own; the others have no kind, the first of them right after the table.
+  for (const std::size_t command :
+       {std::size_t{12}, kTaskKinds.size(), std::size_t{200}, std::size_t{255}}) {
+    EXPECT_EQ(RowIconFor(static_cast<std::uint8_t>(command), "C:\\x"), std::nullopt) << command;
   }
 }
 

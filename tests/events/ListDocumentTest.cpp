@@ -36,7 +36,7 @@ TEST_F(DocumentTest, ReadingFillsListsRowsAndState) {
   EXPECT_FALSE(doc.ReadIncompletely());
   EXPECT_EQ(doc.Rows(EventKind::General)[0],
             (EventRow{"24.12.1998 18:30:00", "Message: \"Christmas dinner\"", "No", true,
-                      RowIcon::Kind(9)}));
+                      RowIcon::Kind(KindIcon::Message)}));
   EXPECT_EQ(doc.Rows(EventKind::Weekly)[0],
             (EventRow{"17:00:00", R"(Copy file, from "C:\Data\work.mdb" to "D:\Backup\work.mdb")",
                       "Yes", true, RowIcon::OfFile("C:\\Data\\work.mdb")}));

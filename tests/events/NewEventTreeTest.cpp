@@ -1,37 +1,62 @@
 #include <gtest/gtest.h>
 
-#include "events/CommandChoices.h"
+#include <ostream>
+#include <string>
+#include <vector>
+
 #include "events/NewEventTree.h"
+#include "events/TaskKinds.h"
 
 namespace zorvat {
 namespace {
 
-TEST(NewEventCommand, GroupItemsAndNoItemStartNothing) {
-  // Tree index -> command code; -1 for none. The last two rows leave the command order.
-  const int expected[] = {-1, 0, 1, 2, -1, 3, 4, 5, -1, -1, 6, 7, 8, 9, 11, 10};
-  for (int i = 0; i < 16; ++i) {
+struct ShownItem {
+  std::string caption;
+  int icon;
+  int depth;
+  int command;  // -1: a group item
+  friend bool operator==(const ShownItem&, const ShownItem&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const ShownItem& item) {
+    return out << item.caption << " (icon " << item.icon << ", depth " << item.depth << ", command "
+               << item.command << ")";
+  }
+};
+
+// What the tree shows, and what a double click on each item starts; the last two items leave
+// the command order.
+TEST(NewEventTree, ItemsIconsNestingAndTheCommandEachStarts) {
+  const std::vector<ShownItem> expected = {
+      {"new Zorvat", 10, 0, -1},  {"Message", 9, 1, 0},       {"Alert", 12, 1, 1},
+      {"AppStart", 5, 1, 2},      {"Fileroutines", 6, 1, -1}, {"Copy", 0, 2, 3},
+      {"Rename", 11, 2, 4},       {"Delete", 1, 2, 5},        {"Systemevents", 8, 1, -1},
+      {"Exit", 2, 2, -1},         {"Exit Windows", 2, 3, 6},  {"Turn off computer", 2, 3, 7},
+      {"Reboot", 8, 3, 8},        {"MS-DOS mode", 3, 3, 9},   {"Display resolution", 2, 2, 11},
+      {"Log off user", 4, 2, 10},
+  };
+  std::vector<ShownItem> shown;
+  for (const NewEventTreeItem& item : NewEventTreeItems()) {
+    shown.push_back({std::string(item.caption), static_cast<int>(item.icon), item.depth,
+                     item.command ? *item.command : -1});
+  }
+  EXPECT_EQ(shown, expected);
+  for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
     const std::optional<std::uint8_t> command = NewEventCommand(i);
-    EXPECT_EQ(command ? *command : -1, expected[i]) << "tree index " << i;
+    EXPECT_EQ(command ? *command : -1, expected[i].command) << "tree index " << i;
   }
   EXPECT_EQ(NewEventCommand(-1), std::nullopt);
   EXPECT_EQ(NewEventCommand(16), std::nullopt);
 }
 
-TEST(NewEventTreeItems, FormOneTreeUnderTheRoot) {
-  const auto items = NewEventTreeItems();
-  ASSERT_EQ(items.size(), 16u);
-  EXPECT_EQ(items[0].depth, 0);
-  for (std::size_t i = 1; i < items.size(); ++i) {
-    EXPECT_GE(items[i].depth, 1) << items[i].caption;
-    EXPECT_LE(items[i].depth, items[i - 1].depth + 1) << items[i].caption;
-    // Only leaves start events: an item with children is a group.
-    if (i + 1 < items.size() && items[i + 1].depth > items[i].depth) {
-      EXPECT_EQ(items[i].command, std::nullopt) << items[i].caption;
-    }
+TEST(CommandChoices, EntriesCodesAndParameterDialogs) {
+  std::vector<std::string_view> entries;
+  entries.reserve(kTaskKinds.size());
+  for (const TaskKind& kind : kTaskKinds) {
+    entries.push_back(kind.name);
   }
-}
-
-TEST(CommandChoices, CodeAndParameterDialogOfEachIndex) {
+  EXPECT_EQ(entries, (std::vector<std::string_view>{
+                         "Message", "Alert", "AppStart", "Copy file", "Rename file", "Delete file",
+                         "Exit Windows", "Turn off computer", "Reboot", "MS-DOS mode",
+                         "Log off user", "Display resolution", "ControlPanel"}));
   const struct {
     int index;
     int code;

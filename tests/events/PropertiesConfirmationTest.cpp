@@ -1,6 +1,6 @@
 #include "events/PropertiesConfirmation.h"
 
-#include "events/CommandChoices.h"
+#include "events/TaskKinds.h"
 
 #include <gtest/gtest.h>
 

@@ -86,7 +86,7 @@ TEST_F(EventListViewTest, MirrorCopiesTextsChecksAndIconsWithOneImagePerFile) {
   const std::string program = ModulePath(nullptr);
   const std::string library = ModulePath(L"kernel32.dll");
   const EventRows first = RowsOf({
-      {"07.12.2026 10:00:00", "Message: \"Tea\"", "No", true, RowIcon::Kind(9)},
+      {"07.12.2026 10:00:00", "Message: \"Tea\"", "No", true, RowIcon::Kind(KindIcon::Message)},
       {"07.12.2026", "AppStart: \"x\" (Parameter: \"\")", "Yes", false, RowIcon::OfFile(program)},
       {"08.12.2026", "Delete file: \"y\"", "-", true, RowIcon::OfFile(library)},
       {"09.12.2026", "Copy file, from \"x\" to \"z\"", "No", false, RowIcon::OfFile(program)},
@@ -110,7 +110,7 @@ TEST_F(EventListViewTest, MirrorCopiesTextsChecksAndIconsWithOneImagePerFile) {
 
   // A list cleared and refilled: fewer rows, another check state, images only for its files.
   const EventRows second = RowsOf({
-      {"07.12.2026 10:00:00", "[removed]", "No", false, RowIcon::Kind(9)},
+      {"07.12.2026 10:00:00", "[removed]", "No", false, RowIcon::Kind(KindIcon::Message)},
       {"08.12.2026", "Delete file: \"y\"", "-", true, RowIcon::OfFile(library)},
   });
   view->Mirror(second);
@@ -126,7 +126,7 @@ TEST_F(EventListViewTest, MirrorCopiesTextsChecksAndIconsWithOneImagePerFile) {
 // another monitor when the view moves there; the rows keep their pictures.
 TEST_F(EventListViewTest, RowIconsFollowTheScaleOfTheMonitor) {
   const EventRows rows = RowsOf({
-      {"07.12.2026 10:00:00", "Message: \"Tea\"", "No", true, RowIcon::Kind(9)},
+      {"07.12.2026 10:00:00", "Message: \"Tea\"", "No", true, RowIcon::Kind(KindIcon::Message)},
       {"07.12.2026", "AppStart: \"x\"", "Yes", false, RowIcon::OfFile(ModulePath(nullptr))},
   });
   view->Mirror(rows);
@@ -143,7 +143,7 @@ TEST_F(EventListViewTest, RowIconsFollowTheScaleOfTheMonitor) {
 // The control keeps no copy of the texts: it reads them from the rows it mirrors when it needs
 // them, so the full lists' texts exist once.
 TEST_F(EventListViewTest, TheTextsStayInTheRows) {
-  EventRows rows = RowsOf({{"10:00:00", "Alert", "No", true, RowIcon::Kind(12)}});
+  EventRows rows = RowsOf({{"10:00:00", "Alert", "No", true, RowIcon::Kind(KindIcon::Alert)}});
   view->Mirror(rows);
   rows[0].eventText = "Message: \"Tea\"";
   rows[0].caption = "11:00:00";
@@ -153,8 +153,9 @@ TEST_F(EventListViewTest, TheTextsStayInTheRows) {
 }
 
 TEST_F(EventListViewTest, AClickOnACheckBoxAndASelectionAreReportedWithTheirRow) {
-  const EventRows rows = RowsOf({{"10:00:00", "Alert", "No", true, RowIcon::Kind(12)},
-                                 {"11:00:00", "Alert", "No", false, RowIcon::Kind(12)}});
+  const EventRows rows =
+      RowsOf({{"10:00:00", "Alert", "No", true, RowIcon::Kind(KindIcon::Alert)},
+              {"11:00:00", "Alert", "No", false, RowIcon::Kind(KindIcon::Alert)}});
   view->Mirror(rows);
   RECT icon{};
   ASSERT_TRUE(ListView_GetItemRect(List(), 1, &icon, LVIR_ICON));
@@ -182,8 +183,8 @@ TEST_F(EventListViewTest, ACallbackThatThrowsShowsOneBoxAndTheListGoesOn) {
                                                                     selections.push_back(row);
                                                                     throw std::out_of_range("row");
                                                                   }});
-  view->Mirror(RowsOf({{"10:00:00", "Alert", "No", true, RowIcon::Kind(12)},
-                       {"11:00:00", "Alert", "No", false, RowIcon::Kind(12)}}));
+  view->Mirror(RowsOf({{"10:00:00", "Alert", "No", true, RowIcon::Kind(KindIcon::Alert)},
+                       {"11:00:00", "Alert", "No", false, RowIcon::Kind(KindIcon::Alert)}}));
   ListView_SetItemState(List(), 0, LVIS_SELECTED, LVIS_SELECTED);
   ASSERT_EQ(prompts.shown.size(), 1u);
   EXPECT_EQ(prompts.shown[0].text, "row.");

@@ -64,12 +64,12 @@ class NewEventTreeTest : public ::testing::Test {
 TEST_F(NewEventTreeTest, HoldsTheCoresItemsNestedWithTheirIconsAndOnlyTheRootOpen) {
   std::vector<ShownItem> expected;
   for (const NewEventTreeItem& item : NewEventTreeItems()) {
-    expected.push_back({std::string(item.caption), item.icon, item.depth, item.depth == 0});
+    expected.push_back(
+        {std::string(item.caption), static_cast<int>(item.icon), item.depth, item.depth == 0});
   }
   std::vector<ShownItem> shown;
   Collect(tree->Handle(), TreeView_GetRoot(tree->Handle()), 0, shown);
   EXPECT_EQ(shown, expected);
-  ASSERT_EQ(shown.size(), 16u);
   EXPECT_EQ(TreeView_GetIndent(tree->Handle()), 19u);
   EXPECT_EQ(tree->SelectedItem(), std::nullopt);
 }

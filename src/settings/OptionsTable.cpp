@@ -14,12 +14,14 @@ using V = OptionsValues;
 using L = LiveSettings;
 
 // The pages, left to right (kOptionsPages).
-constexpr int kTimerPage = 0;
-constexpr int kFilesPage = 1;
-constexpr int kAlertPage = 2;
-constexpr int kSwitchToPage = 3;
-constexpr int kPresetsPage = 4;
-constexpr int kMissedEventsPage = 5;
+enum Page : int {
+  kTimerPage,
+  kFilesPage,
+  kAlertPage,
+  kSwitchToPage,
+  kPresetsPage,
+  kMissedEventsPage
+};
 
 constexpr int SwitchToItem(int row, int part) {
   return IDC_USER_ROW_FIRST + IDC_USER_ROW_STEP * row + part;

@@ -22,6 +22,8 @@ template <typename... Kinds>
 struct Overloaded : Kinds... {
   using Kinds::operator()...;
 };
+template <typename... Kinds>
+Overloaded(Kinds...) -> Overloaded<Kinds...>;
 
 // What must follow a confirmed options dialog besides the live settings, in the order it runs.
 enum class OptionEffect {

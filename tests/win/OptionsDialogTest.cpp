@@ -172,41 +172,40 @@ TEST(OptionsDialog, EveryOptionsControlIsOfItsKindAndShowsOnItsPage) {
   std::vector<std::string> faults;
   DialogScript script;
   script.At("Options", [&](HWND dialog) {
+    for (const Option& option : Options()) {
+      const std::string name(option.key.name);
+      const HWND control = GetDlgItem(dialog, option.control);
+      const std::string kind =
+          std::visit(Overloaded{[](const FlagOption&) { return "Button"; },
+                                [](const NumberOption&) { return "Edit"; },
+                                [](const ChoiceOption&) { return "Button"; },
+                                [](const TextOption&) { return "Edit"; },
+                                [](const WeekDayOption&) { return "ComboBox"; },
+                                [](const MonthDayOption&) { return "SysDateTimePick32"; }},
+                     option.value);
+      if (ClassOf(control) != kind) {
+        faults.push_back(name + " is a " + ClassOf(control));
+      }
+      if (const auto* number = std::get_if<NumberOption>(&option.value)) {
+        int low = 0;
+        int high = 0;
+        SendDlgItemMessageW(dialog, SpinButtonOf(option), UDM_GETRANGE32,
+                            reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+        if (low != number->range.low || high != number->range.high) {
+          faults.push_back(name + ": spin range " + std::to_string(low) + ".." +
+                           std::to_string(high));
+        }
+      }
+    }
     const HWND tabs = GetDlgItem(dialog, IDC_OPTIONS_TABS);
     for (int page = 0; page < static_cast<int>(kOptionsPages.size()); ++page) {
       TabCtrl_SetCurSel(tabs, page);
       NMHDR change{tabs, IDC_OPTIONS_TABS, static_cast<UINT>(TCN_SELCHANGE)};
       SendMessageW(dialog, WM_NOTIFY, IDC_OPTIONS_TABS, reinterpret_cast<LPARAM>(&change));
       for (const Option& option : Options()) {
-        const std::string name(option.key.name);
-        const HWND control = GetDlgItem(dialog, option.control);
-        if (!control) {
-          faults.push_back(name + ": no control");
-          continue;
-        }
-        if ((IsWindowVisible(control) != FALSE) != (option.page == page)) {
-          faults.push_back(name + " on page " + std::to_string(page));
-        }
-        const std::string kind =
-            std::visit(Overloaded{[](const FlagOption&) { return "Button"; },
-                                  [](const NumberOption&) { return "Edit"; },
-                                  [](const ChoiceOption&) { return "Button"; },
-                                  [](const TextOption&) { return "Edit"; },
-                                  [](const WeekDayOption&) { return "ComboBox"; },
-                                  [](const MonthDayOption&) { return "SysDateTimePick32"; }},
-                       option.value);
-        if (ClassOf(control) != kind) {
-          faults.push_back(name + " is a " + ClassOf(control));
-        }
-        if (const auto* number = std::get_if<NumberOption>(&option.value)) {
-          int low = 0;
-          int high = 0;
-          SendDlgItemMessageW(dialog, SpinButtonOf(option), UDM_GETRANGE32,
-                              reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
-          if (low != number->range.low || high != number->range.high) {
-            faults.push_back(name + ": spin range " + std::to_string(low) + ".." +
-                             std::to_string(high));
-          }
+        if ((IsWindowVisible(GetDlgItem(dialog, option.control)) != FALSE) !=
+            (option.page == page)) {
+          faults.push_back(std::string(option.key.name) + " on page " + std::to_string(page));
         }
       }
     }

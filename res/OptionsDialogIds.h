@@ -7,7 +7,9 @@
 #define IDD_MISSED_EVENTS 1503
 
 // Options: the tab control, then each page's controls in a block of its own (page p: 2000 + 100 p
-// to 2099 + 100 p), so that a page is shown by its block.
+// to 2099 + 100 p), so that a page is shown by its block. Each option's row in the options table
+// (settings/OptionsTable.cpp) names its control; a number's spin button has the next id, and a
+// choice's radio buttons have ids in a row.
 #define IDC_OPTIONS_TABS 1510
 #define IDC_OPTIONS_PAGE_FIRST 2000
 #define IDC_OPTIONS_PAGE_SIZE 100

@@ -24,6 +24,13 @@ struct ListColumn {
   bool rightAligned = false;
 };
 
+// A column of a list of `Row`s: its header and the row's text its cells show.
+template <typename Row>
+struct RowColumn {
+  ListColumn header;
+  std::string Row::*cell;
+};
+
 // The columns of a list's view as created at start.
 std::array<ListColumn, 3> EventListColumns(EventKind kind);
 

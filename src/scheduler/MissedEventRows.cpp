@@ -1,5 +1,7 @@
 #include "scheduler/MissedEventRows.h"
 
+#include <array>
+
 #include "base/DateTimeText.h"
 #include "events/EventRecord.h"
 #include "events/EventRows.h"
@@ -57,8 +59,16 @@ std::vector<MissedEventRow> MissedEventRows(const MissedEvents& missed,
   return rows;
 }
 
-std::array<ListColumn, 5> MissedEventColumns() {
-  return {{{"Due", 135}, {"List", 60}, {"Event", 185}, {"Missed", 55}, {"State", 95}}};
+std::span<const RowColumn<MissedEventRow>> MissedEventColumns() {
+  using Row = MissedEventRow;
+  static constexpr auto kColumns = std::to_array<RowColumn<Row>>({
+      {{"Due", 135}, &Row::due},
+      {{"List", 60}, &Row::list},
+      {{"Event", 185}, &Row::event},
+      {{"Missed", 55}, &Row::count},
+      {{"State", 95}, &Row::state},
+  });
+  return kColumns;
 }
 
 std::optional<std::string> RunLateButtonText(const MissedEvent& event) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ struct MissedEventRow {
 
 std::vector<MissedEventRow> MissedEventRows(const MissedEvents& missed,
                                             const RegionalFormats& formats);
-std::array<ListColumn, 5> MissedEventColumns();
+std::span<const RowColumn<MissedEventRow>> MissedEventColumns();
 
 // The button that runs a row late: "Play" for an alert, "Run" for a program start or file task
 // not run yet; nothing for any other row.

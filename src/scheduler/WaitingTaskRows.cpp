@@ -1,5 +1,7 @@
 #include "scheduler/WaitingTaskRows.h"
 
+#include <array>
+
 #include "base/DateTimeText.h"
 
 namespace zorvat {
@@ -25,7 +27,7 @@ std::array<ExecuteStackRow, ExecuteStack::kSize> ExecuteStackRows(const ExecuteS
   std::array<ExecuteStackRow, ExecuteStack::kSize> rows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ExecuteSlot& slot = stack[i];
-    rows[i] = {std::to_string(slot.task.command), slot.task.operand1, slot.task.operand2,
+    rows[i] = {"", std::to_string(slot.task.command), slot.task.operand1, slot.task.operand2,
                slot.waiting ? "Doh!" : "Yes"};
   }
   return rows;
@@ -35,17 +37,28 @@ std::string HotEntryWaitingText(const HotStack& stack, std::size_t entry) {
   return stack[entry].waiting ? "Waiting: Yes" : "Waiting: Doh!";
 }
 
-std::array<ListColumn, 5> HotStackColumns() {
-  return {{{"Stack", 50},
-           {"Time", 83, true},
-           {"Command", 70, true},
-           {"Operator1", 115},
-           {"Operator2", 115}}};
+std::span<const RowColumn<HotStackRow>> HotStackColumns() {
+  using Row = HotStackRow;
+  static constexpr auto kColumns = std::to_array<RowColumn<Row>>({
+      {{"Stack", 50}, &Row::place},
+      {{"Time", 83, true}, &Row::time},
+      {{"Command", 70, true}, &Row::command},
+      {{"Operator1", 115}, &Row::operand1},
+      {{"Operator2", 115}, &Row::operand2},
+  });
+  return kColumns;
 }
 
-std::array<ListColumn, 5> ExecuteStackColumns() {
-  return {
-      {{"Place", 50}, {"Command", 70, true}, {"Operator1", 140}, {"Operator2", 140}, {"Done", 53}}};
+std::span<const RowColumn<ExecuteStackRow>> ExecuteStackColumns() {
+  using Row = ExecuteStackRow;
+  static constexpr auto kColumns = std::to_array<RowColumn<Row>>({
+      {{"Place", 50}, &Row::place},
+      {{"Command", 70, true}, &Row::command},
+      {{"Operator1", 140}, &Row::operand1},
+      {{"Operator2", 140}, &Row::operand2},
+      {{"Done", 53}, &Row::done},
+  });
+  return kColumns;
 }
 
 }  // namespace zorvat

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 
 #include "base/RegionalFormats.h"
@@ -25,6 +26,7 @@ struct HotStackRow {
 // A row of the execute stack's page. A free slot still shows its last task; "Done" says "Yes"
 // for a free slot, "Doh!" for one that waits to run.
 struct ExecuteStackRow {
+  std::string place;  // the "Place" column has always stayed empty
   std::string command;
   std::string operand1;
   std::string operand2;
@@ -39,7 +41,7 @@ std::array<ExecuteStackRow, ExecuteStack::kSize> ExecuteStackRows(const ExecuteS
 // Said when a hot stack row is clicked, from the entry as it is now.
 std::string HotEntryWaitingText(const HotStack& stack, std::size_t entry);
 
-std::array<ListColumn, 5> HotStackColumns();
-std::array<ListColumn, 5> ExecuteStackColumns();
+std::span<const RowColumn<HotStackRow>> HotStackColumns();
+std::span<const RowColumn<ExecuteStackRow>> ExecuteStackColumns();
 
 }  // namespace zorvat

@@ -2,7 +2,9 @@
 
 #include <array>
 
-#include "settings/SettingsKeys.h"
+#include <variant>
+
+#include "settings/OptionsTable.h"
 #include "settings/SettingsStore.h"
 
 namespace zorvat {
@@ -22,45 +24,39 @@ void UpdateWeekDayName(LiveSettings& live) {
   }
 }
 
-// Conversions to unsigned types keep the low bits (modulo 2^n), as the live widths ask.
-void LoadWeekDay(const SettingsFile& settings, LiveSettings& live) {
-  live.weekDay = static_cast<std::uint8_t>(settings.Read(keys::kWeekEVDay));
-  UpdateWeekDayName(live);
-}
-
-void LoadMonthDayAndTimerPeriod(const SettingsFile& settings, LiveSettings& live) {
-  live.monthDay = static_cast<std::uint8_t>(settings.Read(keys::kMonthEVDay));
-  live.mainTimerPeriod = static_cast<std::uint16_t>(settings.Read(keys::kMainRefresh));
-}
-
-void LoadNewEventDefaults(const SettingsFile& settings, LiveSettings& live) {
-  live.newEventActive = settings.Read(keys::kNewItemActive);
-  live.newEventQuery = settings.Read(keys::kNewItemReq);
-}
-
-void LoadAlertRepeat(const SettingsFile& settings, LiveSettings& live) {
-  live.alertRepeat = static_cast<std::uint8_t>(settings.Read(keys::kAlertRepeatAtStartUp));
-}
-
-int ClampCatchUpDays(int days) {
-  return days < kFewestCatchUpDays ? kFewestCatchUpDays
-         : days > kMostCatchUpDays ? kMostCatchUpDays
-                                   : days;
-}
-
-void LoadCatchUp(const SettingsFile& settings, LiveSettings& live) {
-  live.catchUp = settings.Read(keys::kCatchUp);
-  live.catchUpDays =
-      static_cast<std::uint16_t>(ClampCatchUpDays(settings.Read(keys::kCatchUpDays)));
-  live.wakeForEvents = settings.Read(keys::kWakeForEvents);
-}
-
 void LoadLiveSettings(const SettingsFile& settings, LiveSettings& live) {
-  LoadWeekDay(settings, live);
-  LoadMonthDayAndTimerPeriod(settings, live);
-  LoadNewEventDefaults(settings, live);
-  LoadAlertRepeat(settings, live);
-  LoadCatchUp(settings, live);
+  for (const Option& option : Options()) {
+    const OptionKey& key = option.key;
+    std::visit(Overloaded{
+                   [&](const FlagOption& flag) {
+                     if (flag.live) {
+                       live.*flag.live =
+                           settings.ReadBool(key.section, key.name, key.fallback != 0);
+                     }
+                   },
+                   [&](const NumberOption& number) {
+                     if (std::holds_alternative<std::monostate>(number.live)) {
+                       return;
+                     }
+                     const int stored = settings.ReadInteger(
+                         key.section, key.name, number.startFallback.value_or(key.fallback));
+                     SetLiveNumber(live, number.live,
+                                   number.startKeepsLowBits ? stored : number.range.Clamp(stored));
+                   },
+                   [](const ChoiceOption&) {},
+                   [](const TextOption&) {},
+                   [&](const WeekDayOption& weekDay) {
+                     live.*weekDay.live = static_cast<std::uint8_t>(
+                         settings.ReadInteger(key.section, key.name, key.fallback));
+                     UpdateWeekDayName(live);
+                   },
+                   [&](const MonthDayOption& monthDay) {
+                     live.*monthDay.live = static_cast<std::uint8_t>(
+                         settings.ReadInteger(key.section, key.name, key.fallback));
+                   },
+               },
+               option.value);
+  }
 }
 
 }  // namespace zorvat

@@ -1,22 +1,16 @@
 #include "settings/OptionsValues.h"
 
+#include <variant>
+
 #include "settings/DayPickers.h"
+#include "settings/OptionsTable.h"
 #include "settings/SettingsStore.h"
 
 namespace zorvat {
 namespace {
 
-std::optional<int> ChoiceOf(int stored, int count, std::optional<int> previous) {
-  return stored >= 0 && stored < count ? std::optional<int>(stored) : previous;
-}
-
 std::string Bool(bool value) {
   return value ? "1" : "0";
-}
-
-template <typename Key>
-ProfileWrite WriteOf(const Key& key, std::string value) {
-  return {std::string(key.section), std::string(key.name), std::move(value)};
 }
 
 }  // namespace
@@ -24,78 +18,99 @@ ProfileWrite WriteOf(const Key& key, std::string value) {
 OptionsValues LoadOptions(const SettingsFile& settings, const LiveSettings& live,
                           const CivilDate& today, const OptionsValues& previous) {
   OptionsValues values = previous;
-  values.mainRefresh = kMainRefreshRange.Clamp(live.mainTimerPeriod);
-  values.monthDayDate = MonthDayPickerDate(today, live.monthDay);
-  if (const auto choice = WeekDayChoiceIndex(live.weekDay)) {
-    values.weekDayChoice = choice;
+  for (const Option& option : Options()) {
+    const OptionKey& key = option.key;
+    const auto stored = [&] { return settings.ReadInteger(key.section, key.name, key.fallback); };
+    std::visit(Overloaded{
+                   [&](const FlagOption& flag) {
+                     values.*flag.field =
+                         settings.ReadBool(key.section, key.name, key.fallback != 0);
+                   },
+                   [&](const NumberOption& number) {
+                     values.*number.field = number.range.Clamp(
+                         number.showsLive ? LiveNumberValue(live, number.live) : stored());
+                   },
+                   [&](const ChoiceOption& choice) {
+                     if (const int value = stored(); value >= 0 && value < choice.count) {
+                       values.*choice.field = value;
+                     }
+                   },
+                   [&](const TextOption& text) {
+                     text.Of(values) = settings.ReadString(key.section, key.name, key.textFallback);
+                   },
+                   [&](const WeekDayOption& weekDay) {
+                     if (const auto choice = WeekDayChoiceIndex(live.*weekDay.live)) {
+                       values.*weekDay.field = choice;
+                     }
+                   },
+                   [&](const MonthDayOption& monthDay) {
+                     values.*monthDay.field = MonthDayPickerDate(today, live.*monthDay.live);
+                   },
+               },
+               option.value);
   }
-  values.defaultLib = settings.Read(keys::kDefaultLib);
-  values.autoSave = settings.Read(keys::kAutoSave);
-  values.defaultLibMode =
-      ChoiceOf(settings.Read(keys::kDefaultLibMode), 3, previous.defaultLibMode);
-  values.autoStart = settings.Read(keys::kAutoStart);
-  values.minimize = settings.Read(keys::kMinimize);
-  values.active = settings.Read(keys::kActiveInOptions);
-  values.newItemActive = settings.Read(keys::kNewItemActive);
-  values.newItemReq = settings.Read(keys::kNewItemReq);
-  for (std::size_t i = 0; i < 3; ++i) {
-    values.shortCutName[i] = settings.Read(keys::kOptionsShortCutName[i]);
-    values.shortCutFile[i] = settings.Read(keys::kOptionsShortCutFile[i]);
-  }
-  values.alertRepeat = kAlertRepeatRange.Clamp(settings.Read(keys::kAlertRepeatInOptions));
-  values.alertMode = ChoiceOf(settings.Read(keys::kAlertMode), 3, previous.alertMode);
-  values.catchUp = settings.Read(keys::kCatchUp);
-  values.catchUpDays = kCatchUpDaysRange.Clamp(settings.Read(keys::kCatchUpDays));
-  values.wakeForEvents = settings.Read(keys::kWakeForEvents);
   return values;
 }
 
 std::vector<ProfileWrite> OptionsWrites(const OptionsValues& values) {
   std::vector<ProfileWrite> writes;
-  writes.push_back(WriteOf(keys::kMainRefresh, std::to_string(values.mainRefresh)));
-  if (const auto weekDay =
-          values.weekDayChoice ? WeekDayOfChoice(*values.weekDayChoice) : std::nullopt) {
-    writes.push_back(WriteOf(keys::kWeekEVDay, std::to_string(*weekDay)));
+  for (const Option& option : Options()) {
+    const std::optional<std::string> value = std::visit(
+        Overloaded{
+            [&](const FlagOption& flag) -> std::optional<std::string> {
+              return Bool(values.*flag.field);
+            },
+            [&](const NumberOption& number) -> std::optional<std::string> {
+              return std::to_string(values.*number.field);
+            },
+            [&](const ChoiceOption& choice) -> std::optional<std::string> {
+              const std::optional<int> chosen = values.*choice.field;
+              return chosen ? std::optional(std::to_string(*chosen)) : std::nullopt;
+            },
+            [&](const TextOption& text) -> std::optional<std::string> { return text.Of(values); },
+            [&](const WeekDayOption& weekDay) -> std::optional<std::string> {
+              const std::optional<int> chosen = values.*weekDay.field;
+              const auto day = chosen ? WeekDayOfChoice(*chosen) : std::nullopt;
+              return day ? std::optional(std::to_string(*day)) : std::nullopt;
+            },
+            [&](const MonthDayOption& monthDay) -> std::optional<std::string> {
+              return std::to_string((values.*monthDay.field).day);
+            },
+        },
+        option.value);
+    if (value) {
+      writes.push_back({std::string(option.key.section), std::string(option.key.name), *value});
+    }
   }
-  writes.push_back(WriteOf(keys::kMonthEVDay, std::to_string(values.monthDayDate.day)));
-  writes.push_back(WriteOf(keys::kDefaultLib, values.defaultLib));
-  if (values.defaultLibMode) {
-    writes.push_back(WriteOf(keys::kDefaultLibMode, std::to_string(*values.defaultLibMode)));
-  }
-  writes.push_back(WriteOf(keys::kAutoSave, Bool(values.autoSave)));
-  writes.push_back(WriteOf(keys::kAutoStart, Bool(values.autoStart)));
-  writes.push_back(WriteOf(keys::kMinimize, Bool(values.minimize)));
-  writes.push_back(WriteOf(keys::kActiveInOptions, Bool(values.active)));
-  writes.push_back(WriteOf(keys::kNewItemActive, Bool(values.newItemActive)));
-  writes.push_back(WriteOf(keys::kNewItemReq, Bool(values.newItemReq)));
-  for (std::size_t i = 0; i < 3; ++i) {
-    writes.push_back(WriteOf(keys::kOptionsShortCutName[i], values.shortCutName[i]));
-    writes.push_back(WriteOf(keys::kOptionsShortCutFile[i], values.shortCutFile[i]));
-  }
-  writes.push_back(WriteOf(keys::kAlertRepeatInOptions, std::to_string(values.alertRepeat)));
-  if (values.alertMode) {
-    writes.push_back(WriteOf(keys::kAlertMode, std::to_string(*values.alertMode)));
-  }
-  writes.push_back(WriteOf(keys::kCatchUp, Bool(values.catchUp)));
-  writes.push_back(WriteOf(keys::kCatchUpDays, std::to_string(values.catchUpDays)));
-  writes.push_back(WriteOf(keys::kWakeForEvents, Bool(values.wakeForEvents)));
   return writes;
 }
 
 void ApplyOptions(const OptionsValues& values, LiveSettings& live) {
-  live.mainTimerPeriod = static_cast<std::uint16_t>(kMainRefreshRange.Clamp(values.mainRefresh));
-  if (const auto weekDay =
-          values.weekDayChoice ? WeekDayOfChoice(*values.weekDayChoice) : std::nullopt) {
-    live.weekDay = *weekDay;
+  for (const Option& option : Options()) {
+    std::visit(Overloaded{
+                   [&](const FlagOption& flag) {
+                     if (flag.live) {
+                       live.*flag.live = values.*flag.field;
+                     }
+                   },
+                   [&](const NumberOption& number) {
+                     SetLiveNumber(live, number.live, number.range.Clamp(values.*number.field));
+                   },
+                   [](const ChoiceOption&) {},
+                   [](const TextOption&) {},
+                   [&](const WeekDayOption& weekDay) {
+                     const std::optional<int> chosen = values.*weekDay.field;
+                     if (const auto day = chosen ? WeekDayOfChoice(*chosen) : std::nullopt) {
+                       live.*weekDay.live = *day;
+                     }
+                     UpdateWeekDayName(live);
+                   },
+                   [&](const MonthDayOption& monthDay) {
+                     live.*monthDay.live = static_cast<std::uint8_t>((values.*monthDay.field).day);
+                   },
+               },
+               option.value);
   }
-  live.monthDay = static_cast<std::uint8_t>(values.monthDayDate.day);
-  UpdateWeekDayName(live);
-  live.newEventActive = values.newItemActive;
-  live.newEventQuery = values.newItemReq;
-  live.alertRepeat = static_cast<std::uint8_t>(kAlertRepeatRange.Clamp(values.alertRepeat));
-  live.catchUp = values.catchUp;
-  live.catchUpDays = static_cast<std::uint16_t>(kCatchUpDaysRange.Clamp(values.catchUpDays));
-  live.wakeForEvents = values.wakeForEvents;
 }
 
 std::string PickedFileName(std::string_view path) {

@@ -16,9 +16,10 @@ namespace zorvat {
 class SettingsFile;
 
 // What the options dialog shows and what the user confirms in it, control by control. A radio
-// group or drop-down with nothing chosen is empty.
+// group or drop-down with nothing chosen is empty. Each field is an option's, and its row in the
+// options table (OptionsTable.h) says how it is stored, shown and applied.
 struct OptionsValues {
-  int mainRefresh = 5000;                // the spin box, kMainRefreshRange
+  int mainRefresh = 5000;                // the spin box
   std::optional<int> weekDayChoice = 4;  // index into kWeekDayChoices; empty: typed text
   CivilDate monthDayDate{2000, 1, 1};    // the picker; only its day counts
   std::string defaultLib;
@@ -31,10 +32,10 @@ struct OptionsValues {
   bool newItemReq = true;
   std::array<std::string, 3> shortCutName;
   std::array<std::string, 3> shortCutFile;
-  int alertRepeat = 1;               // the spin box, kAlertRepeatRange
+  int alertRepeat = 1;               // the spin box
   std::optional<int> alertMode = 0;  // 0 none, 1 dialog, 2 blinking taskbar
   bool catchUp = true;
-  int catchUpDays = 7;  // the spin box, kCatchUpDaysRange
+  int catchUpDays = 7;  // the spin box
   bool wakeForEvents = false;
 
   friend bool operator==(const OptionsValues&, const OptionsValues&) = default;
@@ -43,20 +44,10 @@ struct OptionsValues {
 struct IntegerRange {
   int low;
   int high;
-  int Clamp(int value) const { return value < low ? low : value > high ? high : value; }
+  constexpr int Clamp(int value) const { return value < low ? low : value > high ? high : value; }
 };
 
-// The ranges the scheduler honours: a scan period of at most a minute (a longer one would skip
-// minutes) and a repeat count that fits the live setting's eight bits.
-inline constexpr IntegerRange kMainRefreshRange{1000, 60000};
-inline constexpr IntegerRange kAlertRepeatRange{1, 255};
-inline constexpr IntegerRange kCatchUpDaysRange{kFewestCatchUpDays, kMostCatchUpDays};
-
-// The tabs, left to right; the first opening shows kFirstOptionsPage.
-// The last page is ours: it holds the settings of missed events.
-inline constexpr std::array<std::string_view, 6> kOptionsPages{
-    "Timer properties",       "File options", "Alert",
-    "Menuitem \"Switch to\"", "Presets",      "Missed events"};
+// The page in front at the first opening (kOptionsPages).
 inline constexpr int kFirstOptionsPage = 4;
 
 // The values the dialog shows, read from the settings file (the dialog's own defaults) and the

@@ -10,6 +10,7 @@
 #include "platform/ProgramFile.h"
 #include "scheduler/MissedEventRows.h"
 #include "scheduler/Scheduler.h"
+#include "settings/OptionsTable.h"
 #include "settings/SwitchToMenu.h"
 #include "shellkit/FileDetails.h"
 #include "shellkit/Programs.h"
@@ -89,16 +90,31 @@ void MainWindow::OnOptions() {
   }
 }
 
-// The settings are written; now what takes effect at once.
+// The settings are written; now what takes effect at once: the live settings, then what the
+// options' rows name.
 void MainWindow::ApplyConfirmedOptions(const OptionsValues& confirmed) {
   lastOptions_ = confirmed;
   ApplyOptions(confirmed, setup_.live);
-  lists_->SetEventColumnCaption(EventKind::Weekly, WeeklyEventColumnHeader(setup_.live));
-  lists_->SetEventColumnCaption(EventKind::Monthly, MonthlyEventColumnHeader(setup_.live));
-  MaintainStartupShortcut(confirmed.autoStart);
-  RefreshSwitchToMenu();
-  if (setup_.optionsApplied) {
-    setup_.optionsApplied();
+  for (const OptionEffect effect : OptionEffects()) {
+    switch (effect) {
+      case OptionEffect::EventColumnHeaders:
+        lists_->SetEventColumnCaption(EventKind::Weekly, WeeklyEventColumnHeader(setup_.live));
+        lists_->SetEventColumnCaption(EventKind::Monthly, MonthlyEventColumnHeader(setup_.live));
+        break;
+      case OptionEffect::StartupShortcut:
+        MaintainStartupShortcut(confirmed.autoStart);
+        break;
+      case OptionEffect::SwitchToMenu:
+        RefreshSwitchToMenu();
+        break;
+      case OptionEffect::Scheduler:
+        if (setup_.optionsApplied) {
+          setup_.optionsApplied();
+        }
+        break;
+      case OptionEffect::None:
+        break;
+    }
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <array>
 #include <optional>
 #include <string>
 #include <utility>
@@ -113,18 +112,10 @@ void MissedEventsWindow::Fill() {
   }
   int index = 0;
   for (const MissedEventRow& row : MissedEventRows(*missed, formats_)) {
-    const std::array<const std::string*, 5> cells{&row.due, &row.list, &row.event, &row.count,
-                                                  &row.state};
-    std::wstring text = Widen(*cells[0]);
     LVITEMW item{};
-    item.mask = LVIF_TEXT;
     item.iItem = index;
-    item.pszText = text.data();
     ListView_InsertItem(list, &item);
-    for (int column = 1; column < static_cast<int>(cells.size()); ++column) {
-      std::wstring cell = Widen(*cells[static_cast<std::size_t>(column)]);
-      ListView_SetItemText(list, index, column, cell.data());
-    }
+    SetRowTexts(list, index, row, MissedEventColumns());
     ++index;
   }
   const int focus = selected >= 0 && selected < index ? selected : 0;

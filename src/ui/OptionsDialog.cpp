@@ -5,12 +5,16 @@
 
 #include <array>
 #include <utility>
+#include <variant>
 
 #include "OptionsDialogIds.h"
 #include "PictureIds.h"
 #include "base/Files.h"
+#include "events/FileDialogs.h"
 #include "platform/FileDialog.h"
 #include "settings/DayPickers.h"
+#include "settings/OptionsTable.h"
+#include "settings/OptionsTexts.h"
 #include "shellkit/FileDetails.h"
 #include "shellkit/WideText.h"
 #include "ui/Fonts.h"
@@ -18,8 +22,6 @@
 
 namespace zorvat::ui {
 namespace {
-
-constexpr std::string_view kListFilter = "Zorvat Liste (*.zrl)|*.zrl|Alle Dateien (*.*)|*.*";
 
 struct GroupPicture {
   int group;
@@ -38,20 +40,18 @@ constexpr std::array<GroupPicture, 10> kGroupPictures{{
     {IDC_CATCH_UP_GROUP, IDI_STATUS_MESSAGE},
 }};
 
-constexpr std::array<int, 3> kLibModeButtons{IDC_NO_DEFAULT_LIST, IDC_LAST_LIST, IDC_DEFAULT_LIST};
-constexpr std::array<int, 3> kAlertModeButtons{IDC_NO_VISUAL_ALERT, IDC_DIALOG_ALERT,
-                                               IDC_BLINK_ALERT};
-
 int RowItem(std::size_t row, int part) {
   return IDC_USER_ROW_FIRST + IDC_USER_ROW_STEP * static_cast<int>(row) + part;
 }
 
-std::optional<std::string> ChooseFile(HWND owner, const wchar_t* title, DWORD filterIndex) {
+// The list's open filter: list files first, then all files.
+std::optional<std::string> ChooseFile(HWND owner, std::string_view title, DWORD filterIndex) {
+  const std::wstring wideTitle = Widen(title);
   FileDialogOptions options;
   options.owner = owner;
-  options.filter = kListFilter;
+  options.filter = FileDialogs::kOpenFilter;
   options.filterIndex = filterIndex;
-  options.title = title;
+  options.title = wideTitle.c_str();
   options.flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
   return RunFileDialog(&GetOpenFileNameW, options);
 }
@@ -76,16 +76,7 @@ class OptionsDialog final : public ModalDialog {
     for (std::size_t row = 0; row < 3; ++row) {
       SetButtonPicture(RowItem(row, IDC_USER_ROW_PICK), IDI_TOOL_HOT_OPEN);
     }
-    for (std::string_view day : kWeekDayChoices) {
-      SendDlgItemMessageW(Handle(), IDC_WEEKDAY, CB_ADDSTRING, 0,
-                          reinterpret_cast<LPARAM>(Widen(day).c_str()));
-    }
-    SendDlgItemMessageW(Handle(), IDC_MAIN_REFRESH_SPIN, UDM_SETRANGE32, kMainRefreshRange.low,
-                        kMainRefreshRange.high);
-    SendDlgItemMessageW(Handle(), IDC_ALERT_REPEAT_SPIN, UDM_SETRANGE32, kAlertRepeatRange.low,
-                        kAlertRepeatRange.high);
-    SendDlgItemMessageW(Handle(), IDC_CATCH_UP_DAYS_SPIN, UDM_SETRANGE32, kCatchUpDaysRange.low,
-                        kCatchUpDaysRange.high);
+    PrepareControls();
     ShowValues();
     FitMonthDayPicker();
     ShowPage(page_);
@@ -108,68 +99,98 @@ class OptionsDialog final : public ModalDialog {
     }
   }
 
-  void ShowValues() {
-    SetDlgItemInt(Handle(), IDC_MAIN_REFRESH, static_cast<UINT>(values_.mainRefresh), FALSE);
-    SYSTEMTIME date{};
-    date.wYear = static_cast<WORD>(values_.monthDayDate.year);
-    date.wMonth = static_cast<WORD>(values_.monthDayDate.month);
-    date.wDay = static_cast<WORD>(values_.monthDayDate.day);
-    SendDlgItemMessageW(Handle(), IDC_MONTH_DAY, DTM_SETSYSTEMTIME, GDT_VALID,
-                        reinterpret_cast<LPARAM>(&date));
-    if (values_.weekDayChoice) {
-      SendDlgItemMessageW(Handle(), IDC_WEEKDAY, CB_SETCURSEL,
-                          static_cast<WPARAM>(*values_.weekDayChoice), 0);
+  // The weekday entries and the spin buttons' ranges, before any value shows.
+  void PrepareControls() const {
+    for (const Option& option : Options()) {
+      if (const auto* number = std::get_if<NumberOption>(&option.value)) {
+        SendDlgItemMessageW(Handle(), SpinButtonOf(option), UDM_SETRANGE32, number->range.low,
+                            number->range.high);
+      } else if (std::holds_alternative<WeekDayOption>(option.value)) {
+        for (std::string_view day : kWeekDayChoices) {
+          SendDlgItemMessageW(Handle(), option.control, CB_ADDSTRING, 0,
+                              reinterpret_cast<LPARAM>(Widen(day).c_str()));
+        }
+      }
     }
-    SetItemText(IDC_DEFAULT_FILE, values_.defaultLib);
-    Check(IDC_AUTOSAVE, values_.autoSave);
-    CheckChoice(kLibModeButtons, values_.defaultLibMode);
-    Check(IDC_AUTOSTART, values_.autoStart);
-    Check(IDC_MINIMIZE, values_.minimize);
-    Check(IDC_ACTIVE, values_.active);
-    Check(IDC_NEW_EVENT_ACTIVE, values_.newItemActive);
-    Check(IDC_NEW_EVENT_QUERY, values_.newItemReq);
+  }
+
+  void ShowValues() {
+    for (const Option& option : Options()) {
+      const int id = option.control;
+      std::visit(Overloaded{
+                     [&](const FlagOption& flag) { Check(id, values_.*flag.field); },
+                     [&](const NumberOption& number) {
+                       SetDlgItemInt(Handle(), id, static_cast<UINT>(values_.*number.field), FALSE);
+                     },
+                     [&](const ChoiceOption& choice) {
+                       if (const std::optional<int> chosen = values_.*choice.field) {
+                         for (int i = 0; i < choice.count; ++i) {
+                           Check(ChoiceButtonOf(option, i), i == *chosen);
+                         }
+                       }
+                     },
+                     [&](const TextOption& text) { SetItemText(id, text.Of(values_)); },
+                     [&](const WeekDayOption& weekDay) {
+                       if (const std::optional<int> chosen = values_.*weekDay.field) {
+                         SendDlgItemMessageW(Handle(), id, CB_SETCURSEL,
+                                             static_cast<WPARAM>(*chosen), 0);
+                       }
+                     },
+                     [&](const MonthDayOption& monthDay) {
+                       const CivilDate& day = values_.*monthDay.field;
+                       SYSTEMTIME date{};
+                       date.wYear = static_cast<WORD>(day.year);
+                       date.wMonth = static_cast<WORD>(day.month);
+                       date.wDay = static_cast<WORD>(day.day);
+                       SendDlgItemMessageW(Handle(), id, DTM_SETSYSTEMTIME, GDT_VALID,
+                                           reinterpret_cast<LPARAM>(&date));
+                     },
+                 },
+                 option.value);
+    }
     for (std::size_t row = 0; row < 3; ++row) {
-      SetItemText(RowItem(row, IDC_USER_ROW_NAME), values_.shortCutName[row]);
-      SetItemText(RowItem(row, IDC_USER_ROW_FILE), values_.shortCutFile[row]);
       ShowFileIcon(row, values_.shortCutFile[row]);
     }
-    SetDlgItemInt(Handle(), IDC_ALERT_REPEAT, static_cast<UINT>(values_.alertRepeat), FALSE);
-    CheckChoice(kAlertModeButtons, values_.alertMode);
-    Check(IDC_CATCH_UP, values_.catchUp);
-    SetDlgItemInt(Handle(), IDC_CATCH_UP_DAYS, static_cast<UINT>(values_.catchUpDays), FALSE);
-    Check(IDC_WAKE_FOR_EVENTS, values_.wakeForEvents);
   }
 
   bool OnOk() override {
     OptionsValues typed = values_;
-    typed.mainRefresh = kMainRefreshRange.Clamp(ReadNumber(IDC_MAIN_REFRESH, values_.mainRefresh));
-    // The entry the box shows; a typed text that names none is no choice.
-    const LRESULT day =
-        SendDlgItemMessageW(Handle(), IDC_WEEKDAY, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                            reinterpret_cast<LPARAM>(Widen(ItemText(IDC_WEEKDAY)).c_str()));
-    typed.weekDayChoice = day == CB_ERR ? std::nullopt : std::optional<int>(static_cast<int>(day));
-    SYSTEMTIME date{};
-    if (SendDlgItemMessageW(Handle(), IDC_MONTH_DAY, DTM_GETSYSTEMTIME, 0,
-                            reinterpret_cast<LPARAM>(&date)) == GDT_VALID) {
-      typed.monthDayDate = {date.wYear, date.wMonth, date.wDay};
+    for (const Option& option : Options()) {
+      const int id = option.control;
+      std::visit(Overloaded{
+                     [&](const FlagOption& flag) { typed.*flag.field = Checked(id); },
+                     [&](const NumberOption& number) {
+                       typed.*number.field =
+                           number.range.Clamp(ReadNumber(id, values_.*number.field));
+                     },
+                     [&](const ChoiceOption& choice) {
+                       std::optional<int>& chosen = typed.*choice.field;
+                       chosen = std::nullopt;
+                       for (int i = 0; i < choice.count && !chosen; ++i) {
+                         if (Checked(ChoiceButtonOf(option, i))) {
+                           chosen = i;
+                         }
+                       }
+                     },
+                     [&](const TextOption& text) { text.Of(typed) = ItemText(id); },
+                     [&](const WeekDayOption& weekDay) {
+                       // The entry the box shows; a typed text that names none is no choice.
+                       const LRESULT day = SendDlgItemMessageW(
+                           Handle(), id, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>(Widen(ItemText(id)).c_str()));
+                       typed.*weekDay.field =
+                           day == CB_ERR ? std::nullopt : std::optional<int>(static_cast<int>(day));
+                     },
+                     [&](const MonthDayOption& monthDay) {
+                       SYSTEMTIME date{};
+                       if (SendDlgItemMessageW(Handle(), id, DTM_GETSYSTEMTIME, 0,
+                                               reinterpret_cast<LPARAM>(&date)) == GDT_VALID) {
+                         typed.*monthDay.field = {date.wYear, date.wMonth, date.wDay};
+                       }
+                     },
+                 },
+                 option.value);
     }
-    typed.defaultLib = ItemText(IDC_DEFAULT_FILE);
-    typed.defaultLibMode = CheckedChoice(kLibModeButtons);
-    typed.autoSave = Checked(IDC_AUTOSAVE);
-    typed.autoStart = Checked(IDC_AUTOSTART);
-    typed.minimize = Checked(IDC_MINIMIZE);
-    typed.active = Checked(IDC_ACTIVE);
-    typed.newItemActive = Checked(IDC_NEW_EVENT_ACTIVE);
-    typed.newItemReq = Checked(IDC_NEW_EVENT_QUERY);
-    for (std::size_t row = 0; row < 3; ++row) {
-      typed.shortCutName[row] = ItemText(RowItem(row, IDC_USER_ROW_NAME));
-      typed.shortCutFile[row] = ItemText(RowItem(row, IDC_USER_ROW_FILE));
-    }
-    typed.alertRepeat = kAlertRepeatRange.Clamp(ReadNumber(IDC_ALERT_REPEAT, values_.alertRepeat));
-    typed.catchUp = Checked(IDC_CATCH_UP);
-    typed.catchUpDays = kCatchUpDaysRange.Clamp(ReadNumber(IDC_CATCH_UP_DAYS, values_.catchUpDays));
-    typed.wakeForEvents = Checked(IDC_WAKE_FOR_EVENTS);
-    typed.alertMode = CheckedChoice(kAlertModeButtons);
     commit_(typed);  // a refusal throws: the dialog stays open as the user left it
     values_ = std::move(typed);
     return true;
@@ -180,7 +201,7 @@ class OptionsDialog final : public ModalDialog {
       return;
     }
     if (id == IDC_DEFAULT_FILE_PICK) {
-      if (auto file = ChooseFile(Handle(), L"Zorvat-Liste öffnen...", 1)) {
+      if (auto file = ChooseFile(Handle(), kChooseListTitle, 1)) {
         SetItemText(IDC_DEFAULT_FILE, *file);
       }
       return;
@@ -205,7 +226,7 @@ class OptionsDialog final : public ModalDialog {
   }
 
   void PickUserFile(std::size_t row) {
-    if (auto file = ChooseFile(Handle(), L"Datei angeben...", 2)) {
+    if (auto file = ChooseFile(Handle(), kChooseSwitchToFileTitle, 2)) {
       SetItemText(RowItem(row, IDC_USER_ROW_FILE), *file);
       SetItemText(RowItem(row, IDC_USER_ROW_NAME), PickedFileName(*file));
       ShowFileIcon(row, *file);
@@ -269,21 +290,6 @@ class OptionsDialog final : public ModalDialog {
     CheckDlgButton(Handle(), id, on ? BST_CHECKED : BST_UNCHECKED);
   }
   bool Checked(int id) const { return IsDlgButtonChecked(Handle(), id) == BST_CHECKED; }
-  void CheckChoice(const std::array<int, 3>& buttons, std::optional<int> choice) const {
-    if (choice) {
-      for (std::size_t i = 0; i < buttons.size(); ++i) {
-        Check(buttons[i], static_cast<int>(i) == *choice);
-      }
-    }
-  }
-  std::optional<int> CheckedChoice(const std::array<int, 3>& buttons) const {
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-      if (Checked(buttons[i])) {
-        return static_cast<int>(i);
-      }
-    }
-    return std::nullopt;
-  }
 
   OptionsValues values_;
   int page_;

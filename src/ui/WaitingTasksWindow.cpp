@@ -30,26 +30,24 @@ RECT CentredWindowRect(const Dpi& dpi) {
   return CentredOnScreen(bounds.right - bounds.left, bounds.bottom - bounds.top);
 }
 
-// Row i takes texts[i], column by column: texts set in place, rows added as needed.
-template <std::size_t Columns>
-void CopyRows(HWND list, std::span<const std::array<std::string, Columns>> texts) {
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    const int index = static_cast<int>(i);
-    if (index >= ListView_GetItemCount(list)) {
-      LVITEMW item{};
-      item.iItem = index;
-      ListView_InsertItem(list, &item);
-    }
-    for (std::size_t column = 0; column < Columns; ++column) {
-      std::wstring text = Widen(texts[i][column]);
-      ListView_SetItemText(list, index, static_cast<int>(column), text.data());
-    }
+void AddEmptyRows(HWND list, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    LVITEMW item{};
+    item.iItem = ListView_GetItemCount(list);
+    ListView_InsertItem(list, &item);
   }
 }
 
-void AddEmptyRows(HWND list, std::size_t count) {
-  const std::vector<std::array<std::string, 1>> empty(count);
-  CopyRows<1>(list, empty);
+// Row i shows rows[i]: texts set in place, rows added as needed.
+template <typename Row>
+void CopyRows(HWND list, std::span<const Row> rows, std::span<const RowColumn<Row>> columns) {
+  const auto count = static_cast<std::size_t>(ListView_GetItemCount(list));
+  if (rows.size() > count) {
+    AddEmptyRows(list, rows.size() - count);
+  }
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    SetRowTexts(list, static_cast<int>(i), rows[i], columns);
+  }
 }
 
 }  // namespace
@@ -175,17 +173,10 @@ void WaitingTasksWindow::Close() {
 }
 
 void WaitingTasksWindow::Refresh() {
-  std::vector<std::array<std::string, 5>> hot;
-  for (const HotStackRow& row : HotStackRows(hot_, formats_)) {
-    hot.push_back({row.place, row.time, row.command, row.operand1, row.operand2});
-  }
-  CopyRows<5>(lists_[0], hot);
-  // The "Place" column stays empty.
-  std::vector<std::array<std::string, 5>> execute;
-  for (const ExecuteStackRow& row : ExecuteStackRows(execute_)) {
-    execute.push_back({"", row.command, row.operand1, row.operand2, row.done});
-  }
-  CopyRows<5>(lists_[1], execute);
+  const auto hot = HotStackRows(hot_, formats_);
+  CopyRows<HotStackRow>(lists_[0], hot, HotStackColumns());
+  const auto execute = ExecuteStackRows(execute_);
+  CopyRows<ExecuteStackRow>(lists_[1], execute, ExecuteStackColumns());
   const std::string note = note_ ? note_() : std::string();
   SetText(Handle(), note.empty() ? "Waiting tasks" : "Waiting tasks - " + note);
 }

@@ -106,16 +106,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LiveSettingsTest, WeekDayOutOfRangeLeavesTheNameAsItWas) {
   LiveSettings live;
   ReplaceFileAtomically(settings.Path(), "[Config]\r\nWeekEVDay=0\r\n");
-  LoadWeekDay(settings, live);
+  LoadLiveSettings(settings, live);
   EXPECT_EQ(live.weekDay, 0);
   EXPECT_EQ(live.weekDayName, "");  // empty at start-up
   live.weekDayName = "Tuesday";
   ReplaceFileAtomically(settings.Path(), "[Config]\r\nWeekEVDay=8\r\n");
-  LoadWeekDay(settings, live);
+  LoadLiveSettings(settings, live);
   EXPECT_EQ(live.weekDay, 8);
   EXPECT_EQ(live.weekDayName, "Tuesday");
   ReplaceFileAtomically(settings.Path(), "[Config]\r\nWeekEVDay=263\r\n");  // low byte 7
-  LoadWeekDay(settings, live);
+  LoadLiveSettings(settings, live);
   EXPECT_EQ(live.weekDayName, "Saturday");
 }
 
@@ -129,24 +129,6 @@ TEST(UpdateWeekDayName, OneToSevenSundayToSaturdayElseUnchanged) {
     UpdateWeekDayName(live);
     EXPECT_EQ(live.weekDayName, day >= 1 && day <= 7 ? names[day - 1] : "previous") << day;
   }
-}
-
-TEST_F(LiveSettingsTest, StepsReadOnlyTheirOwnKeys) {
-  ReplaceFileAtomically(settings.Path(),
-                        "[Config]\r\nMainRefresh=100\r\nWeekEVDay=1\r\nMonthEVDay=15\r\n"
-                        "NewItem_Active=0\r\nNewItem_Req=0\r\nAlertRepeat=9\r\n");
-  LiveSettings live;
-  LoadMonthDayAndTimerPeriod(settings, live);
-  EXPECT_EQ(live.monthDay, 15);
-  EXPECT_EQ(live.mainTimerPeriod, 100);
-  EXPECT_EQ(live.weekDay, 6);
-  EXPECT_TRUE(live.newEventActive);
-  LoadNewEventDefaults(settings, live);
-  EXPECT_FALSE(live.newEventActive);
-  EXPECT_FALSE(live.newEventQuery);
-  EXPECT_EQ(live.alertRepeat, 1);
-  LoadAlertRepeat(settings, live);
-  EXPECT_EQ(live.alertRepeat, 9);
 }
 
 }  // namespace

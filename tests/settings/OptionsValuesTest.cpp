@@ -48,13 +48,23 @@ TEST_F(OptionsTest, WithoutSettingsFileShowsTheDialogsDefaultsAndOkWritesThem) {
     EXPECT_EQ(shown.shortCutFile[i], "");
   }
 
+  // Every key in the order the dialog has always written them, with its spelling and default.
   settings.WriteAll(OptionsWrites(shown));
   ApplyOptions(shown, live);
-  EXPECT_EQ(settings.ReadString("Config", "Active", "?"), "1");
-  EXPECT_EQ(settings.ReadString("Config", "AlertRepeat", "?"), "3");
-  EXPECT_EQ(settings.ReadString("ShortCuts", "SHortCut_File#3", "?"), "");
+  EXPECT_EQ(IniBytes(),
+            "[Config]\r\nMainRefresh=5000\r\nWeekEVDay=6\r\nMonthEVDay=1\r\nDefaultLib=\r\n"
+            "DefaultLibMode=0\r\nAutoSave=1\r\nAutoStart=0\r\nMinimize=0\r\nActive=1\r\n"
+            "NewItem_Active=1\r\nNewItem_Req=1\r\nAlertRepeat=3\r\nAlertMode=0\r\nCatchUp=1\r\n"
+            "CatchUpDays=7\r\nWakeForEvents=0\r\n[ShortCuts]\r\nSHortCut_Name#1=\r\n"
+            "SHortCut_File#1=\r\nSHortCut_Name#2=\r\nSHortCut_File#2=\r\nSHortCut_Name#3=\r\n"
+            "SHortCut_File#3=\r\n");
   EXPECT_EQ(live.alertRepeat, 3);
   EXPECT_EQ(live.weekDayName, "Friday");
+  // The next start reads what the dialog showed, not its own defaults.
+  EXPECT_TRUE(settings.Read(keys::kActiveAtStartUp));
+  LiveSettings next;
+  LoadLiveSettings(settings, next);
+  EXPECT_EQ(next.alertRepeat, 3);
 }
 
 // Stored values outside the ranges show clamped; choices the dialog lacks keep the previous one.

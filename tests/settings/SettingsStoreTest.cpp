@@ -35,20 +35,12 @@ TEST(SettingsFile_Path, ZorvatIniInTheProgramFolder) {
 }
 
 TEST_F(SettingsFileTest, MissingFileReadsAsEveryReadersDefault) {
-  EXPECT_EQ(settings.Read(keys::kMainRefresh), 5000);
-  EXPECT_EQ(settings.Read(keys::kWeekEVDay), 6);
-  EXPECT_EQ(settings.Read(keys::kMonthEVDay), 1);
   EXPECT_EQ(settings.Read(keys::kDefaultLib), "");
   EXPECT_EQ(settings.Read(keys::kDefaultLibMode), 0);
   EXPECT_TRUE(settings.Read(keys::kAutoSave));
   EXPECT_FALSE(settings.Read(keys::kAutoStart));
   EXPECT_FALSE(settings.Read(keys::kMinimize));
   EXPECT_FALSE(settings.Read(keys::kActiveAtStartUp));
-  EXPECT_TRUE(settings.Read(keys::kActiveInOptions));
-  EXPECT_TRUE(settings.Read(keys::kNewItemActive));
-  EXPECT_TRUE(settings.Read(keys::kNewItemReq));
-  EXPECT_EQ(settings.Read(keys::kAlertRepeatAtStartUp), 1);
-  EXPECT_EQ(settings.Read(keys::kAlertRepeatInOptions), 3);
   EXPECT_EQ(settings.Read(keys::kAlertMode), 0);
   EXPECT_EQ(settings.Read(keys::kZorvatChoiceWidth), 185);
   EXPECT_FALSE(settings.Read(keys::kMax));
@@ -63,14 +55,6 @@ TEST_F(SettingsFileTest, MissingFileReadsAsEveryReadersDefault) {
   EXPECT_FALSE(FileExists(settings.Path()));  // reading creates nothing
 }
 
-TEST_F(SettingsFileTest, OptionsOkUnchangedOnAFreshFolderWritesActiveAndAlertRepeat) {
-  settings.Write(keys::kActiveInOptions, settings.Read(keys::kActiveInOptions));
-  settings.Write(keys::kAlertRepeatInOptions, settings.Read(keys::kAlertRepeatInOptions));
-  EXPECT_EQ(IniBytes(), "[Config]\r\nActive=1\r\nAlertRepeat=3\r\n");
-  EXPECT_TRUE(settings.Read(keys::kActiveAtStartUp));
-  EXPECT_EQ(settings.Read(keys::kAlertRepeatAtStartUp), 3);
-}
-
 struct IntegerCase {
   const char* stored;
   std::int32_t expected;
@@ -81,7 +65,8 @@ class SettingsFile_ReadInteger : public SettingsFileTest,
 
 TEST_P(SettingsFile_ReadInteger, ConvertsOrGivesTheDefault) {
   WriteIni(std::string("[Config]\r\nMainRefresh=") + GetParam().stored + "\r\n");
-  EXPECT_EQ(settings.Read(keys::kMainRefresh), GetParam().expected) << GetParam().stored;
+  EXPECT_EQ(settings.ReadInteger("Config", "MainRefresh", 5000), GetParam().expected)
+      << GetParam().stored;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,24 +85,24 @@ TEST_F(SettingsFileTest, BooleanIsAnIntegerNonZeroTrue) {
   EXPECT_FALSE(settings.Read(keys::kAutoSave));
   EXPECT_TRUE(settings.Read(keys::kAutoStart));
   EXPECT_TRUE(settings.Read(keys::kMinimize));
-  EXPECT_FALSE(settings.Read(keys::kMax));              // junk: the default false
-  EXPECT_FALSE(settings.Read(keys::kActiveAtStartUp));  // empty: the reader's default
-  EXPECT_TRUE(settings.Read(keys::kActiveInOptions));   // empty: the reader's default
-  EXPECT_FALSE(settings.Read(keys::kNewItemReq));
+  EXPECT_FALSE(settings.Read(keys::kMax));                   // junk: the default false
+  EXPECT_FALSE(settings.Read(keys::kActiveAtStartUp));       // empty: the reader's default
+  EXPECT_TRUE(settings.ReadBool("Config", "Active", true));  // empty: the reader's default
+  EXPECT_FALSE(settings.ReadBool("Config", "NewItem_Req", true));
   EXPECT_TRUE(settings.ReadBool("Config", "Max", true));  // junk: this reader's default
 }
 
 TEST_F(SettingsFileTest, IntegersInDecimalBooleansAsOneAndZero) {
-  settings.Write(keys::kMainRefresh, 0x1F);
-  settings.Write(keys::kMonthEVDay, -3);
+  settings.WriteInteger("Config", "MainRefresh", 0x1F);
+  settings.WriteInteger("Config", "MonthEVDay", -3);
   settings.Write(keys::kMax, true);
   settings.Write(keys::kAutoSave, false);
   EXPECT_EQ(IniBytes(), "[Config]\r\nMainRefresh=31\r\nMonthEVDay=-3\r\nMax=1\r\nAutoSave=0\r\n");
 }
 
 TEST_F(SettingsFileTest, OptionsDialogSpellingIsFoundByTheMainWindowsSpelling) {
-  settings.Write(keys::kOptionsShortCutName[1], "Editor");
-  settings.Write(keys::kOptionsShortCutFile[1], "C:\\Windows\\notepad.exe");
+  settings.WriteString("ShortCuts", "SHortCut_Name#2", "Editor");
+  settings.WriteString("ShortCuts", "SHortCut_File#2", "C:\\Windows\\notepad.exe");
   EXPECT_EQ(settings.Read(keys::kShortCutFile[1]), "C:\\Windows\\notepad.exe");
   EXPECT_EQ(settings.Read(keys::kShortCutName[1]), "Editor");
   // The file holds the key names as the dialog wrote them.
@@ -129,7 +114,7 @@ TEST_F(SettingsFileTest, OptionsDialogSpellingIsFoundByTheMainWindowsSpelling) {
 TEST_F(SettingsFileTest, HandWrittenShortCutIsFoundByTheOptionsSpelling) {
   WriteIni("[ShortCuts]\r\nSHortCut_File#2=C:\\x.exe\r\n");
   EXPECT_EQ(settings.Read(keys::kShortCutFile[1]), "C:\\x.exe");
-  EXPECT_EQ(settings.Read(keys::kOptionsShortCutFile[1]), "C:\\x.exe");
+  EXPECT_EQ(settings.ReadString("ShortCuts", "SHortCut_File#2", ""), "C:\\x.exe");
 }
 
 TEST_F(SettingsFileTest, StringsDropBlanksAndOnePairOfQuotesAndAreCut) {
@@ -154,7 +139,7 @@ TEST_F(SettingsFileTest, WriteKeepsEverythingElse) {
   WriteIni(before);
   settings.Write(keys::kZorvatChoiceWidth, 200);
   settings.Write(keys::kLastOpened, "C:\\b.zrl");
-  settings.Write(keys::kMainRefresh, 1000);
+  settings.WriteInteger("Config", "MainRefresh", 1000);
   EXPECT_EQ(IniBytes(),
             "; Zorvat settings\r\n[Config]\r\nMainRefresh=1000\r\nZorvatChoice_Width=200\r\n\r\n"
             "[Recent]\r\nShortCut#1=a.zrl\r\nLastOpened=C:\\b.zrl\r\n");

@@ -4,8 +4,15 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <variant>
+#include <vector>
+
 #include "OptionsDialogIds.h"
 #include "base/Error.h"
+#include "settings/OptionsTable.h"
+#include "settings/OptionsTexts.h"
+#include "shellkit/WideText.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/ListInfoDialog.h"
 #include "ui/OptionsDialog.h"
@@ -150,6 +157,65 @@ TEST(OptionsDialog, FilePickersOpenWithTheirTitleAndFilter) {
   EXPECT_EQ(listFilter, 0);  // Zorvat Liste (*.zrl)
   EXPECT_EQ(fileFilter, 1);  // Alle Dateien (*.*)
   EXPECT_EQ(keptList, shown.defaultLib);
+}
+
+std::string ClassOf(HWND control) {
+  wchar_t name[64] = {};
+  GetClassNameW(control, name, 64);
+  return Narrow(name);
+}
+
+// The control each option's row names is in the template, of the class its kind needs, and shows
+// on its row's page alone; a number's spin button takes the row's range.
+TEST(OptionsDialog, EveryOptionsControlIsOfItsKindAndShowsOnItsPage) {
+  testing::ScriptedPrompts errors;
+  std::vector<std::string> faults;
+  DialogScript script;
+  script.At("Options", [&](HWND dialog) {
+    for (const Option& option : Options()) {
+      const std::string name(option.key.name);
+      const HWND control = GetDlgItem(dialog, option.control);
+      const std::string kind =
+          std::visit(Overloaded{[](const FlagOption&) { return "Button"; },
+                                [](const NumberOption&) { return "Edit"; },
+                                [](const ChoiceOption&) { return "Button"; },
+                                [](const TextOption&) { return "Edit"; },
+                                [](const WeekDayOption&) { return "ComboBox"; },
+                                [](const MonthDayOption&) { return "SysDateTimePick32"; }},
+                     option.value);
+      if (ClassOf(control) != kind) {
+        faults.push_back(name + " is a " + ClassOf(control));
+      }
+      if (const auto* number = std::get_if<NumberOption>(&option.value)) {
+        int low = 0;
+        int high = 0;
+        SendDlgItemMessageW(dialog, SpinButtonOf(option), UDM_GETRANGE32,
+                            reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+        if (low != number->range.low || high != number->range.high) {
+          faults.push_back(name + ": spin range " + std::to_string(low) + ".." +
+                           std::to_string(high));
+        }
+      }
+    }
+    const HWND tabs = GetDlgItem(dialog, IDC_OPTIONS_TABS);
+    for (int page = 0; page < static_cast<int>(kOptionsPages.size()); ++page) {
+      TabCtrl_SetCurSel(tabs, page);
+      NMHDR change{tabs, IDC_OPTIONS_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+      SendMessageW(dialog, WM_NOTIFY, IDC_OPTIONS_TABS, reinterpret_cast<LPARAM>(&change));
+      for (const Option& option : Options()) {
+        if ((IsWindowVisible(GetDlgItem(dialog, option.control)) != FALSE) !=
+            (option.page == page)) {
+          faults.push_back(std::string(option.key.name) + " on page " + std::to_string(page));
+        }
+      }
+    }
+    return true;
+  });
+  script.Press("Options", IDCANCEL);
+  int page = kFirstOptionsPage;
+  EditOptions(nullptr, errors, OptionsValues{}, page, [](const OptionsValues&) {});
+  EXPECT_FALSE(script.TimedOut());
+  EXPECT_EQ(faults, std::vector<std::string>{});
 }
 
 LOGFONTW FontOf(HWND window) {

@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034,SC2154
 # The kill at a task's second, for tests/e2e/run (sourced after its helpers): Zorvat.exe is
 # killed with SIGKILL within a second either side of a copy's second, and started again; after
 # each start the copy has run, or "Missed events" lists it, exactly once.
@@ -81,7 +82,7 @@ killed_rows_until() {  # milliseconds since 1970, copy file
       echo "$shown"
       return 0
     fi
-    sleep 0.3
+    sleep 1
   done
 }
 
@@ -114,7 +115,7 @@ killed_verdict() {  # trial, before, after, row, stamp, late ms
   elif [ $((before + after + listed)) = 0 ]; then
     problem="lost: neither run nor listed"
   elif [ $((before + after + listed)) = 2 ] &&
-    ! { [ "$stamp" = intent ] && [ "$state" = "May not have run" ]; }; then
+    ! { [ "$before" = 1 ] && [ "$stamp" = intent ] && [ "$state" = "May not have run" ]; }; then
     problem="ran and listed ($state)"
   elif [ "$stamp" = ran ] && [ "$before" = 0 ]; then
     problem="the stamp says it ran, but it had not"
@@ -132,103 +133,88 @@ killed_verdict() {  # trial, before, after, row, stamp, late ms
   fi
 }
 
-scenario_killed_at_the_second() {
-  local folder="$work/killed"
+# One lane of kills, in a program folder of its own: each trial's copy falls due a few seconds
+# after a start, Zorvat is killed at an offset from its second, and the next start (after a
+# pause) shows what became of it. Offsets come from n equal cells from a second before the
+# second to one after it; the long cell's start comes only after the minute the copy may still
+# run late in.
+killed_lane() {  # folder, first trial's number, n, long cell, cells...
+  local folder=$1 first=$2 n=$3 long=$4
+  shift 4
+  local cells=("$@") m=$#
   e2e_folder "$folder"
   [ -z "${ZORVAT_KILL_PROGRAM:-}" ] || cp "$ZORVAT_KILL_PROGRAM" "$folder/Zorvat.exe"
   echo "copied by Zorvat" >"$folder/source.txt"
   ini 'Active=1' 'DefaultLibMode=2' "DefaultLib=$(e2e_windows_path "$folder/Kill.zrl")" \
     >"$folder/Zorvat.ini"
-  local seed=${ZORVAT_KILL_SEED:-$RANDOM}
-  RANDOM=$seed
-  local n=$killed_trials started
-  started=$(now_ms)
-  echo "    $n kills, seed $seed"
-
-  # The kill offsets: one in each of n equal cells from a second before to a second after,
-  # in random order; two of them, one before the beat and one inside it, start again only after
-  # the minute the copy may run late in.
-  local cells=() offsets=() i j swap
-  for ((i = 0; i < n; i++)); do
-    cells+=("$i")
-  done
-  for ((i = n - 1; i > 0; i--)); do
-    j=$((RANDOM % (i + 1)))
-    swap=${cells[i]}
-    cells[i]=${cells[j]}
-    cells[j]=$swap
-  done
-  for ((i = 0; i < n; i++)); do
-    offsets+=($((-1000 + (2000 * cells[i] + RANDOM % 2000) / n)))
-  done
-
   local lines=() due=() kill_at=() stamp=() before=() row=() late=() same_minute=0
   list_file "$folder/Kill.zrl" '[General]'
   # A first start warms Wine up: the trials' starts then take their usual time.
   check "the first start" killed_start "$folder" || return 1
   killed_kill
-  local trial copy previous shown pause extra kind
-  for ((trial = 1; trial <= n + 1; trial++)); do
-    if [ "$trial" -le "$n" ]; then
-      due[trial]=$((($(now_ms) + killed_lead_ms + 999) / 1000))
-      copy=$(killed_copy "$folder" "$trial")
-      lines+=("$(single_key "${due[trial]}")=3|$(e2e_windows_path "$folder/source.txt")|$(e2e_windows_path "$copy")|0|1")
+  local k j copy previous shown pause extra after outcome
+  local -A outcomes=()
+  for ((k = 1; k <= m + 1; k++)); do
+    if [ "$k" -le "$m" ]; then
+      due[k]=$((($(now_ms) + killed_lead_ms + 999) / 1000))
+      copy=$(killed_copy "$folder" $((first + k - 1)))
+      lines+=("$(single_key "${due[k]}")=3|$(e2e_windows_path "$folder/source.txt")|$(e2e_windows_path "$copy")|0|1")
       list_file "$folder/Kill.tmp" '[General]' "${lines[@]}"
       mv "$folder/Kill.tmp" "$folder/Kill.zrl"
     fi
-    check "start $trial" killed_start "$folder" || return 1
+    check "start $((first + k - 1))" killed_start "$folder" || return 1
     # The last trial's copy: listed in this start, or run late by it.
-    if [ "$trial" -gt 1 ]; then
-      previous=$(killed_copy "$folder" $((trial - 1)))
-      late[trial - 1]=$((killed_looked_back - due[trial - 1] * 1000))
-      if [ "$trial" -le "$n" ]; then
-        shown=$(killed_rows_until $((due[trial] * 1000 - 1700)) "$previous")
+    if [ "$k" -gt 1 ]; then
+      previous=$(killed_copy "$folder" $((first + k - 2)))
+      late[k - 1]=$((killed_looked_back - due[k - 1] * 1000))
+      if [ "$k" -le "$m" ]; then
+        shown=$(killed_rows_until $((due[k] * 1000 - 1700)) "$previous")
       else
         shown=$(killed_rows_until $((killed_looked_back + 6000)) "$previous")
       fi
-      row[trial - 1]=$(killed_row_of "$shown" "$previous")
-      for ((j = 1; j < trial - 1; j++)); do
-        [ -z "$(killed_row_of "$shown" "$(killed_copy "$folder" "$j")")" ] ||
-          fail "trial $j: listed again $((trial - 1 - j)) starts later"
+      row[k - 1]=$(killed_row_of "$shown" "$previous")
+      for ((j = 1; j < k - 1; j++)); do
+        [ -z "$(killed_row_of "$shown" "$(killed_copy "$folder" $((first + j - 1)))")" ] ||
+          fail "trial $((first + j - 1)): listed again $((k - 1 - j)) starts later"
       done
     fi
-    if [ "$trial" -le "$n" ]; then
-      kill_at[trial]=$((due[trial] * 1000 + offsets[trial - 1]))
-      sleep_until_ms "${kill_at[trial]}"
-      kill_at[trial]=$(now_ms)
+    if [ "$k" -le "$m" ]; then
+      # A few milliseconds short of a second either side: the kill comes a moment after.
+      sleep_until_ms $((due[k] * 1000 - 990 + (1970 * cells[k - 1] + RANDOM % 1970) / n))
+      kill_at[k]=$(now_ms)
     else
       # The last start's first scan tick, which would run a copy of its minute again.
       sleep_until_ms $((killed_looked_back + 7000))
     fi
     killed_kill
-    if [ "$trial" -gt 1 ]; then
+    if [ "$k" -gt 1 ]; then
       [ -e "$previous" ] && after=1 || after=0
       rm -f "$previous"
-      j=$((trial - 1))
-      if [ $((due[j] / 60)) = $((killed_looked_back / 60000)) ]; then
-        same_minute=$((same_minute + 1))
-      fi
-      printf '    %2d  kill %s s  started again %5s s after its second  stamp %-6s ran %s+%s  %s\n' \
-        "$j" "$(seconds_of_ms $((kill_at[j] - due[j] * 1000)))" \
+      j=$((k - 1))
+      [ $((due[j] / 60)) != $((killed_looked_back / 60000)) ] || same_minute=$((same_minute + 1))
+      printf '    %2d  kill %s s  started again %s s after its second  stamp %-6s ran %s+%s  %s\n' \
+        $((first + j - 1)) "$(seconds_of_ms $((kill_at[j] - due[j] * 1000)))" \
         "$(seconds_of_ms "${late[j]}")" "${stamp[j]}" "${before[j]}" "$after" \
         "${row[j]:-not listed}"
-      killed_verdict "$j" "${before[j]}" "$after" "${row[j]}" "${stamp[j]}" "${late[j]}"
+      killed_verdict $((first + j - 1)) "${before[j]}" "$after" "${row[j]}" "${stamp[j]}" \
+        "${late[j]}"
+      outcome="${before[j]}${after}${row[j]:+ ${row[j]#*$'\t'}}"
+      outcomes[$outcome]=$((${outcomes[$outcome]:-0} + 1))
     fi
-    if [ "$trial" -le "$n" ]; then
-      copy=$(killed_copy "$folder" "$trial")
-      stamp[trial]=$(killed_stamp_of "$folder" "$copy")
-      [ -e "$copy" ] && before[trial]=1 || before[trial]=0
+    if [ "$k" -le "$m" ]; then
+      copy=$(killed_copy "$folder" $((first + k - 1)))
+      stamp[k]=$(killed_stamp_of "$folder" "$copy")
+      [ -e "$copy" ] && before[k]=1 || before[k]=0
       rm -f "$copy"
       for extra in "$folder"/copy-*.txt; do
         [ ! -e "$extra" ] || fail "ran again: ${extra##*/}"
         rm -f "$extra"
       done
       # Mostly at once, within the copy's minute; now and then some seconds later, into the
-      # next minute; and twice after the minute it may still run late in.
-      kind=$((cells[trial - 1] == n * 3 / 20 || cells[trial - 1] == n * 7 / 20))
-      if [ "$kind" = 1 ]; then
-        pause=$((due[trial] * 1000 + 62000 - $(now_ms)))
-      elif [ $((trial % 10)) = 0 ]; then
+      # next minute; once after the minute it may still run late in.
+      if [ "${cells[k - 1]}" = "$long" ]; then
+        pause=$((due[k] * 1000 + 62000 - $(now_ms)))
+      elif [ $((k % 5)) = 0 ]; then
         pause=$((5000 + RANDOM % 7000))
       else
         pause=$((RANDOM % 2000))
@@ -236,6 +222,66 @@ scenario_killed_at_the_second() {
       sleep_until_ms $(($(now_ms) + pause))
     fi
   done
-  echo "    $same_minute of $n started again within the minute of the kill;" \
-    "$(((($(now_ms) - started) + 500) / 1000)) s"
+  echo "    $same_minute of $m started again within their copy's minute"
+  echo -n "   "
+  for outcome in "${!outcomes[@]}"; do
+    case $outcome in
+      10) echo -n " ran at its second" ;;
+      01) echo -n " ran late at the start" ;;
+      00) echo -n " lost" ;;
+      11*) echo -n " ran twice" ;;
+      "00 "*) echo -n " listed \"${outcome:3}\"" ;;
+      "10 "*) echo -n " ran at its second, listed \"${outcome:3}\"" ;;
+      *) echo -n " $outcome" ;;
+    esac
+    echo -n " ${outcomes[$outcome]};"
+  done
+  echo
+}
+
+# Two lanes at once, each in a Wine prefix of its own (a prefix runs one Zorvat), halve the time.
+scenario_killed_at_the_second() {
+  local seed=${ZORVAT_KILL_SEED:-$RANDOM} n=$killed_trials started
+  started=$(now_ms)
+  RANDOM=$seed
+  echo "    $n kills in two lanes, seed $seed"
+  # The cells in random order, dealt to the lanes in turn; a kill before the beat (in the first
+  # lane) and one inside it (in the second) start again only after the copy's minute.
+  local before_beat=$((n * 3 / 20)) in_beat=$((n * 7 / 20)) cells=() lanes=([1]="" [2]="") i j
+  for ((i = 0; i < n; i++)); do
+    [ "$i" = "$before_beat" ] || [ "$i" = "$in_beat" ] || cells+=("$i")
+  done
+  for ((i = ${#cells[@]} - 1; i > 0; i--)); do
+    j=$((RANDOM % (i + 1)))
+    set -- "${cells[i]}"
+    cells[i]=${cells[j]}
+    cells[j]=$1
+  done
+  cells=("$before_beat" "$in_beat" "${cells[@]}")
+  for ((i = 0; i < n; i++)); do
+    lanes[i % 2 + 1]+=" ${cells[i]}"
+  done
+  local second_log="$work/killed-2.log" second
+  (
+    trap 'e2e_stop; exit 1' INT TERM
+    export ZORVAT_WINEPREFIX="$zorvat_root/build/wineprefix-e2e-2"
+    zorvat_wine_env
+    zorvat_wine_prefix
+    zorvat_wineserver_pid=
+    e2e_program_pids=()
+    scenario_failed=0
+    RANDOM=$((seed + 1))
+    # shellcheck disable=SC2086
+    killed_lane "$work/killed-2" $((n / 2 + n % 2 + 1)) "$n" "$in_beat" ${lanes[2]}
+    e2e_stop
+    [ -z "$(e2e_leftovers)" ] || fail "processes of the second lane left behind"
+    exit "$scenario_failed"
+  ) >"$second_log" 2>&1 &
+  second=$!
+  # shellcheck disable=SC2086
+  killed_lane "$work/killed-1" 1 "$n" "$before_beat" ${lanes[1]}
+  wait "$second" || scenario_failed=1
+  cat "$second_log"
+  echo "    $(((($(now_ms) - started) + 500) / 1000)) s"
+  [ "$scenario_failed" = 0 ]
 }

@@ -54,8 +54,8 @@ killed_start() {  # folder
   e2e_start "$1"
   # shellcheck disable=SC2016
   e2e_until 30 bash -c \
-    'written=$(stat -c %.3Y "$1/Zorvat.stamp" 2>/dev/null | tr -d .); [ "${written:-0}" -ge "$2" ]' \
-    - "$1" "$launched" || return 1
+    'written=$(stat -c %.3Y "$1/Zorvat.stamp" 2>/dev/null | tr -d .)
+     [ "${written:-0}" -ge "$2" ]' - "$1" "$launched" || return 1
   killed_looked_back=$(modified_ms "$1/Zorvat.stamp")
   killed_pid=$(zorvat_unix_pid)
 }
@@ -145,6 +145,8 @@ killed_lane() {  # folder, first trial's number, n, long cell, cells...
   e2e_folder "$folder"
   [ -z "${ZORVAT_KILL_PROGRAM:-}" ] || cp "$ZORVAT_KILL_PROGRAM" "$folder/Zorvat.exe"
   echo "copied by Zorvat" >"$folder/source.txt"
+  local source
+  source=$(e2e_windows_path "$folder/source.txt")
   ini 'Active=1' 'DefaultLibMode=2' "DefaultLib=$(e2e_windows_path "$folder/Kill.zrl")" \
     >"$folder/Zorvat.ini"
   local lines=() due=() kill_at=() stamp=() before=() row=() late=() same_minute=0
@@ -152,13 +154,13 @@ killed_lane() {  # folder, first trial's number, n, long cell, cells...
   # A first start warms Wine up: the trials' starts then take their usual time.
   check "the first start" killed_start "$folder" || return 1
   killed_kill
-  local k j copy previous shown pause extra after outcome
+  local k j copy previous shown pause extra after outcome deadline
   local -A outcomes=()
   for ((k = 1; k <= m + 1; k++)); do
     if [ "$k" -le "$m" ]; then
       due[k]=$((($(now_ms) + killed_lead_ms + 999) / 1000))
       copy=$(killed_copy "$folder" $((first + k - 1)))
-      lines+=("$(single_key "${due[k]}")=3|$(e2e_windows_path "$folder/source.txt")|$(e2e_windows_path "$copy")|0|1")
+      lines+=("$(single_key "${due[k]}")=3|$source|$(e2e_windows_path "$copy")|0|1")
       list_file "$folder/Kill.tmp" '[General]' "${lines[@]}"
       mv "$folder/Kill.tmp" "$folder/Kill.zrl"
     fi
@@ -167,24 +169,26 @@ killed_lane() {  # folder, first trial's number, n, long cell, cells...
     if [ "$k" -gt 1 ]; then
       previous=$(killed_copy "$folder" $((first + k - 2)))
       late[k - 1]=$((killed_looked_back - due[k - 1] * 1000))
-      if [ "$k" -le "$m" ]; then
-        shown=$(killed_rows_until $((due[k] * 1000 - 1700)) "$previous")
-      else
-        shown=$(killed_rows_until $((killed_looked_back + 6000)) "$previous")
+      # Its window comes with the look back; read until shortly before the kill.
+      deadline=$((killed_looked_back + 1500))
+      if [ "$k" -le "$m" ] && [ $((due[k] * 1000 - 1700)) -gt "$deadline" ]; then
+        deadline=$((due[k] * 1000 - 1700))
       fi
+      shown=$(killed_rows_until "$deadline" "$previous")
       row[k - 1]=$(killed_row_of "$shown" "$previous")
       for ((j = 1; j < k - 1; j++)); do
         [ -z "$(killed_row_of "$shown" "$(killed_copy "$folder" $((first + j - 1)))")" ] ||
           fail "trial $((first + j - 1)): listed again $((k - 1 - j)) starts later"
       done
     fi
+    # Not before the start's first scan tick and its beat, five seconds after the switch (before
+    # the look back): it would run a copy of its minute again, or the last one late. Only a
+    # start slower than usual moves a kill.
+    sleep_until_ms $((killed_looked_back + 6000))
     if [ "$k" -le "$m" ]; then
       # A few milliseconds short of a second either side: the kill comes a moment after.
       sleep_until_ms $((due[k] * 1000 - 990 + (1970 * cells[k - 1] + RANDOM % 1970) / n))
       kill_at[k]=$(now_ms)
-    else
-      # The last start's first scan tick, which would run a copy of its minute again.
-      sleep_until_ms $((killed_looked_back + 7000))
     fi
     killed_kill
     if [ "$k" -gt 1 ]; then

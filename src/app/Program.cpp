@@ -35,7 +35,7 @@ Program::Program(const std::string& listFile)
       lastRun_(stamp_.Read()),
       application_(prompts_),
       // Owned by nobody: reminders shown late stay in sight while Zorvat sits in the tray.
-      missed_(nullptr, prompts_, formats_,
+      missed_(nullptr, gate_, prompts_, formats_,
               {[this] { return &scheduler_.Missed(); },
                [this](std::size_t row) { return scheduler_.RunLate(row); },
                [this] { scheduler_.ClearMissed(); }}),

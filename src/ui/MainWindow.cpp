@@ -8,6 +8,7 @@
 #include "PictureIds.h"
 #include "events/ListHeadings.h"
 #include "settings/ProgramFolder.h"
+#include "settings/SettingsKeys.h"
 #include "ui/Centred.h"
 #include "ui/EventListView.h"
 #include "ui/IconImageList.h"
@@ -65,7 +66,12 @@ MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts&
 
   AttachGate();
   // A stored width the window cannot give would put the column's controls (below 1) or the lists
-  // (beyond the window) out of sight; the close writes back what is used.
+  // (beyond the window) out of sight; the close writes back what is used. 1 is the column hidden
+  // by its button; below that no width was ever written by the program, and the column shows
+  // at its usual width.
+  if (leftColumnWidth_ < 1) {
+    leftColumnWidth_ = keys::kZorvatChoiceWidth.fallback;
+  }
   leftColumnWidth_ = std::clamp(leftColumnWidth_, 1, std::max(1, WidestLeftColumn()));
 
   fonts_ = MakeMainWindowFonts(setup_.formats, dpi_);

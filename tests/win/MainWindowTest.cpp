@@ -399,7 +399,7 @@ TEST_F(MainWindowTest, SplitterAndHideButtonSizeTheLeftColumn) {
 // column's controls and the lists stay on the window, and the close writes back what is used.
 TEST_F(MainWindowTest, AStoredColumnWidthIsClampedToTheWindow) {
   window.reset();
-  for (const int stored : {-400, 0, 2147483647, 5000}) {
+  for (const int stored : {-400, 0, 1, 2147483647, 5000}) {
     MainWindowSetup setup{document, live, clock, formats};
     setup.programFolder = temp.Path() + "\\";
     setup.leftColumnWidth = stored;
@@ -407,9 +407,11 @@ TEST_F(MainWindowTest, AStoredColumnWidthIsClampedToTheWindow) {
     RECT client{};
     GetClientRect(clamped.Handle(), &client);
     const int widest = client.right - 3 - 240;
-    EXPECT_EQ(clamped.LeftColumnWidth(), stored < 1 ? 1 : widest) << stored;
+    // Hidden stays hidden; a width the program never writes shows the column as usual.
+    const int shown = stored == 1 ? 1 : stored < 1 ? 185 : widest;
+    EXPECT_EQ(clamped.LeftColumnWidth(), shown) << stored;
     const HWND splitter = FindControl(clamped.Handle(), IDC_SPLITTER);
-    EXPECT_EQ(LeftIn(splitter, clamped.Handle()), stored < 1 ? 1 : widest) << stored;
+    EXPECT_EQ(LeftIn(splitter, clamped.Handle()), shown) << stored;
     EXPECT_GE(Width(FindControl(clamped.Handle(), IDC_GENERAL_LIST)), 50) << stored;
   }
 }

@@ -104,6 +104,12 @@ MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts&
   const shellkit::Icon trayIcon = LoadProgramIcon(IDI_ZORVAT, SmallIconSize(dpi_.Value()));
   tray_->SetIcon(trayIcon.get());
   tray_->SetPopupMenu(GetSubMenu(trayMenu_.get(), 0));
+  // The menu brought this window to the front, over a box it may have open.
+  tray_->SetOnMenuClosed([this] {
+    if (ModalOpen()) {
+      BringModalToFront();
+    }
+  });
 
   ShowList(EventKind::General);
   SetActive(active_);
@@ -322,13 +328,17 @@ void MainWindow::OnActiveItem() {
   SetActive(!checked);
 }
 
+// While a box or dialog is open the window waits behind it: it is shown without taking the
+// focus, and the box comes to the front, where keys and clicks reach it.
 void MainWindow::OnOpenFromTray() {
   application_.Restore();
-  ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
-  SetForegroundWindow(Handle());
-  if (ModalOpen()) {
-    BringModalToFront();
+  const bool waiting = ModalTop(Handle()) != Handle();
+  if (IsIconic(Handle())) {
+    ShowWindow(Handle(), waiting ? SW_SHOWNOACTIVATE : SW_RESTORE);
+  } else {
+    ShowWindow(Handle(), waiting ? SW_SHOWNA : SW_SHOW);
   }
+  BringModalToFront();
 }
 
 bool MainWindow::OnSetCursor(HWND control) {

@@ -85,6 +85,10 @@ struct MainWindowSetup {
   std::function<const Scheduler*()> scheduler;
 };
 
+// What `window` waits for: the box or dialog the user must answer before it, the last of a chain
+// of them; the window itself when nothing is open in front of it.
+HWND ModalTop(HWND window);
+
 // The main window: made of its parts (the top bar, the new-events column, the lists area with the
 // clock and selection panel, the status bar) beside the splitter, it keeps the commands, the
 // document, the menus, the tray icon and the modal gate.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "base/Error.h"
@@ -227,7 +228,9 @@ TEST(PrepareSettingsFile, RecoversSilentlyOrTellsWhatKeepsTheFileFromUse) {
       fs::permissions(path, fs::perms::owner_write | fs::perms::group_write,
                       fs::perm_options::remove);
     }
-    const auto problem = PrepareSettingsFile(settings);
+    const auto trouble = PrepareSettingsFile(settings);
+    const std::optional<std::string> problem =
+        trouble ? std::optional(trouble->message) : std::nullopt;
     if (c.says.empty()) {
       EXPECT_EQ(problem, std::nullopt) << c.name;
     } else if (c.says == "cannot be read") {

@@ -559,6 +559,53 @@ TEST_F(MainWindowTest, TheClockShowsTheWholeLongTimeInOneLine) {
   EXPECT_GT(size.cx, box.right * 3 / 4);  // the font shrinks no more than it must
 }
 
+// Whatever brings the window forward while a box of it is open brings the box instead: the
+// tray's "Open Zorvat" (also with the window in the tray), its menu closed without a choice, and
+// a later start. Before it, the window was in front: as the tray's menu puts it, or a click.
+// A window in front of its own disabled box holds the keys and clicks only the box can take.
+TEST_F(MainWindowTest, WhileABoxIsOpenTheBoxComesToTheFrontNeverTheWindow) {
+  const HWND main = window->Handle();
+  ShowWindow(main, SW_SHOW);
+  const struct {
+    const char* name;
+    std::function<void()> bringForward;
+  } routes[] = {
+      {"Open Zorvat", [&] { Command(IDC_OPEN_FROM_TRAY); }},
+      {"Open Zorvat from the tray",
+       [&] {
+         SendMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+         Command(IDC_OPEN_FROM_TRAY);
+         EXPECT_TRUE(IsWindowVisible(main));
+       }},
+      {"the tray's menu",
+       [&] {
+         const UINT_PTR timer =
+             SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+         SendMessageW(window->Tray().Handle(), TrayIcon::kCallbackMessage, MAKEWPARAM(40, 40),
+                      MAKELPARAM(WM_CONTEXTMENU, 0));
+         KillTimer(nullptr, timer);
+       }},
+      {"another start", [&] { window->OnAnotherStart(""); }},
+  };
+  ListView_SetItemState(Control(IDC_GENERAL_LIST), 0, LVIS_SELECTED, LVIS_SELECTED);
+  prompts.Answer(PromptAnswer::No);  // delete?
+  prompts.onShow = [&](const auto&) {
+    // A box as the system makes one: owned by the window, which it disables.
+    const HWND box = CreateWindowExW(0, L"STATIC", L"box", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0,
+                                     200, 80, main, nullptr, nullptr, nullptr);
+    EnableWindow(main, FALSE);
+    for (const auto& route : routes) {
+      SetForegroundWindow(main);
+      route.bringForward();
+      EXPECT_EQ(GetForegroundWindow(), box) << route.name;
+    }
+    EnableWindow(main, TRUE);
+    DestroyWindow(box);
+  };
+  Command(IDC_DELETE);
+  EXPECT_EQ(prompts.shown.size(), 1u);
+}
+
 TEST_F(MainWindowTest, MinimizingHidesTheWindowAndTheTrayBringsItBack) {
   ShowWindow(window->Handle(), SW_SHOWNA);
   SendMessageW(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);

@@ -332,7 +332,7 @@ void MainWindow::OnActiveItem() {
 // focus, and the box comes to the front, where keys and clicks reach it.
 void MainWindow::OnOpenFromTray() {
   application_.Restore();
-  const bool waiting = ModalTop(Handle()) != Handle();
+  const bool waiting = ModalChain(Handle()).size() > 1;
   if (IsIconic(Handle())) {
     ShowWindow(Handle(), waiting ? SW_SHOWNOACTIVATE : SW_RESTORE);
   } else {

@@ -85,9 +85,8 @@ struct MainWindowSetup {
   std::function<const Scheduler*()> scheduler;
 };
 
-// What `window` waits for: the box or dialog the user must answer before it, the last of a chain
-// of them; the window itself when nothing is open in front of it.
-HWND ModalTop(HWND window);
+// `window`, then each box or dialog open in front of it, the one the user must answer last.
+std::vector<HWND> ModalChain(HWND window);
 
 // The main window: made of its parts (the top bar, the new-events column, the lists area with the
 // clock and selection panel, the status bar) beside the splitter, it keeps the commands, the

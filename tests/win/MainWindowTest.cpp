@@ -117,6 +117,16 @@ int LeftIn(HWND window, HWND parent) {
   return bounds.left;
 }
 
+// Whether `upper` lies over `lower` among the top-level windows.
+bool Above(HWND upper, HWND lower) {
+  for (HWND below = GetWindow(upper, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
+    if (below == lower) {
+      return true;
+    }
+  }
+  return false;
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() {
@@ -598,6 +608,7 @@ TEST_F(MainWindowTest, WhileABoxIsOpenTheBoxComesToTheFrontNeverTheWindow) {
       SetForegroundWindow(main);
       route.bringForward();
       EXPECT_EQ(GetForegroundWindow(), box) << route.name;
+      EXPECT_TRUE(Above(box, main)) << route.name;
     }
     EnableWindow(main, TRUE);
     DestroyWindow(box);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -320,6 +321,20 @@ TEST_F(MainWindowTest, EditingCommandsWorkOnTheShownListAndItsSelectedRow) {
             "Remove Zorvat\n\nReally delete event \"Message: \"Backup\"\" (Uhrzeit: 5:00:00 PM) ?");
   EXPECT_EQ(opened, (std::vector<Opened>{{EventKind::Weekly, false, kCmdMessage},
                                          {EventKind::Weekly, true, kCmdDisplayMode}}));
+}
+
+// A fault of the library inside a command (a dialog's handler, here the properties') ends the
+// command with one box carrying the library's text, and the window goes on.
+TEST_F(MainWindowTest, ALibraryFaultInACommandShowsOneBoxWithItsText) {
+  ListView_SetItemState(Control(IDC_GENERAL_LIST), 0, LVIS_SELECTED, LVIS_SELECTED);
+  whileOpen = [](const EventProperties&) -> std::optional<EventProperties> {
+    throw std::length_error("vector::reserve");
+  };
+  Command(IDC_PROPERTIES);
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].text, "vector::reserve.");
+  EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
+  EXPECT_TRUE(IsWindow(window->Handle()));
 }
 
 // An open dialog keeps its document and its window: another start's list waits until it

@@ -20,7 +20,7 @@ constexpr int kCommandsWhileModal[] = {IDC_OPEN_FROM_TRAY, IDC_ACTIVE_ITEM};
 // A visible window of this thread that `owner` owns, an enabled one first; none: null.
 HWND VisibleOwnedWindow(HWND owner) {
   struct Search {
-    HWND owner;
+    HWND owner = nullptr;
     HWND found = nullptr;
   } search{owner};
   EnumThreadWindows(

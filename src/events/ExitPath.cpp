@@ -13,8 +13,9 @@
 
 namespace zorvat {
 bool ExitPath::MayClose(const WindowLayout& layout) {
-  // A No to saving holds while this close asks on; a later close asks again.
-  const ScopeGuard answered([this]() noexcept { saveDeclined_ = false; });
+  // A No to saving holds while this close asks on (and an outer one's, while this one nested in
+  // its question asks); a later close asks again.
+  const ScopeGuard answered([this, before = saveDeclined_]() noexcept { saveDeclined_ = before; });
   if (!OfferToSave()) {
     return false;
   }

@@ -13,8 +13,8 @@
 
 namespace zorvat {
 bool ExitPath::MayClose(const WindowLayout& layout) {
-  // A No to saving holds while this close asks on (and an outer one's, while this one nested in
-  // its question asks); a later close asks again.
+  // A No to saving holds until this close has asked all it asks, and a close asked meanwhile
+  // (the session's question inside the exit question) gives it back. A later close asks again.
   const ScopeGuard answered([this, before = saveDeclined_]() noexcept { saveDeclined_ = before; });
   if (!OfferToSave()) {
     return false;

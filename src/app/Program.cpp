@@ -35,7 +35,7 @@ Program::Program(const std::string& listFile)
       lastRun_(ReadLastRun()),
       application_(prompts_),
       // Owned by nobody: reminders shown late stay in sight while Zorvat sits in the tray.
-      missed_(nullptr, prompts_, formats_,
+      missed_(nullptr, gate_, prompts_, formats_,
               {[this] { return &scheduler_.Missed(); },
                [this](std::size_t row) { return scheduler_.RunLate(row); },
                [this] { scheduler_.ClearMissed(); }}),
@@ -61,10 +61,10 @@ Program::~Program() {
   timers_.Attach(nullptr);
 }
 
-std::optional<std::string> Program::PrepareSettings() {
-  std::optional<std::string> trouble = PrepareSettingsFile(settings_);
+std::optional<SettingsFileTrouble> Program::PrepareSettings() {
+  std::optional<SettingsFileTrouble> trouble = PrepareSettingsFile(settings_);
   if (trouble) {
-    prompts_.ShowError(*trouble);
+    prompts_.ShowError(trouble->message);
   }
   return trouble;
 }
@@ -79,7 +79,11 @@ std::optional<HandledStamp> Program::ReadLastRun() {
 SchedulerPorts Program::SchedulerPortsOf() {
   SchedulerPorts ports{clock_, prompts_, shell_,
                        sound_, timers_,  [this] { return settings_.Read(keys::kAlertMode); }};
-  ports.stamp = &stamp_;
+  // A folder that takes no file was told at the start, stamp included: its every write would
+  // fail for that one cause, and each failure would be a box of its own.
+  if (!settingsTrouble_ || !settingsTrouble_->folderRefusesFiles) {
+    ports.stamp = &stamp_;
+  }
   ports.missedView = &missed_;
   ports.wake = &wake_;
   return ports;

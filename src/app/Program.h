@@ -18,6 +18,7 @@
 #include "platform/Win32FileDialogs.h"
 #include "scheduler/Scheduler.h"
 #include "settings/LiveSettings.h"
+#include "settings/SettingsFileCheck.h"
 #include "settings/SettingsStore.h"
 #include "ui/ApplicationWindow.h"
 #include "ui/MainWindow.h"
@@ -48,7 +49,7 @@ class Program {
     ui::SplashWindow window;
   };
 
-  std::optional<std::string> PrepareSettings();
+  std::optional<SettingsFileTrouble> PrepareSettings();
   bool WriteRegistry();
   std::optional<HandledStamp> ReadLastRun();
   SchedulerPorts SchedulerPortsOf();
@@ -71,7 +72,7 @@ class Program {
   Win32FileDialogs dialogs_;
   SettingsFile settings_;
   // Told once, before anything reads the file.
-  const std::optional<std::string> settingsTrouble_;
+  const std::optional<SettingsFileTrouble> settingsTrouble_;
   // The defaults stand in for the user's settings: nothing that follows from them may change
   // what the user set up (the start-up shortcut, the stamp, the close's settings).
   const bool settingsUnread_;

@@ -115,23 +115,20 @@ bool RecoverInterruptedSave(std::string_view utf8Path) {
          disk::MoveFileInPlace(temp, target, false);
 }
 
-bool CanReplaceFile(std::string_view utf8Path) {
+Replacing CheckReplacing(std::string_view utf8Path) {
   const std::optional<std::string> given = AbsolutePath(utf8Path);
   if (!given) {
-    return false;
+    return Replacing::FileRefuses;
   }
   const std::string target = disk::FollowLinks(*given);
   if (IsNoWritableFile(target)) {
-    return false;
+    return Replacing::FileRefuses;
   }
   const std::string probe = PartialFileFor(target);
   RemoveFile(probe);
-  if (!disk::WriteNewFile(probe, {}, false)) {
-    RemoveFile(probe);
-    return false;
-  }
+  const bool made = disk::WriteNewFile(probe, {}, false);
   RemoveFile(probe);
-  return true;
+  return made ? Replacing::Possible : Replacing::FolderRefuses;
 }
 
 void ReplaceFileAtomically(std::string_view utf8Path, std::string_view bytes) {

@@ -80,8 +80,10 @@ std::string KeptFileFor(std::string_view target);
 // the temporary file reads as what the target should be.
 bool RecoverInterruptedSave(std::string_view utf8Path);
 
-// True when a save could replace the file: it is a writable file or missing, and a file can be
-// made beside it (the probe is removed again).
-bool CanReplaceFile(std::string_view utf8Path);
+// Whether a save could replace the file: it is a writable file or missing (else the file
+// refuses), and a file can be made beside it (else the folder refuses; the probe is removed
+// again).
+enum class Replacing { Possible, FileRefuses, FolderRefuses };
+Replacing CheckReplacing(std::string_view utf8Path);
 
 }  // namespace zorvat

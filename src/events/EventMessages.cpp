@@ -27,11 +27,17 @@ std::string ListFullMessage() {
   return ProductMessage("The list holds at most 256 events of one kind.");
 }
 
-std::string OverfullSectionMessage(std::string_view section) {
-  return ProductMessage(
-      "The list holds at most 256 events of one kind; the remaining events of "
-      "section " +
-      Quoted(section) + " were not read.");
+std::string OverfullSectionMessage(std::span<const std::string> sections) {
+  std::string named;
+  for (std::size_t i = 0; i < sections.size(); ++i) {
+    if (i > 0) {
+      named += i + 1 == sections.size() ? " and " : ", ";
+    }
+    named += Quoted(sections[i]);
+  }
+  return ProductMessage("The list holds at most 256 events of one kind; the remaining events of " +
+                        std::string(sections.size() > 1 ? "sections " : "section ") + named +
+                        " were not read.");
 }
 
 std::string RecentFileMissingMessage(std::string_view path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,8 +15,8 @@ std::string OperandsTooLongMessage();
 
 // A new event for a list that already holds as many as a list takes.
 std::string ListFullMessage();
-// A list file section with more events than a list takes.
-std::string OverfullSectionMessage(std::string_view section);
+// The list file sections with more events than a list takes, every one of them named.
+std::string OverfullSectionMessage(std::span<const std::string> sections);
 
 // The list document's boxes.
 std::string RecentFileMissingMessage(std::string_view path);

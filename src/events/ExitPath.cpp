@@ -6,12 +6,16 @@
 
 #include "base/Error.h"
 #include "base/Prompts.h"
+#include "base/ScopeGuard.h"
 #include "events/EventMessages.h"
 #include "events/ListDocument.h"
 #include "settings/SettingsStore.h"
 
 namespace zorvat {
 bool ExitPath::MayClose(const WindowLayout& layout) {
+  // A No to saving holds until this close has asked all it asks, and a close asked meanwhile
+  // (the session's question inside the exit question) gives it back. A later close asks again.
+  const ScopeGuard answered([this, before = saveDeclined_]() noexcept { saveDeclined_ = before; });
   if (!OfferToSave()) {
     return false;
   }
@@ -25,9 +29,12 @@ void ExitPath::SessionEnds(const WindowLayout& layout) {
     return;
   }
   // The document first: it holds the user's work, and LastOpened then names where it went. A
-  // refused save leaves the settings still to write.
+  // refused save leaves the settings still to write. Changes the user declined to save while
+  // the exit question is still open stay unsaved: that answer was given.
   try {
-    document_.SaveUnasked();
+    if (!saveDeclined_) {
+      document_.SaveUnasked();
+    }
   } catch (const Error&) {
     WriteCloseSettingsTellingOnce(layout);
     throw;
@@ -72,6 +79,7 @@ bool ExitPath::OfferToSave() {
       document_.Save();
       return !document_.Dirty();  // a cancelled or refused save keeps the changes, and Zorvat
     case PromptAnswer::No:
+      saveDeclined_ = true;
       return true;
     default:
       return false;

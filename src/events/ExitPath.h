@@ -30,7 +30,8 @@ class ExitPath {
 
   // The session ends: unless the user has agreed to close already, the changed document is saved
   // without a question and the settings are written, so nothing typed is lost; the settings
-  // even when the save throws.
+  // even when the save throws. A close still asking after the user said No to saving saves
+  // nothing: only what the user has not answered is saved unasked.
   void SessionEnds(const WindowLayout& layout);
   // The session went on after all (another program refused its end).
   void SessionGoesOn() { agreed_ = false; }
@@ -54,6 +55,7 @@ class ExitPath {
   ListDocument& document_;
   SettingsFile& settings_;
   bool agreed_ = false;
+  bool saveDeclined_ = false;  // No to saving, while the close that asked goes on
   bool settingsTroubleShown_ = false;
   bool settingsUnread_ = false;
 };

@@ -139,8 +139,8 @@ void ListDocument::ReadFile(const std::string& path) {
   if (contents->skippedKeys > 0) {
     prompts_.ShowError(SkippedKeysMessage(*contents));
   }
-  if (contents->overfullSection) {
-    prompts_.ShowError(OverfullSectionMessage(*contents->overfullSection));
+  if (!contents->overfullSections.empty()) {
+    prompts_.ShowError(OverfullSectionMessage(contents->overfullSections));
   }
 }
 

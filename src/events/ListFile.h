@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/RegionalFormats.h"
 #include "base/TextEncoding.h"
@@ -18,9 +19,9 @@ struct ListFileContents {
   EventLists lists;
   std::size_t skippedKeys = 0;
   std::optional<std::string> firstSkipMessage;  // the conversion message of the first skip
-  std::optional<std::string> overfullSection;   // the first section that did not fit
+  std::vector<std::string> overfullSections;    // the sections that did not fit, in file order
 
-  bool Complete() const { return skippedKeys == 0 && !overfullSection; }
+  bool Complete() const { return skippedKeys == 0 && overfullSections.empty(); }
 };
 
 // The list file text (UTF-8) of the lists: deleted events are left out; every other event gets a

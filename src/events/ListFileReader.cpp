@@ -162,8 +162,8 @@ ListFileContents ParseListFile(std::string_view utf8Text, const RegionalFormats&
       contents.firstSkipMessage = reads[i].firstSkipMessage;
     }
     contents.skippedKeys += reads[i].skipped;
-    if (reads[i].overfull && !contents.overfullSection) {
-      contents.overfullSection = std::string(sections[i]);
+    if (reads[i].overfull) {
+      contents.overfullSections.emplace_back(sections[i]);
     }
   }
   return contents;

@@ -2,24 +2,34 @@
 
 #include "base/Files.h"
 #include "settings/ProfileFile.h"
+#include "settings/ProgramFolder.h"
 
 namespace zorvat {
 
-std::optional<std::string> PrepareSettingsFile(const SettingsFile& settings) {
+std::optional<SettingsFileTrouble> PrepareSettingsFile(const SettingsFile& settings) {
   const std::string& path = settings.Path();
   const std::string temporary = TemporaryFileFor(path);
   if (NothingAt(path) && LoadProfileFile(temporary)) {
     RecoverInterruptedSave(path);
   }
   if (SettingsFileUnreadable(settings)) {
-    return "The settings file \"" + path +
-           "\" cannot be read. Zorvat runs on its default settings and leaves the file as it is.";
+    return SettingsFileTrouble{
+        "The settings file \"" + path +
+        "\" cannot be read. Zorvat runs on its default settings and leaves the file as it is."};
   }
-  if (!CanReplaceFile(path)) {
-    return "Unable to write to " + path +
-           ". Zorvat runs on, but changes to its settings are not kept.";
+  switch (CheckReplacing(path)) {
+    case Replacing::Possible:
+      return std::nullopt;
+    case Replacing::FileRefuses:
+      return SettingsFileTrouble{"Unable to write to " + path +
+                                 ". Zorvat runs on, but changes to its settings are not kept."};
+    case Replacing::FolderRefuses:
+      break;
   }
-  return std::nullopt;
+  return SettingsFileTrouble{"Unable to write to the folder \"" + ProgramFolderOf(path) +
+                                 "\". Zorvat runs on, but changes to its settings are not kept, "
+                                 "and the next start cannot tell which events it missed.",
+                             true};
 }
 
 bool SettingsFileUnreadable(const SettingsFile& settings) {

@@ -8,6 +8,7 @@
 #include "PictureIds.h"
 #include "events/ListHeadings.h"
 #include "settings/ProgramFolder.h"
+#include "settings/SettingsKeys.h"
 #include "ui/Centred.h"
 #include "ui/EventListView.h"
 #include "ui/IconImageList.h"
@@ -65,7 +66,12 @@ MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts&
 
   AttachGate();
   // A stored width the window cannot give would put the column's controls (below 1) or the lists
-  // (beyond the window) out of sight; the close writes back what is used.
+  // (beyond the window) out of sight; the close writes back what is used. 1 is the column hidden
+  // by its button; below that no width was ever written by the program, and the column shows
+  // at its usual width.
+  if (leftColumnWidth_ < 1) {
+    leftColumnWidth_ = keys::kZorvatChoiceWidth.fallback;
+  }
   leftColumnWidth_ = std::clamp(leftColumnWidth_, 1, std::max(1, WidestLeftColumn()));
 
   fonts_ = MakeMainWindowFonts(setup_.formats, dpi_);
@@ -98,6 +104,12 @@ MainWindow::MainWindow(ApplicationWindow& application, ModalGate& gate, Prompts&
   const shellkit::Icon trayIcon = LoadProgramIcon(IDI_ZORVAT, SmallIconSize(dpi_.Value()));
   tray_->SetIcon(trayIcon.get());
   tray_->SetPopupMenu(GetSubMenu(trayMenu_.get(), 0));
+  // The menu brought this window to the front, over a box it may have open.
+  tray_->SetOnMenuClosed([this] {
+    if (ModalOpen()) {
+      BringModalToFront();
+    }
+  });
 
   ShowList(EventKind::General);
   SetActive(active_);
@@ -316,13 +328,17 @@ void MainWindow::OnActiveItem() {
   SetActive(!checked);
 }
 
+// While a box or dialog is open the window waits behind it: it is shown without taking the
+// focus, and the box comes to the front, where keys and clicks reach it.
 void MainWindow::OnOpenFromTray() {
   application_.Restore();
-  ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
-  SetForegroundWindow(Handle());
-  if (ModalOpen()) {
-    BringModalToFront();
+  const bool waiting = ModalChain(Handle()).size() > 1;
+  if (IsIconic(Handle())) {
+    ShowWindow(Handle(), waiting ? SW_SHOWNOACTIVATE : SW_RESTORE);
+  } else {
+    ShowWindow(Handle(), waiting ? SW_SHOWNA : SW_SHOW);
   }
+  BringModalToFront();
 }
 
 bool MainWindow::OnSetCursor(HWND control) {

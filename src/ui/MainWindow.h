@@ -87,6 +87,9 @@ struct MainWindowSetup {
   std::function<void()> optionsApplied;
 };
 
+// `window`, then each box or dialog open in front of it, the one the user must answer last.
+std::vector<HWND> ModalChain(HWND window);
+
 // The main window: made of its parts (the top bar, the new-events column, the lists area with the
 // clock and selection panel, the status bar) beside the splitter, it keeps the commands, the
 // document, the menus, the tray icon and the modal gate.

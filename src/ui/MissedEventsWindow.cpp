@@ -20,9 +20,13 @@
 
 namespace zorvat::ui {
 
-MissedEventsWindow::MissedEventsWindow(HWND owner, Prompts& prompts, const RegionalFormats& formats,
-                                       Source source)
-    : owner_(owner), prompts_(prompts), formats_(formats), source_(std::move(source)) {}
+MissedEventsWindow::MissedEventsWindow(HWND owner, ModalGate& gate, Prompts& prompts,
+                                       const RegionalFormats& formats, Source source)
+    : owner_(owner),
+      gate_(gate),
+      prompts_(prompts),
+      formats_(formats),
+      source_(std::move(source)) {}
 
 MissedEventsWindow::~MissedEventsWindow() {
   if (dialog_) {
@@ -143,12 +147,16 @@ void MissedEventsWindow::FollowSelection() {
   EnableWindow(button, text ? TRUE : FALSE);
 }
 
+// While another box or dialog is open the click only brings that one to the front: a task's
+// question would otherwise open beside it, and the command below that box go on meanwhile.
 void MissedEventsWindow::OnRun() {
   const int row = SelectedRow();
   if (row < 0 || !source_.runLate) {
     return;
   }
-  source_.runLate(static_cast<std::size_t>(row));
+  if (!gate_.Pass([&] { source_.runLate(static_cast<std::size_t>(row)); })) {
+    return;
+  }
   if (dialog_ && IsWindowVisible(dialog_)) {
     Fill();
   }

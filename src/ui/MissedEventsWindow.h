@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/ModalGate.h"
 #include "base/Prompts.h"
 #include "base/RegionalFormats.h"
 #include "scheduler/CatchUpPorts.h"
@@ -17,8 +18,9 @@ namespace zorvat::ui {
 
 // "Missed events": what fell due while the computer slept or Zorvat was not running, one row
 // per event. Not modal: the scheduler goes on meanwhile. A modeless dialog, so the message loop
-// hands it its keys through IsDialogMessage (`Handle()`). Closing it ends the list: each
-// reminder is shown once.
+// hands it its keys through IsDialogMessage (`Handle()`). Its button runs through the gate: the
+// question a task asks is a box like any other. Closing it ends the list: each reminder is shown
+// once.
 class MissedEventsWindow final : public MissedEventsView {
  public:
   struct Source {
@@ -27,7 +29,8 @@ class MissedEventsWindow final : public MissedEventsView {
     std::function<void()> clear;
   };
 
-  MissedEventsWindow(HWND owner, Prompts& prompts, const RegionalFormats& formats, Source source);
+  MissedEventsWindow(HWND owner, ModalGate& gate, Prompts& prompts, const RegionalFormats& formats,
+                     Source source);
   ~MissedEventsWindow() override;
   MissedEventsWindow(const MissedEventsWindow&) = delete;
   MissedEventsWindow& operator=(const MissedEventsWindow&) = delete;
@@ -53,6 +56,7 @@ class MissedEventsWindow final : public MissedEventsView {
   int SelectedRow() const;
 
   HWND owner_;
+  ModalGate& gate_;
   Prompts& prompts_;
   const RegionalFormats& formats_;  // live: kept up to date by their owner
   Source source_;

@@ -176,6 +176,9 @@ void TrayIcon::ShowPopupMenu(POINT at) {
   const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
   TrackPopupMenuEx(popupMenu_, align | TPM_RIGHTBUTTON, at.x, at.y, owner_, nullptr);
   PostMessageW(owner_, WM_NULL, 0, 0);
+  if (onMenuClosed_) {
+    onMenuClosed_();
+  }
 }
 
 }  // namespace zorvat::ui

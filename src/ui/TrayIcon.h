@@ -46,6 +46,11 @@ class TrayIcon final : public Window {
   void SetOnDoubleClick(std::function<void()> onDoubleClick) {
     onDoubleClick_ = std::move(onDoubleClick);
   }
+  // The menu needs the owner in front while it is open; this runs once it has closed, so the
+  // owner can put back in front what belongs there.
+  void SetOnMenuClosed(std::function<void()> onMenuClosed) {
+    onMenuClosed_ = std::move(onMenuClosed);
+  }
 
  protected:
   // Its window (Handle()) is the one the tray knows the icon by (its id is 0).
@@ -71,6 +76,7 @@ class TrayIcon final : public Window {
   bool doubleClicked_ = false;
   std::function<void()> onClick_;
   std::function<void()> onDoubleClick_;
+  std::function<void()> onMenuClosed_;
 };
 
 }  // namespace zorvat::ui

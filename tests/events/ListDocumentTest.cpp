@@ -5,6 +5,7 @@
 namespace zorvat {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::DocumentTest;
 using testing::kDiscardQuestion;
 using testing::kExampleFile;
@@ -91,6 +92,46 @@ TEST_F(DocumentTest, ReadingEmptiesTheListsAsNewDoes) {
   EXPECT_EQ(doc.Rows(EventKind::Daily)[0].eventText, "Reboot");
 }
 
+// The main window clears every list's selection when the lists are another list's: once for
+// each New, Open or read that replaced them (one recovered from its temporary file too), never
+// for a read that was refused or a question the user cancelled, which leave the rows as they were.
+TEST_F(DocumentTest, EachReplacementOfTheListsIsCountedOnce) {
+  const std::string path = File("example.zrl");
+  Put(path, kExampleFile);
+  const auto replacements = [&](const auto& step) {
+    const std::uint64_t before = doc.ListsReplaced();
+    step();
+    return doc.ListsReplaced() - before;
+  };
+  const auto change = [&] { doc.AppendEvent(EventKind::Daily, Message("unsaved"), "-"); };
+  EXPECT_EQ(replacements([&] {
+              dialogs.Choose(path);
+              doc.Open();
+            }),
+            1u);
+  EXPECT_EQ(replacements([&] { doc.New(); }), 1u);
+  fs::rename(PathFromUtf8(path), PathFromUtf8(TemporaryFileFor(path)));
+  EXPECT_EQ(replacements([&] { doc.ReadFile(path); }), 1u);  // recovered
+  EXPECT_EQ(replacements([&] { doc.ReadFile(File("gone.zrl")); }), 0u);
+  EXPECT_EQ(replacements([&] {
+              dialogs.Choose(std::nullopt);
+              doc.Open();
+            }),
+            0u);
+  change();
+  EXPECT_EQ(replacements([&] {
+              prompts.Answer(PromptAnswer::Cancel);
+              doc.ReadFile(path);
+            }),
+            0u);
+  EXPECT_EQ(replacements([&] {
+              prompts.Answer(PromptAnswer::Cancel);
+              doc.New();
+            }),
+            0u);
+  EXPECT_EQ(doc.Lists()[EventKind::Daily].Count(), 2u);  // the rows were never replaced
+}
+
 TEST_F(DocumentTest, SkippedKeysGiveOneBoxAndMarkTheListIncomplete) {
   const std::string path = File("damaged.zrl");
   Put(path, "[Daily]\r\n08:00:00=0|kept||0|1\r\nxx=0|lost||0|1\r\n[Weekly]\r\n09:00:00=y\r\n");
@@ -104,9 +145,10 @@ TEST_F(DocumentTest, SkippedKeysGiveOneBoxAndMarkTheListIncomplete) {
   EXPECT_TRUE(doc.ReadIncompletely());
 }
 
+// One box per read, naming every section that was cut.
 TEST_F(DocumentTest, OverfullSectionsAreReportedOncePerRead) {
   std::string text;
-  for (const char* section : {"General", "Daily"}) {
+  for (const char* section : {"General", "Daily", "Weekly"}) {
     text += std::string("[") + section + "]\r\n";
     for (int i = 0; i < 260; ++i) {
       const std::string time = std::to_string(i / 60) + ":" + std::to_string(i % 60) + ":00";
@@ -117,10 +159,16 @@ TEST_F(DocumentTest, OverfullSectionsAreReportedOncePerRead) {
   Put(path, text);
   doc.ReadFile(path);
   EXPECT_EQ(Texts(), Boxes{"Brumsel! Zorvat\n\nThe list holds at most 256 events of one "
-                           "kind; the remaining events of section \"General\" were not "
-                           "read."});
+                           "kind; the remaining events of sections \"General\", \"Daily\" and "
+                           "\"Weekly\" were not read."});
   EXPECT_EQ(doc.Rows(EventKind::Daily).Count(), 256u);
   EXPECT_TRUE(doc.ReadIncompletely());
+
+  prompts.shown.clear();
+  Put(path, "[Weekly]\r\n" + text.substr(text.find("[Weekly]") + 10));
+  doc.ReadFile(path);
+  EXPECT_EQ(Texts(), Boxes{"Brumsel! Zorvat\n\nThe list holds at most 256 events of one "
+                           "kind; the remaining events of section \"Weekly\" were not read."});
 }
 
 TEST_F(DocumentTest, NewAsksOnlyWhenDirtyAndLeavesTheDocumentUnnamed) {

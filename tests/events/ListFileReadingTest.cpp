@@ -176,15 +176,12 @@ TEST(ListFileReading, ASectionStopsAtTheListsCapacity) {
   EXPECT_EQ(over.lists[EventKind::Weekly].Count(), 256u);
   EXPECT_EQ(over.lists[EventKind::Monthly].Count(), 3u);
   EXPECT_FALSE(over.Complete());
-  EXPECT_EQ(over.overfullSection, "Daily");
-  EXPECT_EQ(OverfullSectionMessage("Daily"),
-            "Brumsel! Zorvat\n\nThe list holds at most 256 events of one kind; the remaining "
-            "events of section \"Daily\" were not read.");
+  EXPECT_EQ(over.overfullSections, (std::vector<std::string>{"Daily", "Weekly"}));
 
   // Skipped keys take no slot.
   const ListFileContents skipped = ParseListFile("[Daily]\r\nbad=0\r\n" + Keys(256), kDe, kYear);
   EXPECT_EQ(skipped.lists[EventKind::Daily].Count(), 256u);
-  EXPECT_FALSE(skipped.overfullSection.has_value());
+  EXPECT_TRUE(skipped.overfullSections.empty());
 }
 
 }  // namespace

@@ -159,6 +159,47 @@ TEST_F(StartAndExitTest, SessionEndSavesWhatNobodyCanBeAskedAbout) {
   EXPECT_FALSE(fs::exists(PathFromUtf8(settings.Path())));
 }
 
+// The session ends while the close still asks (Alt+F4, then the end comes with a box open): an
+// answer the user gave holds, only what he has not answered is saved unasked. A No followed by
+// staying asks again at the next close, so the end after it saves.
+TEST_F(StartAndExitTest, ASessionEndDuringTheCloseKeepsTheAnswersGiven) {
+  const std::string path = File("list.zrl");
+  const struct {
+    const char* endsDuring;  // nullptr: after the close
+    PromptAnswer save, exitAnswer;
+    bool saved;
+  } cases[] = {
+      {kUnsavedQuestion, PromptAnswer::Cancel, PromptAnswer::No, true},
+      {kExitQuestion, PromptAnswer::No, PromptAnswer::No, false},
+      {nullptr, PromptAnswer::No, PromptAnswer::No, true},
+  };
+  for (const auto& c : cases) {
+    Put(path, kExampleFile);
+    if (doc.Dirty()) {
+      prompts.Answer(PromptAnswer::Yes);  // the reader's own question
+    }
+    doc.ReadFile(path);
+    Change();
+    prompts.Answer(c.save);
+    if (c.save != PromptAnswer::Cancel) {
+      prompts.Answer(c.exitAnswer);
+    }
+    prompts.onShow = [&](const testing::ScriptedPrompts::Shown& box) {
+      if (c.endsDuring && box.text == c.endsDuring) {
+        exit.SessionEnds(layout);
+      }
+    };
+    EXPECT_FALSE(exit.MayClose(layout));
+    prompts.onShow = nullptr;
+    if (!c.endsDuring) {
+      exit.SessionEnds(layout);
+    }
+    EXPECT_EQ(Bytes(path).find("typed") != std::string::npos, c.saved) << c.endsDuring;
+    EXPECT_EQ(doc.Dirty(), !c.saved) << c.endsDuring;
+    EXPECT_EQ(Setting(keys::kLastOpened), path) << c.endsDuring;
+  }
+}
+
 // A list whose own file refuses the write at the session's end goes to a fresh autosave file,
 // which the settings then name; the refusal is still told.
 TEST_F(StartAndExitTest, SessionEndKeepsTheChangesWhenTheListsOwnFileRefusesThem) {

@@ -201,24 +201,39 @@ TEST_F(MainWindowLifecycleTest, AnEndCalledOffHidesNoFailureOfALaterEnd) {
   EXPECT_EQ(closed, 1);
 }
 
-// The installer ends the session while the exit's question is open: the list and the stamp are
-// kept and the process is ended where it stands, rather than the window destroyed under the
-// question, whose caller would go on with it.
+// The installer ends the session while the exit's questions are open: the stamp is kept, the list
+// too unless the user has said No to saving it already, and the process is ended where it
+// stands, rather than the window destroyed under the question, whose caller would go on with it.
 TEST_F(MainWindowLifecycleTest, ASessionEndingWhileABoxIsOpenKeepsAllAndEndsAtOnce) {
-  prompts.onShow = [&](const auto&) {
-    prompts.onShow = nullptr;
-    EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
-    Send(WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+  for (const bool saveDeclined : {false, true}) {
+    int boxes = 0;
+    prompts.onShow = [&](const auto&) {
+      if (++boxes != (saveDeclined ? 2 : 1)) {
+        return;  // "save it?" answered; the end comes during "exit anyway?"
+      }
+      EXPECT_EQ(SendMessageW(window->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
+      Send(WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+      EXPECT_TRUE(IsWindow(window->Handle()));
+    };
+    if (saveDeclined) {
+      document.AppendEvent(EventKind::Daily,
+                           {{0.5, kCmdMessage, "typed again", "", false}, true, false}, "-");
+      prompts.Answer(PromptAnswer::No);  // save it?
+      prompts.Answer(PromptAnswer::No);  // exit anyway? (as a box ended unanswered gives)
+    } else {
+      prompts.Answer(PromptAnswer::Cancel);  // save it?
+    }
+    Send(WM_COMMAND, IDC_EXIT);
     EXPECT_EQ(endedAtOnce, 1);
     EXPECT_EQ(leaving, 1);
+    EXPECT_EQ(Saved(folder + "Lib\\Zorvat AutoSave.zrl").find("typed") != std::string::npos,
+              !saveDeclined);
     EXPECT_TRUE(IsWindow(window->Handle()));
-  };
-  prompts.Answer(PromptAnswer::Cancel);  // save before exiting?
-  Send(WM_COMMAND, IDC_EXIT);
-  EXPECT_EQ(endedAtOnce, 1);
-  EXPECT_NE(Saved(folder + "Lib\\Zorvat AutoSave.zrl").find("typed"), std::string::npos);
-  EXPECT_TRUE(IsWindow(window->Handle()));
-  EXPECT_EQ(closed, 0);
+    EXPECT_EQ(closed, 0);
+    prompts.onShow = nullptr;
+    endedAtOnce = leaving = 0;
+    std::filesystem::remove(PathFromUtf8(folder + "Lib\\Zorvat AutoSave.zrl"));
+  }
 }
 
 // Saved under a name through the exit's question, then kept open: the caption and the recent

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -115,6 +116,16 @@ int LeftIn(HWND window, HWND parent) {
   GetWindowRect(window, &bounds);
   MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
   return bounds.left;
+}
+
+// Whether `upper` lies over `lower` among the top-level windows.
+bool Above(HWND upper, HWND lower) {
+  for (HWND below = GetWindow(upper, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
+    if (below == lower) {
+      return true;
+    }
+  }
+  return false;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -312,6 +323,20 @@ TEST_F(MainWindowTest, EditingCommandsWorkOnTheShownListAndItsSelectedRow) {
                                          {EventKind::Weekly, true, kCmdDisplayMode}}));
 }
 
+// A fault of the library inside a command (a dialog's handler, here the properties') ends the
+// command with one box carrying the library's text, and the window goes on.
+TEST_F(MainWindowTest, ALibraryFaultInACommandShowsOneBoxWithItsText) {
+  ListView_SetItemState(Control(IDC_GENERAL_LIST), 0, LVIS_SELECTED, LVIS_SELECTED);
+  whileOpen = [](const EventProperties&) -> std::optional<EventProperties> {
+    throw std::length_error("vector::reserve");
+  };
+  Command(IDC_PROPERTIES);
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].text, "vector::reserve.");
+  EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Error);
+  EXPECT_TRUE(IsWindow(window->Handle()));
+}
+
 // An open dialog keeps its document and its window: another start's list waits until it
 // closes, the tray's document commands and exit and the close box do nothing meanwhile.
 TEST_F(MainWindowTest, WhileADialogIsOpenTheDocumentStaysAndTheWindowLives) {
@@ -399,7 +424,7 @@ TEST_F(MainWindowTest, SplitterAndHideButtonSizeTheLeftColumn) {
 // column's controls and the lists stay on the window, and the close writes back what is used.
 TEST_F(MainWindowTest, AStoredColumnWidthIsClampedToTheWindow) {
   window.reset();
-  for (const int stored : {-400, 0, 2147483647, 5000}) {
+  for (const int stored : {-400, 0, 1, 2147483647, 5000}) {
     MainWindowSetup setup{document, live, clock, formats};
     setup.programFolder = temp.Path() + "\\";
     setup.leftColumnWidth = stored;
@@ -407,9 +432,11 @@ TEST_F(MainWindowTest, AStoredColumnWidthIsClampedToTheWindow) {
     RECT client{};
     GetClientRect(clamped.Handle(), &client);
     const int widest = client.right - 3 - 240;
-    EXPECT_EQ(clamped.LeftColumnWidth(), stored < 1 ? 1 : widest) << stored;
+    // Hidden stays hidden; a width the program never writes shows the column as usual.
+    const int shown = stored == 1 ? 1 : stored < 1 ? 185 : widest;
+    EXPECT_EQ(clamped.LeftColumnWidth(), shown) << stored;
     const HWND splitter = FindControl(clamped.Handle(), IDC_SPLITTER);
-    EXPECT_EQ(LeftIn(splitter, clamped.Handle()), stored < 1 ? 1 : widest) << stored;
+    EXPECT_EQ(LeftIn(splitter, clamped.Handle()), shown) << stored;
     EXPECT_GE(Width(FindControl(clamped.Handle(), IDC_GENERAL_LIST)), 50) << stored;
   }
 }
@@ -555,6 +582,54 @@ TEST_F(MainWindowTest, TheClockShowsTheWholeLongTimeInOneLine) {
   GetClientRect(label, &box);
   EXPECT_LE(size.cx, box.right);
   EXPECT_GT(size.cx, box.right * 3 / 4);  // the font shrinks no more than it must
+}
+
+// Whatever brings the window forward while a box of it is open brings the box instead: the
+// tray's "Open Zorvat" (also with the window in the tray), its menu closed without a choice, and
+// a later start. Before it, the window was in front: as the tray's menu puts it, or a click.
+// A window in front of its own disabled box holds the keys and clicks only the box can take.
+TEST_F(MainWindowTest, WhileABoxIsOpenTheBoxComesToTheFrontNeverTheWindow) {
+  const HWND main = window->Handle();
+  ShowWindow(main, SW_SHOW);
+  const struct {
+    const char* name;
+    std::function<void()> bringForward;
+  } routes[] = {
+      {"Open Zorvat", [&] { Command(IDC_OPEN_FROM_TRAY); }},
+      {"Open Zorvat from the tray",
+       [&] {
+         SendMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+         Command(IDC_OPEN_FROM_TRAY);
+         EXPECT_TRUE(IsWindowVisible(main));
+       }},
+      {"the tray's menu",
+       [&] {
+         const UINT_PTR timer =
+             SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+         SendMessageW(window->Tray().Handle(), TrayIcon::kCallbackMessage, MAKEWPARAM(40, 40),
+                      MAKELPARAM(WM_CONTEXTMENU, 0));
+         KillTimer(nullptr, timer);
+       }},
+      {"another start", [&] { window->OnAnotherStart(""); }},
+  };
+  ListView_SetItemState(Control(IDC_GENERAL_LIST), 0, LVIS_SELECTED, LVIS_SELECTED);
+  prompts.Answer(PromptAnswer::No);  // delete?
+  prompts.onShow = [&](const auto&) {
+    // A box as the system makes one: owned by the window, which it disables.
+    const HWND box = CreateWindowExW(0, L"STATIC", L"box", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0,
+                                     200, 80, main, nullptr, nullptr, nullptr);
+    EnableWindow(main, FALSE);
+    for (const auto& route : routes) {
+      SetForegroundWindow(main);
+      route.bringForward();
+      EXPECT_EQ(GetForegroundWindow(), box) << route.name;
+      EXPECT_TRUE(Above(box, main)) << route.name;
+    }
+    EnableWindow(main, TRUE);
+    DestroyWindow(box);
+  };
+  Command(IDC_DELETE);
+  EXPECT_EQ(prompts.shown.size(), 1u);
 }
 
 TEST_F(MainWindowTest, MinimizingHidesTheWindowAndTheTrayBringsItBack) {

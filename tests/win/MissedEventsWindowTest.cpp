@@ -7,6 +7,7 @@
 
 #include "OptionsDialogIds.h"
 #include "base/DateTime.h"
+#include "base/ModalGate.h"
 #include "events/EventRecord.h"
 #include "shellkit/WideText.h"
 #include "support/ScriptedPrompts.h"
@@ -45,10 +46,14 @@ TEST(MissedEventsWindow, ListsTheRowsRunsTheSelectedOneAndClosesWithEscape) {
   missed.Add(EventKind::Monthly, {at, kCmdLogOff, "", "", false});
   std::vector<std::size_t> ran;
   int clears = 0;
+  int broughtToFront = 0;
+  ModalGate gate;
+  gate.Attach({{}, [&] { ++broughtToFront; }, {}});
   const RegionalFormats formats = RegionalFormats::EnUs();
-  MissedEventsWindow window(nullptr, prompts, formats,
+  MissedEventsWindow window(nullptr, gate, prompts, formats,
                             {[&] { return &missed; },
                              [&](std::size_t row) {
+                               EXPECT_TRUE(gate.Open());  // its question would be a spell
                                ran.push_back(row);
                                return true;
                              },
@@ -66,6 +71,13 @@ TEST(MissedEventsWindow, ListsTheRowsRunsTheSelectedOneAndClosesWithEscape) {
   Select(list, 0);
   EXPECT_TRUE(IsWindowEnabled(run));
   EXPECT_EQ(GetText(run), "&Run");
+  {
+    // Another box is open: the click only brings it to the front.
+    const ModalGate::Spell open(gate);
+    SendMessageW(window.Handle(), WM_COMMAND, IDC_MISSED_RUN, 0);
+    EXPECT_TRUE(ran.empty());
+    EXPECT_EQ(broughtToFront, 1);
+  }
   SendMessageW(window.Handle(), WM_COMMAND, IDC_MISSED_RUN, 0);
   EXPECT_EQ(ran, (std::vector<std::size_t>{0}));
 
@@ -95,7 +107,8 @@ TEST(MissedEventsWindow, FollowsTheScaleOfItsMonitor) {
   missed.Add(EventKind::Daily,
              {EncodeDateTime({2026, 12, 7}, {7, 15, 0, 0}), kCmdCopyFile, "a.txt", "b.txt", false});
   const RegionalFormats formats = RegionalFormats::EnUs();
-  MissedEventsWindow window(nullptr, prompts, formats, {[&] { return &missed; }, {}, {}});
+  ModalGate gate;
+  MissedEventsWindow window(nullptr, gate, prompts, formats, {[&] { return &missed; }, {}, {}});
   window.ShowMissed();
   const HWND list = window.List();
   const HWND run = GetDlgItem(window.Handle(), IDC_MISSED_RUN);

@@ -110,8 +110,9 @@ int wmain(int argc, wchar_t** argv) {
     missed.Add(EventKind::Monthly,
                {EncodeDateTime({2026, 12, 1}, {23, 0, 0, 0}), 7, "", "", false});
     const RegionalFormats formats = RegionalFormats::EnUs();
+    ModalGate gate;
     ui::MissedEventsWindow window(
-        nullptr, prompts, formats,
+        nullptr, gate, prompts, formats,
         {[&missed] { return &missed; }, [](std::size_t) { return false; }, [] {}});
     window.ShowMissed();
     RunFor(5000);

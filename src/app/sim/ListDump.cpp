@@ -39,8 +39,8 @@ std::vector<std::string> ReadErrors(const ListFileContents& contents) {
   if (contents.skippedKeys > 0) {
     AddLines(SkippedKeysMessage(contents), lines);
   }
-  if (contents.overfullSection) {
-    AddLines(OverfullSectionMessage(*contents.overfullSection), lines);
+  if (!contents.overfullSections.empty()) {
+    AddLines(OverfullSectionMessage(contents.overfullSections), lines);
   }
   return lines;
 }

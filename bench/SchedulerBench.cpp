@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "scheduler/DueScan.h"
+#include "scheduler/NullPorts.h"
 #include "scheduler/Scheduler.h"
 #include "scheduler/VirtualTimers.h"
 
@@ -15,34 +16,6 @@ namespace {
 
 constexpr std::int64_t kDayMs = 86'400'000;
 constexpr std::int64_t kUnixEpochDay = 25569;
-
-class NullShell final : public Shell {
- public:
-  void StartProgramWithParameters(const std::string&, const std::string&) override {}
-  void CopyFileForced(const std::string&, const std::string&) override {}
-  void MoveFileTo(const std::string&, const std::string&) override {}
-  void RemoveFile(const std::string&) override {}
-  void EndSession(SessionEndMode) override {}
-  int SetDisplayMode(int, int, int) override { return 0; }
-  void ShowTaskbar(bool) override {}
-};
-
-class NullPlayer final : public SoundPlayer {
- public:
-  void Open(const std::string&) override {}
-  bool IsOpen() const override { return false; }
-  void PlayFromStart() override {}
-  std::int64_t Position() override { return 0; }
-  std::int64_t Length() override { return 0; }
-  void Close() override {}
-};
-
-class YesPrompts final : public Prompts {
- public:
-  PromptAnswer Show(const std::string&, const std::string&, PromptIcon, PromptButtons) override {
-    return PromptAnswer::Yes;
-  }
-};
 
 class LatencyLog final : public TaskLog {
  public:

@@ -9,6 +9,7 @@
 #include "base/Clock.h"
 #include "events/EventRecord.h"
 #include "scheduler/HandledStamp.h"
+#include "scheduler/NullPorts.h"
 #include "scheduler/Scheduler.h"
 #include "scheduler/TaskSet.h"
 
@@ -22,40 +23,6 @@ void Check(bool condition) {
   }
 }
 
-class NoShell final : public Shell {
- public:
-  void StartProgramWithParameters(const std::string&, const std::string&) override {}
-  void CopyFileForced(const std::string&, const std::string&) override {}
-  void MoveFileTo(const std::string&, const std::string&) override {}
-  void RemoveFile(const std::string&) override {}
-  void EndSession(SessionEndMode) override {}
-  int SetDisplayMode(int, int, int) override { return 0; }
-  void ShowTaskbar(bool) override {}
-};
-
-class NoSound final : public SoundPlayer {
- public:
-  void Open(const std::string&) override {}
-  bool IsOpen() const override { return false; }
-  void PlayFromStart() override {}
-  std::int64_t Position() override { return 0; }
-  std::int64_t Length() override { return 0; }
-  void Close() override {}
-};
-
-class Yes final : public Prompts {
- public:
-  PromptAnswer Show(const std::string&, const std::string&, PromptIcon, PromptButtons) override {
-    return PromptAnswer::Yes;
-  }
-};
-
-class NoTimers final : public SchedulerTimers {
- public:
-  void Start(SchedulerTimer, std::uint32_t) override {}
-  void Stop(SchedulerTimer) override {}
-};
-
 void StartFrom(const HandledStamp& stamp) {
   EventLists lists;
   lists[EventKind::Daily].Append(
@@ -64,10 +31,10 @@ void StartFrom(const HandledStamp& stamp) {
       {{EncodeDateTime({2024, 3, 1}, {9, 0, 0, 0}), kCmdMessage, "Tea", "", false}, true, false});
   LiveSettings settings;
   ManualClock clock(EncodeDateTime({2024, 3, 8}, {12, 0, 0, 0}));
-  Yes prompts;
-  NoShell shell;
-  NoSound sound;
-  NoTimers timers;
+  YesPrompts prompts;
+  NullShell shell;
+  NullPlayer sound;
+  NullTimers timers;
   Scheduler scheduler(lists, settings, {clock, prompts, shell, sound, timers, [] { return 0; }});
   scheduler.SetActive(true);
   scheduler.CatchUpSince(stamp);

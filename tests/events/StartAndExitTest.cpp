@@ -25,6 +25,15 @@ class StartAndExitTest : public testing::DocumentTest {
  protected:
   std::string Setting(const StringKey& key) const { return settings.Read(key); }
   void Change() { doc.AppendEvent(EventKind::Daily, Message("typed"), "-"); }
+  // The example list read afresh from `path`, then changed.
+  void ChangedFromTheFile(const std::string& path) {
+    Put(path, kExampleFile);
+    if (doc.Dirty()) {
+      prompts.Answer(PromptAnswer::Yes);  // the reader's own question
+    }
+    doc.ReadFile(path);
+    Change();
+  }
 
   SettingsFile settings{folder.Path()};
   ExitPath exit{prompts, doc, settings};
@@ -97,12 +106,7 @@ TEST_F(StartAndExitTest, UnsavedChangesAreOfferedBeforeTheExitQuestion) {
       {PromptAnswer::Cancel, std::nullopt, false, false},
   };
   for (const auto& c : cases) {
-    Put(path, kExampleFile);
-    if (doc.Dirty()) {
-      prompts.Answer(PromptAnswer::Yes);  // the reader's own question
-    }
-    doc.ReadFile(path);
-    Change();
+    ChangedFromTheFile(path);
     prompts.shown.clear();
     prompts.Answer(c.save);
     if (c.exitAnswer) {
@@ -174,12 +178,7 @@ TEST_F(StartAndExitTest, ASessionEndDuringTheCloseKeepsTheAnswersGiven) {
       {nullptr, PromptAnswer::No, PromptAnswer::No, true},
   };
   for (const auto& c : cases) {
-    Put(path, kExampleFile);
-    if (doc.Dirty()) {
-      prompts.Answer(PromptAnswer::Yes);  // the reader's own question
-    }
-    doc.ReadFile(path);
-    Change();
+    ChangedFromTheFile(path);
     prompts.Answer(c.save);
     if (c.save != PromptAnswer::Cancel) {
       prompts.Answer(c.exitAnswer);
